@@ -1,0 +1,28 @@
+#pragma once
+// Windows-1251 text. Every text the program reads from or writes to a file or the
+// clipboard is single-byte Windows-1251; it is kept as those bytes in std::string and
+// converted to Unicode only at the edges (widgets, clipboard, console).
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The Unicode code point of a Windows-1251 byte. Exact and total: the one byte that the
+// code page leaves unassigned (0x98) maps to U+0098, so every byte survives a round trip.
+char32_t Cp1251ToUnicode(unsigned char byte);
+
+// The Windows-1251 byte of a code point, or nothing when the code page cannot hold it.
+std::optional<unsigned char> UnicodeToCp1251(char32_t codePoint);
+
+// UTF-8 <-> Windows-1251. A character that Windows-1251 cannot hold, or a broken UTF-8
+// sequence, becomes the replacement byte.
+std::string Utf8ToCp1251(std::string_view utf8, char replacement = '?');
+std::string Cp1251ToUtf8(std::string_view bytes);
+
+// Latin-only upper-casing: a..z become A..Z, every other byte (Cyrillic included) stays.
+std::string UpperLatin(std::string_view bytes);
+
+// Case folding for names that are compared without regard to case (INI sections and
+// keys, file names): Latin and Cyrillic letters fold to one case.
+unsigned char FoldCaseCp1251(unsigned char byte);
+bool EqualsIgnoreCaseCp1251(std::string_view a, std::string_view b);

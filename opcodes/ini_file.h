@@ -1,0 +1,53 @@
+#pragma once
+// INI files read with the rules of the Windows private-profile functions: sections and
+// keys match without regard to case, the value is what follows the first "=" with the
+// blanks around it and one pair of enclosing quotes removed, at most 2047 characters.
+// A missing file reads as an empty one. Each file is parsed once, at its first use;
+// where a section or a key stands twice, the first one counts.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TIniFile {
+public:
+    // Nothing is opened yet: the file is read at the first call that needs it.
+    explicit TIniFile(std::string fileName);
+    ~TIniFile();
+    TIniFile(TIniFile&&) noexcept;
+    TIniFile& operator=(TIniFile&&) noexcept;
+
+    const std::string& FileName() const { return fileName_; }
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
+    // "0x"/"0X" followed by hexadecimal digits, or a signed decimal integer; anything else
+    // (empty, not a number, out of 32-bit range) gives the default.
+    int32_t ReadInteger(std::string_view section, std::string_view key,
+                        int32_t defaultValue) const;
+    // ReadInteger with 1/0 as the default; true when the number is not 0.
+    bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
+    // All section names in file order (a repeated section is listed each time it stands).
+    std::vector<std::string> ReadSections() const;
+
+    // True when the key stands in the (first) section of that name.
+    bool HasKey(std::string_view section, std::string_view key) const;
+    bool HasSection(std::string_view section) const;
+
+    struct Parsed;
+
+private:
+    const Parsed& parsed() const;
+
+    std::string fileName_;
+    mutable std::unique_ptr<Parsed> parsed_;
+};
+
+// The longest value ReadString returns.
+inline constexpr std::size_t kIniMaxValueLength = 2047;
+
+// The text-to-integer rule of ReadInteger, on its own. Returns false when the text is
+// not a number.
+bool ParseIniInteger(std::string_view text, int32_t& value);

@@ -1,0 +1,56 @@
+#pragma once
+// The opcode table: one record for every opcode number 0000..0AF0, built once at start
+// from SASCM.ini, SASCM_RUS.ini, TypeInfo.ini and Types.Opcodes and only read afterwards.
+
+#include <bitset>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+inline constexpr int32_t kMaxOpcode = 0x0AF0;          // the highest opcode number
+inline constexpr int32_t kOpcodeCount = kMaxOpcode + 1;  // 2801 records
+inline constexpr int kMaxTypes = 256;                  // type indices 0..255
+
+// Texts of the opcode database (Windows-1251).
+extern const std::string kDefaultOpcodeValue;  // "0, ???"
+extern const std::string kMissingTypeCaption;  // "ОТСУТСТВУЕТ В TYPEINFO.INI"
+extern const std::string kVariableParamCount;  // "до 255"
+
+struct TOpcode {
+    std::string Text;            // "00A1: " + text part of the SASCM.ini value
+    std::string RusText;         // text part of the SASCM_RUS.ini value
+    int32_t ParamCount = 0;      // -1 for a variable number of parameters
+    std::string ParamCountText;  // count part, a blank before counts below 10, "до 255" for -1
+    std::bitset<kMaxTypes> Types;
+    std::string TypeText;  // each type's short caption followed by ", "
+};
+
+class TOpcodesList {
+public:
+    // Builds the whole table. Throws EConvertError for a count part that is not an
+    // integer and EInOutError when the type line file is needed but cannot be read.
+    TOpcodesList(const std::string& OpcodesFile, const std::string& TranslationFile,
+                 const std::string& TypeInfoFile, const std::string& TypeLinesFile);
+
+    // The record of opcode number n. Numbers outside 0000..0AF0 have none: ERangeError.
+    const TOpcode& GetItem(int32_t n) const;
+
+    static bool IsOpcodeNumber(int32_t n) { return n >= 0 && n <= kMaxOpcode; }
+
+private:
+    std::vector<TOpcode> Items;  // index = opcode number
+};
+
+// The opcode number as four upper-case hexadecimal digits ("00A1").
+std::string OpcodeKey(int32_t n);
+
+// The SASCM.ini value split at its first comma into the record's texts. Throws
+// EConvertError when the count part is not a signed decimal integer.
+struct OpcodeDefinition {
+    int32_t ParamCount = 0;
+    std::string ParamCountText;
+    std::string TextPart;
+};
+OpcodeDefinition SplitOpcodeDefinition(const std::string& value);
+// What the translation shows: everything after the first comma, or the whole value.
+std::string TranslationText(const std::string& value);

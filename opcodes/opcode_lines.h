@@ -1,0 +1,49 @@
+#pragma once
+// Opcode line files (Types.Opcodes, Nodes.Opcodes): each line lists opcode numbers of
+// five characters, four hexadecimal digits and one separator; the last number may stand
+// without its separator. A line ends at CR, LF or CR LF; a byte 1A ends the file.
+
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Sum of value(c) * 16^(n-i), 32-bit arithmetic. "0".."9", "A".."F", "a".."f" are the
+// digits; any other character counts as 0. The empty text gives 0.
+int32_t HexToInt(std::string_view text);
+
+// The numbers of one line's text (without its line end), at most maxNumbers of them.
+// An empty line gives the single number 0.
+std::vector<int32_t> ParseOpcodeLine(std::string_view line,
+                                     std::size_t maxNumbers = std::numeric_limits<std::size_t>::max());
+
+// A line file read once; its lines are then looked up by number without rereading.
+class OpcodeLineFile {
+public:
+    // Reads the file. Throws EInOutError ("File not found", "Invalid filename", ...).
+    static OpcodeLineFile Open(const std::string& fileName);
+    // A file held in memory (tests, checks).
+    static OpcodeLineFile FromBytes(std::string bytes);
+
+    // The numbers of line `lineNumber` counted from 1; 1 or less reads the first line,
+    // a line beyond the end of the file gives the single number 0.
+    std::vector<int32_t> ReadLine(int32_t lineNumber,
+                                  std::size_t maxNumbers = std::numeric_limits<std::size_t>::max()) const;
+
+    // The raw text of a line (without its line end); empty beyond the end of the file.
+    std::string_view LineText(int32_t lineNumber) const;
+    // How many lines the file holds (a final line end adds no line).
+    std::size_t LineCount() const { return lineStarts_.size(); }
+
+private:
+    explicit OpcodeLineFile(std::string bytes);
+
+    std::string bytes_;                    // up to, not including, the first 1A
+    std::vector<std::size_t> lineStarts_;  // offset of each line
+    std::vector<std::size_t> lineEnds_;    // offset of each line's end
+};
+
+// One line of a line file, opened afresh for the call.
+std::vector<int32_t> ReadOpcodeLine(const std::string& fileName, int32_t lineNumber);

@@ -1,0 +1,37 @@
+#pragma once
+// Whole-file reads and writes, with the failure told apart the way the program's
+// messages need it. No exceptions: callers turn a failure into their own error.
+
+#include <string>
+#include <string_view>
+
+enum class FileError {
+    None,
+    NotFound,      // the file does not exist
+    PathNotFound,  // a folder on the way does not exist
+    AccessDenied,  // it exists but cannot be opened (rights, a folder, ...)
+    Other,         // any other failure of the file system
+};
+
+struct FileResult {
+    FileError error = FileError::None;
+    std::string systemMessage;  // the file system's own text, empty on success
+    bool ok() const { return error == FileError::None; }
+};
+
+// Reads the whole file named Windows-style into `bytes` (emptied first).
+FileResult ReadWholeFile(std::string_view windowsName, std::string& bytes);
+
+// Creates or truncates the file and writes `bytes`.
+FileResult WriteWholeFile(std::string_view windowsName, std::string_view bytes);
+
+// Writes through a temporary file beside the target and an atomic rename, so the target
+// is either the old file or the whole new one, never a half-written one.
+FileResult ReplaceFileAtomically(std::string_view windowsName, std::string_view bytes);
+
+// Appends to the file, creating it when missing.
+FileResult AppendToFile(std::string_view windowsName, std::string_view bytes);
+
+// The message that the program's input/output errors carry for a failure:
+// "File not found", "Invalid filename", "File access denied", or the system's text.
+std::string InOutErrorMessage(const FileResult& result);

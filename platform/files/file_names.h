@@ -1,0 +1,23 @@
+#pragma once
+// The program names its files Windows-style ("INI\SASCM.ini", cd + "\INI\NodeInfo.ini"),
+// relative to the current directory. On a case-sensitive file system such a name is
+// resolved component by component: backslash and slash both separate, and each
+// component matches an existing entry exactly or, failing that, without regard to case.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// The path a Windows-style name stands for. Components that exist nowhere are kept as
+// written, so opening the result fails the way the missing file would.
+std::filesystem::path ResolveFileName(std::string_view windowsName);
+
+// The process's current directory, as the file system reports it.
+std::string CurrentDir();
+
+// True when the name resolves to an existing regular file.
+bool FileExists(std::string_view windowsName);
+
+// The display form of a name the program opened: cd-relative names gain the current
+// directory in front, and every separator becomes the platform's.
+std::string FullFileName(std::string_view windowsName);

@@ -1,0 +1,1 @@
+int kelpra_platform_placeholder = 0;

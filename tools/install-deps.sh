@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs, only when missing, every Debian package that building, testing and
+# benchmarking Kelpra needs. Extra package names may be given as arguments
+# (for example the tools of the desktop test).
+set -euo pipefail
+
+packages=(g++ cmake ninja-build make pkg-config qt6-base-dev libgl-dev
+          libgtest-dev libgmock-dev libbenchmark-dev "$@")
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+cmd="apt-get install -y --no-install-recommends ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Kelpra needs these packages, which are not installed: ${missing[*]}" >&2
+  echo "Install them as root with:" >&2
+  echo "  apt-get update && $cmd" >&2
+  exit 1
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"

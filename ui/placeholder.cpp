@@ -1,0 +1,1 @@
+// The windows are added here.
