@@ -51,3 +51,5 @@ inline constexpr std::size_t kIniMaxValueLength = 2047;
 // The text-to-integer rule of ReadInteger, on its own. Returns false when the text is
 // not a number.
 bool ParseIniInteger(std::string_view text, int32_t& value);
+// A signed decimal integer: an optional sign and digits only, within 32 bits.
+bool ParseDecimalInteger(std::string_view text, int32_t& value);

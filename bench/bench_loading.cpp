@@ -1,0 +1,105 @@
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "bench/synthetic_db.h"
+#include "opcodes/categories.h"
+#include "opcodes/category_tree.h"
+#include "opcodes/database_files.h"
+#include "opcodes/opcode.h"
+#include "platform/files/file_names.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A synthetic database in a fresh folder, made the current directory while it lives.
+class SyntheticFolder {
+public:
+    explicit SyntheticFolder(const SyntheticDbOptions& options) {
+        dir_ = fs::temp_directory_path() / ("kelpra-bench-" + std::to_string(options.fillerSections));
+        fs::remove_all(dir_);
+        WriteSyntheticDatabase(dir_, options);
+        previous_ = fs::current_path();
+        fs::current_path(dir_);
+    }
+    ~SyntheticFolder() {
+        fs::current_path(previous_);
+        fs::remove_all(dir_);
+    }
+
+private:
+    fs::path dir_, previous_;
+};
+
+struct LoadedDatabase {
+    TOpcodesList opcodes;
+    std::vector<TreeItem> tree;
+    std::vector<CategoryInfo> categories;
+    std::vector<std::string> types;
+};
+
+LoadedDatabase LoadAll() {
+    const DatabaseFiles files = DatabaseFiles::ForCurrentDir(CurrentDir());
+    LoadedDatabase db{TOpcodesList(files.Opcodes, files.Translation, files.TypeInfo, files.TypeLines),
+                      {}, {}, {}};
+    ReadCategoryTree(files.Tree, db.tree);
+    db.categories = ReadCategories(db.tree, files.NodeInfo, files.NodeLines);
+    db.types = ReadTypeCaptions(files.TypeInfo);
+    return db;
+}
+
+std::size_t FolderBytes() {
+    std::size_t total = 0;
+    for (const auto& entry : fs::directory_iterator("INI")) total += entry.file_size();
+    return total;
+}
+
+// Loading the whole database: opcode table, tree, node information, type list.
+void BM_LoadDatabase(benchmark::State& state) {
+    SyntheticFolder folder({.fillerSections = static_cast<int>(state.range(0))});
+    for (auto _ : state) benchmark::DoNotOptimize(LoadAll());
+    state.counters["bytes"] = static_cast<double>(FolderBytes());
+}
+BENCHMARK(BM_LoadDatabase)->Arg(0)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
+
+// The floor: reading the same files' bytes and splitting them into lines.
+void BM_ReadAndSplitFloor(benchmark::State& state) {
+    SyntheticFolder folder({.fillerSections = static_cast<int>(state.range(0))});
+    for (auto _ : state) {
+        std::size_t lines = 0;
+        for (const auto& entry : fs::directory_iterator("INI")) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+            for (std::size_t pos = 0; (pos = bytes.find('\n', pos)) != std::string::npos; ++pos)
+                ++lines;
+        }
+        benchmark::DoNotOptimize(lines);
+    }
+}
+BENCHMARK(BM_ReadAndSplitFloor)->Arg(0)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
+
+// What the loaded database holds in memory, in bytes (strings and number arrays).
+void BM_LoadedDatabaseMemory(benchmark::State& state) {
+    SyntheticFolder folder({});
+    LoadedDatabase db = LoadAll();
+    for (auto _ : state) benchmark::DoNotOptimize(db.types.size());
+    std::size_t bytes = sizeof(TOpcode) * kOpcodeCount;
+    for (int32_t n = 0; n < kOpcodeCount; ++n) {
+        const TOpcode& op = db.opcodes.GetItem(n);
+        bytes += op.Text.capacity() + op.RusText.capacity() + op.ParamCountText.capacity() +
+                 op.TypeText.capacity();
+    }
+    for (const auto& c : db.categories) {
+        bytes += sizeof(CategoryInfo) + c.Caption.capacity();
+        if (c.Data)
+            bytes += sizeof(TNodedata) + c.Data->Opcodes.capacity() * sizeof(int32_t) +
+                     c.Data->Name.capacity() + c.Data->Note.capacity();
+    }
+    state.counters["db_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_LoadedDatabaseMemory)->Iterations(1);
+
+}  // namespace

@@ -1,0 +1,16 @@
+#pragma once
+// A full-size synthetic database: all 2801 opcodes in both INI files, 256 types, about
+// 300 categories (some with lines of 2800 numbers). Deterministic, Windows-1251, CR LF.
+
+#include <filesystem>
+
+struct SyntheticDbOptions {
+    int categories = 300;
+    int types = 256;
+    // Extra sections of filler keys in SASCM.ini and SASCM_RUS.ini, each as large as the
+    // opcodes section: 1 doubles the files' size.
+    int fillerSections = 0;
+};
+
+// Writes INI/ with the seven data files into `dir` (created when missing).
+void WriteSyntheticDatabase(const std::filesystem::path& dir, const SyntheticDbOptions& options = {});

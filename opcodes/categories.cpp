@@ -1,0 +1,46 @@
+#include "opcodes/categories.h"
+
+#include <algorithm>
+
+#include "opcodes/cp1251.h"
+#include "opcodes/ini_file.h"
+#include "opcodes/opcode.h"
+#include "opcodes/opcode_lines.h"
+
+const std::string kMissingNodeCaption = Utf8ToCp1251("***НЕ_НАЙДЕНО***  (NodeInfo.ini)");
+
+std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,
+                                         const std::string& nodeInfoFile,
+                                         const std::string& nodeLinesFile) {
+    std::vector<CategoryInfo> categories;
+    if (items.empty()) return categories;
+
+    const OpcodeLineFile lines = OpcodeLineFile::Open(nodeLinesFile);
+    const TIniFile nodeInfo(nodeInfoFile);
+    categories.reserve(items.size());
+    for (const TreeItem& item : items) {
+        CategoryInfo info;
+        info.Caption = nodeInfo.ReadString(item.Key, "Caption", kMissingNodeCaption);
+        const int32_t line = nodeInfo.ReadInteger(item.Key, "Opcodes", -1);
+        info.Expanded = nodeInfo.ReadBool(item.Key, "Expanded", false);
+        if (line != -1) {
+            auto data = std::make_unique<TNodedata>();
+            // The first 2800 numbers of the line; numbers without a record are left out.
+            data->Opcodes = lines.ReadLine(line, kMaxNodeOpcodes);
+            std::erase_if(data->Opcodes, [](int32_t n) { return !TOpcodesList::IsOpcodeNumber(n); });
+            data->Name = item.Key;
+            data->Note = nodeInfo.ReadString(item.Key, "Note", "");
+            info.Data = std::move(data);
+        }
+        categories.push_back(std::move(info));
+    }
+    return categories;
+}
+
+std::vector<std::string> ReadTypeCaptions(const std::string& typeInfoFile) {
+    const TIniFile typeInfo(typeInfoFile);
+    std::vector<std::string> captions;
+    for (const std::string& section : typeInfo.ReadSections())
+        captions.push_back(typeInfo.ReadString(section, "Caption", kMissingTypeCaption));
+    return captions;
+}

@@ -1,0 +1,60 @@
+#include "opcodes/category_tree.h"
+
+#include "opcodes/errors.h"
+#include "platform/files/file_io.h"
+#include "platform/files/file_names.h"
+
+namespace {
+
+// The next line of `text` (without its end: CR LF, CR or LF); false when none is left.
+// A line end at the very end of the text starts no further line.
+bool NextLine(std::string_view& text, std::string_view& line) {
+    if (text.empty()) return false;
+    const std::size_t end = text.find_first_of("\r\n");
+    if (end == std::string_view::npos) {
+        line = text;
+        text = {};
+        return true;
+    }
+    line = text.substr(0, end);
+    std::size_t next = end + 1;
+    if (text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
+    text.remove_prefix(next);
+    return true;
+}
+
+}  // namespace
+
+void ParseCategoryTree(std::string_view text, std::vector<TreeItem>& items) {
+    // branch[d] is the latest node of level d on the path to the node read last.
+    std::vector<int> branch;
+    std::string_view line;
+    while (NextLine(text, line)) {
+        std::size_t indent = 0;
+        while (indent < line.size() && (line[indent] == ' ' || line[indent] == '\t')) ++indent;
+        TreeItem item{std::string(line.substr(indent)), 0, -1};
+
+        if (!branch.empty()) {
+            const std::size_t previousLevel = branch.size() - 1;
+            if (indent > previousLevel + 1)
+                throw ETreeViewError("Invalid level (" + std::to_string(indent) + ") for item \"" +
+                                     item.Key + "\"");
+            // Same level: a sibling; one deeper: a child; shallower: a sibling of the
+            // ancestor of that level.
+            branch.resize(indent);
+            item.Level = static_cast<int>(indent);
+            item.Parent = indent == 0 ? -1 : branch[indent - 1];
+        }
+        items.push_back(std::move(item));
+        branch.push_back(static_cast<int>(items.size()) - 1);
+    }
+}
+
+void ReadCategoryTree(const std::string& fileName, std::vector<TreeItem>& items) {
+    std::string bytes;
+    const FileResult result = ReadWholeFile(fileName, bytes);
+    if (!result.ok())
+        throw EFOpenError("Cannot open file \"" + FullFileName(fileName) + "\". " +
+                          result.systemMessage);
+    ParseCategoryTree(bytes, items);
+}

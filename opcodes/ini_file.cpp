@@ -1,0 +1,171 @@
+#include "opcodes/ini_file.h"
+
+#include <limits>
+#include <unordered_map>
+
+#include "opcodes/cp1251.h"
+#include "platform/files/file_io.h"
+
+namespace {
+
+struct FoldedHash {
+    std::size_t operator()(std::string_view s) const noexcept {
+        std::size_t h = 1469598103934665603ull;
+        for (char ch : s) {
+            h ^= FoldCaseCp1251(static_cast<unsigned char>(ch));
+            h *= 1099511628211ull;
+        }
+        return h;
+    }
+};
+
+struct FoldedEqual {
+    bool operator()(std::string_view a, std::string_view b) const noexcept {
+        return EqualsIgnoreCaseCp1251(a, b);
+    }
+};
+
+template <typename T>
+using FoldedMap = std::unordered_map<std::string_view, T, FoldedHash, FoldedEqual>;
+
+bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+}  // namespace
+
+// The file's bytes and, over them, its sections in file order with their keys. Views
+// point into `bytes`, which never changes after parsing.
+struct TIniFile::Parsed {
+    struct Section {
+        std::string_view name;
+        FoldedMap<std::string_view> values;  // key -> raw value (trimmed, quotes kept)
+    };
+    std::string bytes;
+    std::vector<Section> sections;
+    FoldedMap<std::size_t> firstSection;  // name -> index of its first occurrence
+
+    explicit Parsed(std::string content) : bytes(std::move(content)) { Parse(); }
+
+    const Section* Find(std::string_view section) const {
+        const auto it = firstSection.find(section);
+        return it == firstSection.end() ? nullptr : &sections[it->second];
+    }
+
+private:
+    void Parse() {
+        std::string_view rest(bytes);
+        Section* current = nullptr;  // keys before the first section belong to none
+        while (!rest.empty()) {
+            const std::size_t end = rest.find_first_of("\r\n");
+            std::string_view line = Trim(rest.substr(0, end));
+            rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+            if (line.empty()) continue;
+            if (line.front() == '[') {
+                line.remove_prefix(1);
+                const std::size_t close = line.find(']');
+                sections.push_back({Trim(line.substr(0, close)), {}});
+                current = &sections.back();
+                firstSection.emplace(current->name, sections.size() - 1);
+                continue;
+            }
+            const std::size_t eq = line.find('=');
+            if (current == nullptr || eq == std::string_view::npos) continue;
+            current->values.emplace(Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)));
+        }
+    }
+};
+
+TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
+TIniFile::~TIniFile() = default;
+TIniFile::TIniFile(TIniFile&&) noexcept = default;
+TIniFile& TIniFile::operator=(TIniFile&&) noexcept = default;
+
+const TIniFile::Parsed& TIniFile::parsed() const {
+    if (!parsed_) {
+        // A file that cannot be read counts as an empty one.
+        std::string bytes;
+        if (!ReadWholeFile(fileName_, bytes).ok()) bytes.clear();
+        parsed_ = std::make_unique<Parsed>(std::move(bytes));
+    }
+    return *parsed_;
+}
+
+std::string TIniFile::ReadString(std::string_view section, std::string_view key,
+                                 std::string_view defaultValue) const {
+    const Parsed::Section* s = parsed().Find(section);
+    if (s == nullptr) return std::string(defaultValue);
+    const auto it = s->values.find(key);
+    if (it == s->values.end()) return std::string(defaultValue);
+    std::string_view value = it->second;
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    if (value.size() > kIniMaxValueLength) value = value.substr(0, kIniMaxValueLength);
+    return std::string(value);
+}
+
+int32_t TIniFile::ReadInteger(std::string_view section, std::string_view key,
+                              int32_t defaultValue) const {
+    int32_t value;
+    return ParseIniInteger(ReadString(section, key, ""), value) ? value : defaultValue;
+}
+
+bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+std::vector<std::string> TIniFile::ReadSections() const {
+    std::vector<std::string> names;
+    names.reserve(parsed().sections.size());
+    for (const auto& s : parsed().sections) names.emplace_back(s.name);
+    return names;
+}
+
+bool TIniFile::HasSection(std::string_view section) const {
+    return parsed().Find(section) != nullptr;
+}
+
+bool TIniFile::HasKey(std::string_view section, std::string_view key) const {
+    const Parsed::Section* s = parsed().Find(section);
+    return s != nullptr && s->values.count(key) != 0;
+}
+
+bool ParseIniInteger(std::string_view text, int32_t& value) {
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        uint64_t n = 0;
+        for (char ch : text.substr(2)) {
+            int digit;
+            if (ch >= '0' && ch <= '9') digit = ch - '0';
+            else if (ch >= 'A' && ch <= 'F') digit = ch - 'A' + 10;
+            else if (ch >= 'a' && ch <= 'f') digit = ch - 'a' + 10;
+            else return false;
+            n = n * 16 + static_cast<uint64_t>(digit);
+            if (n > 0xFFFFFFFFull) return false;
+        }
+        value = static_cast<int32_t>(static_cast<uint32_t>(n));
+        return true;
+    }
+    return ParseDecimalInteger(text, value);
+}
+
+bool ParseDecimalInteger(std::string_view text, int32_t& value) {
+    std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) i = 1;
+    if (i == text.size()) return false;
+    int64_t n = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        n = n * 10 + (text[i] - '0');
+        if (n > int64_t{std::numeric_limits<int32_t>::max()} + 1) return false;
+    }
+    if (negative) n = -n;
+    if (n > std::numeric_limits<int32_t>::max()) return false;
+    value = static_cast<int32_t>(n);
+    return true;
+}

@@ -1,0 +1,82 @@
+#include "opcodes/opcode.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "opcodes/cp1251.h"
+#include "opcodes/errors.h"
+#include "opcodes/ini_file.h"
+#include "opcodes/opcode_lines.h"
+
+const std::string kDefaultOpcodeValue = "0, ???";
+const std::string kMissingTypeCaption = Utf8ToCp1251("ОТСУТСТВУЕТ В TYPEINFO.INI");
+const std::string kVariableParamCount = Utf8ToCp1251("до 255");
+
+namespace {
+const std::string kOpcodesSection = "opcodes";
+}
+
+std::string OpcodeKey(int32_t n) {
+    char key[16];
+    std::snprintf(key, sizeof key, "%04X", static_cast<unsigned>(n));
+    return key;
+}
+
+OpcodeDefinition SplitOpcodeDefinition(const std::string& value) {
+    const std::size_t comma = value.find(',');
+    OpcodeDefinition def;
+    const std::string countPart = comma == std::string::npos ? std::string() : value.substr(0, comma);
+    def.TextPart = comma == std::string::npos ? value : value.substr(comma + 1);
+    if (!ParseDecimalInteger(countPart, def.ParamCount))
+        throw EConvertError("'" + countPart + "' is not a valid integer value");
+    if (def.ParamCount == -1) def.ParamCountText = kVariableParamCount;
+    else def.ParamCountText = (def.ParamCount < 10 ? " " : "") + countPart;
+    return def;
+}
+
+std::string TranslationText(const std::string& value) {
+    const std::size_t comma = value.find(',');
+    return comma == std::string::npos ? value : value.substr(comma + 1);
+}
+
+TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& TranslationFile,
+                           const std::string& TypeInfoFile, const std::string& TypeLinesFile) {
+    const TIniFile opcodes(OpcodesFile);
+    const TIniFile translations(TranslationFile);
+    const TIniFile typeInfo(TypeInfoFile);
+
+    Items.resize(kOpcodeCount);
+    for (int32_t n = 0; n < kOpcodeCount; ++n) {
+        const std::string key = OpcodeKey(n);
+        OpcodeDefinition def =
+            SplitOpcodeDefinition(opcodes.ReadString(kOpcodesSection, key, kDefaultOpcodeValue));
+        TOpcode& op = Items[n];
+        op.Text = key + ": " + def.TextPart;
+        op.RusText =
+            TranslationText(translations.ReadString(kOpcodesSection, key, kDefaultOpcodeValue));
+        op.ParamCount = def.ParamCount;
+        op.ParamCountText = std::move(def.ParamCountText);
+    }
+
+    // The type line file is read once, when the first type names a line.
+    std::optional<OpcodeLineFile> typeLines;
+    const std::vector<std::string> types = typeInfo.ReadSections();
+    for (std::size_t j = 0; j < types.size() && j < static_cast<std::size_t>(kMaxTypes); ++j) {
+        const std::string shortCaption =
+            typeInfo.ReadString(types[j], "ShortCaption", kMissingTypeCaption);
+        const int32_t line = typeInfo.ReadInteger(types[j], "Opcodes", -1);
+        if (line == -1) continue;
+        if (!typeLines) typeLines = OpcodeLineFile::Open(TypeLinesFile);
+        for (int32_t m : typeLines->ReadLine(line)) {
+            if (!IsOpcodeNumber(m)) continue;  // no record to give the type to
+            Items[m].Types.set(j);
+            Items[m].TypeText += shortCaption;
+            Items[m].TypeText += ", ";
+        }
+    }
+}
+
+const TOpcode& TOpcodesList::GetItem(int32_t n) const {
+    if (!IsOpcodeNumber(n)) throw ERangeError("Opcode number " + OpcodeKey(n) + " is out of range");
+    return Items[static_cast<std::size_t>(n)];
+}

@@ -1,0 +1,81 @@
+#include "opcodes/opcode_lines.h"
+
+#include "opcodes/errors.h"
+#include "platform/files/file_io.h"
+
+namespace {
+
+constexpr char kEndOfFile = '\x1A';
+constexpr std::size_t kGroupLength = 5;  // four digits and a separator
+
+uint32_t HexDigitValue(char ch) {
+    if (ch >= '0' && ch <= '9') return static_cast<uint32_t>(ch - '0');
+    if (ch >= 'A' && ch <= 'F') return static_cast<uint32_t>(ch - 'A' + 10);
+    if (ch >= 'a' && ch <= 'f') return static_cast<uint32_t>(ch - 'a' + 10);
+    return 0;
+}
+
+}  // namespace
+
+int32_t HexToInt(std::string_view text) {
+    uint32_t value = 0;
+    for (char ch : text) value = value * 16u + HexDigitValue(ch);
+    return static_cast<int32_t>(value);
+}
+
+std::vector<int32_t> ParseOpcodeLine(std::string_view line, std::size_t maxNumbers) {
+    std::vector<int32_t> numbers;
+    if (maxNumbers == 0) return numbers;
+    // Groups of five characters; the fifth (the separator) is dropped. An empty line still
+    // yields one (empty) group, so it reads as the single number 0.
+    numbers.reserve(line.size() / kGroupLength + 1 < maxNumbers ? line.size() / kGroupLength + 1
+                                                                : maxNumbers);
+    do {
+        const std::string_view group = line.substr(0, kGroupLength);
+        numbers.push_back(HexToInt(group.substr(0, kGroupLength - 1)));
+        line.remove_prefix(group.size());
+    } while (!line.empty() && numbers.size() < maxNumbers);
+    return numbers;
+}
+
+OpcodeLineFile::OpcodeLineFile(std::string bytes) : bytes_(std::move(bytes)) {
+    const std::size_t eof = bytes_.find(kEndOfFile);
+    if (eof != std::string::npos) bytes_.resize(eof);
+    std::size_t start = 0;
+    while (start < bytes_.size()) {
+        const std::size_t end = bytes_.find_first_of("\r\n", start);
+        lineStarts_.push_back(start);
+        if (end == std::string::npos) {
+            lineEnds_.push_back(bytes_.size());
+            break;
+        }
+        lineEnds_.push_back(end);
+        start = end + 1;
+        if (bytes_[end] == '\r' && start < bytes_.size() && bytes_[start] == '\n') ++start;
+    }
+}
+
+OpcodeLineFile OpcodeLineFile::Open(const std::string& fileName) {
+    std::string bytes;
+    const FileResult result = ReadWholeFile(fileName, bytes);
+    if (!result.ok()) throw EInOutError(InOutErrorMessage(result));
+    return OpcodeLineFile(std::move(bytes));
+}
+
+OpcodeLineFile OpcodeLineFile::FromBytes(std::string bytes) {
+    return OpcodeLineFile(std::move(bytes));
+}
+
+std::string_view OpcodeLineFile::LineText(int32_t lineNumber) const {
+    const std::size_t index = lineNumber <= 1 ? 0 : static_cast<std::size_t>(lineNumber) - 1;
+    if (index >= lineStarts_.size()) return {};
+    return std::string_view(bytes_).substr(lineStarts_[index], lineEnds_[index] - lineStarts_[index]);
+}
+
+std::vector<int32_t> OpcodeLineFile::ReadLine(int32_t lineNumber, std::size_t maxNumbers) const {
+    return ParseOpcodeLine(LineText(lineNumber), maxNumbers);
+}
+
+std::vector<int32_t> ReadOpcodeLine(const std::string& fileName, int32_t lineNumber) {
+    return OpcodeLineFile::Open(fileName).ReadLine(lineNumber);
+}
