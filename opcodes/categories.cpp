@@ -53,7 +53,8 @@ std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,
 std::vector<std::string> ReadTypeCaptions(const std::string& typeInfoFile) {
     const TIniFile typeInfo(typeInfoFile);
     std::vector<std::string> captions;
-    for (const std::string& section : typeInfo.ReadSections())
-        captions.push_back(typeInfo.ReadString(section, "Caption", kMissingTypeCaption));
+    const std::vector<std::string> sections = typeInfo.ReadSections();
+    for (std::size_t j = 0; j < sections.size() && j < static_cast<std::size_t>(kMaxTypes); ++j)
+        captions.push_back(typeInfo.ReadString(sections[j], "Caption", kMissingTypeCaption));
     return captions;
 }

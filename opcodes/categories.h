@@ -67,5 +67,7 @@ std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,
                                          const std::string& nodeInfoFile,
                                          const std::string& nodeLinesFile);
 
-// The check-list captions of the types, one per TypeInfo.ini section in file order.
+// The check-list captions of the types, one per TypeInfo.ini section in file order, as
+// many as there are type indices (kMaxTypes): item i of the list is type i of the table,
+// and sections past the last index name no type.
 std::vector<std::string> ReadTypeCaptions(const std::string& typeInfoFile);
