@@ -44,7 +44,15 @@ std::string_view Trim(std::string_view s) {
 struct TIniFile::Parsed {
     struct Section {
         std::string_view name;
-        FoldedMap<std::string_view> values;  // key -> raw value (trimmed, quotes kept)
+        // key -> raw value (trimmed, quotes kept); made at the section's first key, so a
+        // file of millions of empty sections costs a pointer for each, not a table
+        std::unique_ptr<FoldedMap<std::string_view>> values;
+
+        const std::string_view* Find(std::string_view key) const {
+            if (!values) return nullptr;
+            const auto it = values->find(key);
+            return it == values->end() ? nullptr : &it->second;
+        }
     };
     std::string bytes;
     std::vector<Section> sections;
@@ -69,14 +77,15 @@ private:
             if (line.front() == '[') {
                 line.remove_prefix(1);
                 const std::size_t close = line.find(']');
-                sections.push_back({Trim(line.substr(0, close)), {}});
+                sections.push_back({Trim(line.substr(0, close)), nullptr});
                 current = &sections.back();
                 firstSection.emplace(current->name, sections.size() - 1);
                 continue;
             }
             const std::size_t eq = line.find('=');
             if (current == nullptr || eq == std::string_view::npos) continue;
-            current->values.emplace(Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)));
+            if (!current->values) current->values = std::make_unique<FoldedMap<std::string_view>>();
+            current->values->emplace(Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)));
         }
     }
 };
@@ -100,9 +109,9 @@ std::string TIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view defaultValue) const {
     const Parsed::Section* s = parsed().Find(section);
     if (s == nullptr) return std::string(defaultValue);
-    const auto it = s->values.find(key);
-    if (it == s->values.end()) return std::string(defaultValue);
-    std::string_view value = it->second;
+    const std::string_view* found = s->Find(key);
+    if (found == nullptr) return std::string(defaultValue);
+    std::string_view value = *found;
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front())
         value = value.substr(1, value.size() - 2);
@@ -133,7 +142,7 @@ bool TIniFile::HasSection(std::string_view section) const {
 
 bool TIniFile::HasKey(std::string_view section, std::string_view key) const {
     const Parsed::Section* s = parsed().Find(section);
-    return s != nullptr && s->values.count(key) != 0;
+    return s != nullptr && s->Find(key) != nullptr;
 }
 
 bool ParseIniInteger(std::string_view text, int32_t& value) {
