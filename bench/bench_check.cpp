@@ -1,6 +1,8 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <string>
+#include <unistd.h>
 
 #include "bench/synthetic_db.h"
 #include "opcodes/database_files.h"
@@ -14,7 +16,9 @@ namespace {
 // klv-check's whole run over the full-size synthetic database: reading the seven files,
 // every check, the sorted report.
 void BM_CheckDatabase(benchmark::State& state) {
-    const fs::path dir = fs::temp_directory_path() / "kelpra-bench-check";
+    // Named by the process, so that benchmarks run side by side keep apart.
+    const fs::path dir =
+        fs::temp_directory_path() / ("kelpra-bench-check-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     WriteSyntheticDatabase(dir);
     const fs::path previous = fs::current_path();
