@@ -70,6 +70,11 @@ const Case kCases[] = {
     {"LineZero",
      {{"NodeInfo.ini", kSecondLine0.c_str()}},
      {"INI/NodeInfo.ini:13: warning: |Opcodes 0 is below 1: the category 'Second' reads line 1"}},
+    {"LineOfARepeatedTypeToldOnce",
+     {{"TypeInfo.ini", "[Actions]\nCaption=Д\nShortCaption=Д\nOpcodes=0\n[Checks]\nCaption=П\n"
+                       "ShortCaption=П\nOpcodes=2\n[Actions]\n"}},
+     {"INI/TypeInfo.ini:4: warning: |Opcodes 0 is below 1: the type 'Actions' reads line 1 of Types.Opcodes",
+      "INI/TypeInfo.ini:9: warning: |section 'Actions' repeats line 1"}},
     {"LineNotANumber",
      {{"NodeInfo.ini", kSecondLineWord.c_str()}},
      {"INI/NodeInfo.ini:13: warning: |Opcodes 'abc' is not a line number"}},
@@ -171,7 +176,9 @@ TEST_P(CraftedFolder, GivesExactlyTheExpectedFindings) {
         EXPECT_NE(findings[i].find(pattern.substr(bar + 1)), std::string::npos) << findings[i];
     }
     // Where the program's own loading stops, the report says so with an error.
-    if (folder.StartUpStops()) EXPECT_GT(folder.Report().Errors(), 0);
+    if (folder.StartUpStops()) {
+        EXPECT_GT(folder.Report().Errors(), 0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(KlvCheck, CraftedFolder, ::testing::ValuesIn(kCases),

@@ -1,4 +1,4 @@
-#include <limits>
+#include <set>
 
 #include "opcodes/ini_file.h"
 #include "tools/klv-check/checks.h"
@@ -75,12 +75,10 @@ void CheckLineText(const LineFileUse& use, int32_t line, CheckReport& report) {
 
 void CheckLineReferences(const CheckedFolder& folder, CheckReport& report) {
     for (const LineFileUse& use : folder.LineFileUses()) {
-        int previous = 0;  // a repeated type section repeats the reference of the first
-        for (const LineReference& ref : *use.refs) {
-            if (ref.iniLine == 0 || ref.iniLine == previous) continue;
-            previous = ref.iniLine;
-            CheckReference(use, ref, report);
-        }
+        // A repeated type section repeats the reference of the first: tell it once.
+        std::set<int> told;
+        for (const LineReference& ref : *use.refs)
+            if (ref.iniLine != 0 && told.insert(ref.iniLine).second) CheckReference(use, ref, report);
     }
 }
 
