@@ -62,8 +62,9 @@ void BM_SortRows(benchmark::State& state) {
     std::vector<std::string> reversed(rows.captions_.rbegin(), rows.captions_.rend());
     for (auto _ : state) {
         std::vector<std::string> texts = reversed;
-        std::sort(texts.begin(), texts.end(),
-                  [](const std::string& a, const std::string& b) { return CompareCp1251(a, b) < 0; });
+        std::sort(texts.begin(), texts.end(), [](const std::string& a, const std::string& b) {
+            return CompareCp1251(a, b) < 0;
+        });
         benchmark::DoNotOptimize(texts.data());
     }
 }

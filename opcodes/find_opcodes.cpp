@@ -37,7 +37,7 @@ WordList WordList::Split(std::string_view text) {
     return list;
 }
 
-std::span<const std::string> WordList::Words() const {
+std::span<const std::string> WordList::Words() const& {
     const auto firstEmpty =
         std::find_if(slots.begin(), slots.end(), [](const std::string& s) { return s.empty(); });
     return {slots.data(), static_cast<std::size_t>(firstEmpty - slots.begin())};

@@ -26,7 +26,9 @@ struct WordList {
 
     // The words in use: slot 0 up to, not including, the first empty slot. An empty slot
     // ends the list, so a field that begins with a space has no words.
-    std::span<const std::string> Words() const;
+    std::span<const std::string> Words() const&;
+    // The words would point into a list about to vanish.
+    std::span<const std::string> Words() && = delete;
 };
 
 // True when every `yes` word, no `no` word and (when `orWords` has words) at least one

@@ -10,7 +10,8 @@ using Words = std::vector<std::string>;
 namespace {
 
 Words WordsOf(std::string_view text) {
-    const auto words = WordList::Split(text).Words();
+    const WordList list = WordList::Split(text);
+    const auto words = list.Words();
     return {words.begin(), words.end()};
 }
 
