@@ -7,6 +7,7 @@
 
 #include "opcodes/cp1251.h"
 #include "opcodes/errors.h"
+#include "opcodes/line_ends.h"
 #include "platform/files/file_io.h"
 #include "platform/files/file_names.h"
 
@@ -27,9 +28,8 @@ struct ProfileFile {
 
     explicit ProfileFile(std::string_view fileBytes) : bytes(fileBytes) {
         for (std::size_t start = 0; start < bytes.size();) {
-            const std::size_t textEnd = std::min(bytes.find_first_of("\r\n", start), bytes.size());
-            std::size_t end = textEnd;
-            if (end < bytes.size()) end += bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1;
+            const std::size_t textEnd = std::min(FindLineEnd(bytes, start), bytes.size());
+            const std::size_t end = textEnd < bytes.size() ? SkipLineEnd(bytes, textEnd) : textEnd;
             lines.push_back({start, textEnd, end});
             start = end;
         }
