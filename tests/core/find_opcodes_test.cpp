@@ -169,9 +169,3 @@ TEST(FindOpcodes, EachRowReadOncePerVisit) {
     Find(list, "wait actor", true, "x", "a b c");
     EXPECT_EQ(list.CaptionReads(), static_cast<int>(kRows.size()));
 }
-
-TEST(FindOpcodes, SenderNameChoosesTheMode) {
-    EXPECT_TRUE(IsFindAllSender("BtnAll"));
-    EXPECT_FALSE(IsFindAllSender("ButtonFind"));
-    EXPECT_FALSE(IsFindAllSender("btnall"));
-}

@@ -21,23 +21,15 @@ TEST(LookupSites, OddOpcodeTextCannotBreakTheAddress) {
     EXPECT_EQ(LookupAddress(LookupSite::Wiki, ""), "https://script-wiki.org/index.php?title=");
 }
 
-TEST(LookupSites, TableInMenuOrderWithItsOwnShortcuts) {
-    const auto sites = LookupSites();
-    ASSERT_EQ(sites.size(), 3u);
-    EXPECT_EQ(sites[0].actionName, "BrowseOpcodeBase");
-    EXPECT_EQ(sites[0].shortcut, "Ctrl+F1");
-    EXPECT_EQ(sites[1].actionName, "BrowseWiki");
-    EXPECT_EQ(sites[1].menuItemName, "NWiki");
-    EXPECT_EQ(sites[1].shortcut, "Ctrl+F3");
-    EXPECT_EQ(sites[2].actionName, "BrowseIniEditor");
-    EXPECT_EQ(sites[2].shortcut, "Ctrl+F2");
+TEST(LookupSites, EverySiteHasItsOwnRow) {
     std::set<LookupSite> kinds;
-    for (const auto& info : sites) {
+    for (const auto& info : LookupSites()) {
         kinds.insert(info.site);
         EXPECT_EQ(&LookupSiteOf(info.site), &info);
-        EXPECT_EQ(info.baseAddress.substr(0, 8), "https://");
     }
     EXPECT_EQ(kinds.size(), 3u);
+    // The wiki stands second in the menu but has the third shortcut.
+    EXPECT_EQ(LookupSites()[1].shortcut, "Ctrl+F3");
 }
 
 TEST(LookupSites, CaptionsAndHints) {
