@@ -1,5 +1,5 @@
-# Kelpra: the two set-up commands (run, test) and the benchmarks; the sanitized test suite
-# and the fuzzers.
+# Kelpra: the two set-up commands (run, test), the benchmarks and the data check; the
+# sanitized test suite and the fuzzers.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
@@ -8,7 +8,8 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_SHORT_SECONDS ?= 20
 
-.PHONY: all deps configure build run test bench clean fuzz-deps test-sanitize fuzz-build fuzz fuzz-short
+.PHONY: all deps configure build run test bench check-data clean fuzz-deps test-sanitize \
+        fuzz-build fuzz fuzz-short
 
 all: build
 
@@ -28,6 +29,10 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# Checks the shipped sample database with klv-check; it must come out clean.
+check-data: build
+	./$(BUILD_DIR)/tools/klv-check/klv-check sample
 
 bench: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./bench/kelpra_bench
