@@ -1,38 +1,19 @@
-// The whole start-up load over a folder of fuzzed files. The input is split at a marker
-// into the seven data files in a fixed order; files after the last part are missing.
-// The program's own errors are the expected end of a broken load; anything else that
+// The whole start-up load over a folder of fuzzed files (database_input.h). The program's
+// own errors are the expected end of a broken load; anything else that
 // escapes (a standard exception, a crash) is a finding.
 
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "fuzz/database_input.h"
 #include "fuzz/fuzz_support.h"
 #include "opcodes/categories.h"
 #include "opcodes/category_tree.h"
-#include "opcodes/database_files.h"
 #include "opcodes/errors.h"
 #include "opcodes/opcode.h"
 
 namespace {
-
-// Also in database.dict, so the fuzzer can cut and join files.
-constexpr std::string_view kMarker = "\x1F" "KELPRA\x1F";
-
-constexpr const char* kFiles[] = {"INI/SASCM.ini",     "INI/SASCM_RUS.ini", "INI/TypeInfo.ini",
-                                  "INI/Types.Opcodes", "INI/Opcodes.tree",  "INI/NodeInfo.ini",
-                                  "INI/Nodes.Opcodes"};
-
-void LayOut(std::string_view bytes) {
-    std::size_t file = 0;
-    for (bool more = true; file < std::size(kFiles) && more; ++file) {
-        const std::size_t cut = bytes.find(kMarker);
-        WriteScratchFile(kFiles[file], bytes.substr(0, cut));
-        more = cut != std::string_view::npos;
-        if (more) bytes.remove_prefix(cut + kMarker.size());
-    }
-    for (; file < std::size(kFiles); ++file) RemoveScratchFile(kFiles[file]);
-}
 
 bool IsOneOf(const Exception& e, std::initializer_list<const char*> classes) {
     for (const char* name : classes)
@@ -56,12 +37,7 @@ void CheckCategories(const std::vector<TreeItem>& tree, const std::vector<Catego
 
 // The steps of the start-up load in its order; an error ends it at the failing step.
 void Load() {
-    // The program's own names, with the scratch folder standing for the current directory
-    // (the fuzzer's paths stay relative to the real one).
-    const std::string cd = ScratchDir().string();
-    DatabaseFiles files = DatabaseFiles::ForCurrentDir(cd);
-    for (std::string* relative : {&files.TypeLines, &files.Tree, &files.NodeLines})
-        *relative = cd + "\\" + *relative;
+    const DatabaseFiles files = ScratchDatabaseFiles();
     try {
         const TOpcodesList table(files.Opcodes, files.Translation, files.TypeInfo, files.TypeLines);
         CheckTable(table);
@@ -89,7 +65,7 @@ void Load() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    LayOut(InputBytes(data, size));
+    LayOutDatabase(InputBytes(data, size));
     Load();
     return 0;
 }

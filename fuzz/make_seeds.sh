@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 ini=../sample/INI
 out=corpus
 rm -rf "$out"
-mkdir -p "$out"/{ini_file,opcode_lines,category_tree,database}
+mkdir -p "$out"/{ini_file,opcode_lines,category_tree,database,data_check}
 
 seed() {  # seed TARGET NAME PRINTF-FORMAT [ARGS...]
   local target=$1 name=$2
@@ -72,3 +72,6 @@ join small '=[opcodes]\r\n0001=1,wait\r\n0002=-1,jump\r\n' '=[OPCODES]\r\n0001=1
 join bad-count '=[opcodes]\r\n0005=x,broken\r\n' '=' '='
 join type-lines-missing '=' '=' '=[T]\r\nOpcodes=1\r\n'
 join tree-too-deep '=' '=' '=' '=' '=A\r\n\t\tB\r\n' '=' '='
+
+# klv-check reads the same folders.
+cp "$out"/database/* "$out/data_check/"

@@ -9,7 +9,7 @@ seconds=$2
 shift 2
 root=$(cd "$(dirname "$0")/.." && pwd)
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(ini_file opcode_lines category_tree database)
+[ ${#targets[@]} -gt 0 ] || targets=(ini_file opcode_lines category_tree database data_check)
 
 # The inputs that must be files are written for every run: keep them in memory.
 [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
