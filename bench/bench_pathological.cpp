@@ -186,6 +186,19 @@ void BM_TypeSections(benchmark::State& state) {
 }
 BENCHMARK(BM_TypeSections)->Arg(500)->Arg(1000)->Unit(benchmark::kMillisecond);
 
+// SASCM.ini of 25 and 50 MB and a tree of 100,000 and 200,000 nodes, their lines ending
+// in CR alone: no reader may scan ahead for an LF that never comes.
+void BM_CrOnlyFiles(benchmark::State& state) {
+    Folder folder;
+    const auto megabytes = static_cast<std::size_t>(state.range(0));
+    std::size_t bytes = folder.Write("SASCM.ini", pi::WithLineEnds(pi::LargeOpcodesIni(megabytes * kMB), "\r"));
+    bytes += folder.Write("Opcodes.tree", pi::WithLineEnds(pi::WideTree(megabytes * 4000), "\r"));
+    bytes += folder.Write("Nodes.Opcodes", pi::WithLineEnds(pi::LongOpcodeLine(2800 * 5) + "\r\n0001\r\n", "\r"));
+    const DatabaseFiles files = folder.Files();
+    Measure(state, bytes, [&] { LoadDatabase(files); });
+}
+BENCHMARK(BM_CrOnlyFiles)->Arg(25)->Arg(50)->Iterations(2)->Unit(benchmark::kMillisecond);
+
 // Random bytes of 1 and 2 MB in every one of the seven files.
 void BM_GarbageDatabase(benchmark::State& state) {
     Folder folder;

@@ -149,6 +149,35 @@ TEST_F(PathologicalTest, ThousandTypeSections) {
     }
 }
 
+// The same files with lines ending in CR alone or LF alone load exactly as with CR LF.
+TEST_F(PathologicalTest, LoneCrOrLfLineEndsLoadLikeCrLf) {
+    const std::string files[][2] = {
+        {"SASCM.ini", pi::LargeOpcodesIni(1'000'000)},
+        {"TypeInfo.ini", pi::TypeInfo(3, 5)},
+        {"Types.Opcodes", "0001 0002\r\n" + pi::LongOpcodeLine(100) + "\r\n"},
+        {"Opcodes.tree", pi::WideTree(10'000)},
+        {"NodeInfo.ini", "[k0]\r\nOpcodes=2\r\nCaption=c\r\n[k9999]\r\nOpcodes=1\r\n"},
+        {"Nodes.Opcodes", "0003\r\n" + pi::LongOpcodeLine(5000) + "\r\n"}};
+    std::vector<Loaded> loads;
+    for (const char* lineEnd : {"\r\n", "\r", "\n"}) {
+        for (const auto& [name, text] : files) Write(name.c_str(), pi::WithLineEnds(text, lineEnd));
+        loads.push_back(Load());
+        ASSERT_EQ(loads.back().error, "") << "line end " << int(lineEnd[0]);
+    }
+    for (const Loaded& db : {std::cref(loads[1]), std::cref(loads[2])}) {
+        for (int32_t n : {0, 1, 0x00A1, 0x0AF0}) {
+            EXPECT_EQ(db.table->GetItem(n).Text, loads[0].table->GetItem(n).Text);
+            EXPECT_EQ(db.table->GetItem(n).TypeText, loads[0].table->GetItem(n).TypeText);
+        }
+        ASSERT_EQ(db.tree.size(), 10'000u);
+        EXPECT_EQ(db.tree.back().Parent, loads[0].tree.back().Parent);
+        EXPECT_EQ(db.categories[0].Caption, "c");
+        EXPECT_EQ(db.categories[0].Data->Count(), 1000);
+        EXPECT_EQ(db.categories[9999].Data->Opcodes, (std::vector<int32_t>{3}));
+        EXPECT_EQ(db.types, loads[0].types);
+    }
+}
+
 // Random bytes in all seven files, then in each file alone beside good ones: the load
 // ends normally or with the error of the step that reads the broken file.
 TEST_F(PathologicalTest, BinaryGarbageInEveryFile) {

@@ -88,6 +88,20 @@ inline std::string TypeInfo(std::size_t sections, std::size_t captionLength) {
     return text;
 }
 
+// The text with each CR LF replaced by `lineEnd` (a lone CR or LF).
+inline std::string WithLineEnds(std::string_view text, std::string_view lineEnd) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find("\r\n", at);
+        out.append(text.substr(at, end - at));
+        if (end == std::string_view::npos) break;
+        out.append(lineEnd);
+        at = end + 2;
+    }
+    return out;
+}
+
 // `bytes` random bytes, the same for the same seed.
 inline std::string Garbage(std::size_t bytes, uint64_t seed) {
     std::string text(bytes, '\0');
