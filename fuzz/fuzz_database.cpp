@@ -22,12 +22,16 @@ bool IsOneOf(const Exception& e, std::initializer_list<const char*> classes) {
 }
 
 void CheckTable(const TOpcodesList& table) {
-    for (int32_t n = 0; n <= kMaxOpcode; ++n)
-        FUZZ_CHECK(table.GetItem(n).Text.compare(0, 6, OpcodeKey(n) + ": ") == 0);
+    for (int32_t n = 0; n <= kMaxOpcode; ++n) {
+        const TOpcode& op = table.GetItem(n);
+        FUZZ_CHECK(op.Text.compare(0, 6, OpcodeKey(n) + ": ") == 0);
+        FUZZ_CHECK(op.TypeText.size() <= kMaxTypeTextLength);
+        FUZZ_CHECK(op.TypeText.empty() == op.Types.none());
+    }
 }
 
 void CheckCategories(const std::vector<TreeItem>& tree, const std::vector<CategoryInfo>& categories) {
-    FUZZ_CHECK(categories.size() == tree.size() || tree.empty());
+    FUZZ_CHECK(categories.size() == tree.size());
     for (const CategoryInfo& category : categories) {
         if (!category.Data) continue;
         FUZZ_CHECK(category.Data->Count() <= kMaxNodeOpcodes);
