@@ -1,0 +1,199 @@
+// The main window's controls: how they are docked and split, their sizes and texts.
+#include <algorithm>
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "ui/main/designed_items.h"
+#include "ui/main/form_main.h"
+#include "ui/main/hint_tracker.h"
+#include "ui/main/splitter.h"
+#include "ui/status_panels.h"
+
+namespace {
+
+// Outer size when restored: 684 x 396 with the frame, 676 x 342 inside.
+constexpr QSize kRestoredClientSize(676, 342);
+constexpr int kSplitterWidth = 3;
+
+QWidget* NewPanel(const char16_t* name, QWidget* content) {
+    auto* panel = new QWidget;
+    panel->setObjectName(QString::fromUtf16(name));
+    panel->setMinimumSize(1, 1);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(content);
+    return panel;
+}
+
+// A splitter of two controls; the first or the second keeps its size when the window
+// is resized, the other takes what is left.
+MinSizeSplitter* NewSplit(Qt::Orientation orientation, QWidget* first, QWidget* second,
+                          const char16_t* handleName, int minimum, bool fillFirst, bool opaque) {
+    auto* splitter = new MinSizeSplitter(orientation);
+    splitter->setHandleWidth(kSplitterWidth);
+    splitter->setOpaqueResize(opaque);
+    splitter->addWidget(first);
+    splitter->addWidget(second);
+    splitter->setStretchFactor(0, fillFirst ? 1 : 0);
+    splitter->setStretchFactor(1, fillFirst ? 0 : 1);
+    splitter->handle(1)->setObjectName(QString::fromUtf16(handleName));
+    splitter->setHandleMinimum(1, minimum);
+    return splitter;
+}
+
+// Selections stay drawn in full colour when the view loses the focus.
+void KeepSelectionDrawn(QWidget* view) {
+    QPalette palette = view->palette();
+    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    view->setPalette(palette);
+}
+
+}  // namespace
+
+void TFormMain::createLayout() {
+    auto* centre = createCentrePanel();
+    auto* right = createRightPanel();
+    rightSplitter_ = NewSplit(Qt::Horizontal, centre, right, u"Splitter2", 30, true, false);
+    rightSplitter_->setObjectName(QStringLiteral("RightSplit"));
+    auto* main = NewSplit(Qt::Horizontal, createLeftPanel(), rightSplitter_, u"Splitter1", 30,
+                          false, true);
+    main->setObjectName(QStringLiteral("MainSplit"));
+    setCentralWidget(main);
+
+    const int rightWidth = 221, leftWidth = 185;
+    const int centreWidth = kRestoredClientSize.width() - leftWidth - rightWidth - 2 * kSplitterWidth;
+    rightSplitter_->setSizes({centreWidth, rightWidth});
+    main->setSizes({leftWidth, centreWidth + kSplitterWidth + rightWidth});
+
+    setTabOrder(OpListView, OpMemoFind);
+    setTabOrder(OpMemoFind, OpMemoNote);
+    setTabOrder(OpMemoNote, Edit1);
+    setTabOrder(Edit1, Button1);
+    setTabOrder(Button1, OpTreeView);
+    setTabOrder(OpTreeView, CheckListBoxType);
+    OpListView->setFocus();
+
+    resize(kRestoredClientSize.width(), kRestoredClientSize.height() + 35);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+QWidget* TFormMain::createLeftPanel() {
+    OpTreeView = new QTreeWidget;
+    OpTreeView->setObjectName(QStringLiteral("OpTreeView"));
+    OpTreeView->setHeaderHidden(true);
+    OpTreeView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    OpTreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    OpTreeView->setIndentation(19);
+    OpTreeView->setMouseTracking(true);
+    KeepSelectionDrawn(OpTreeView);
+    AddDesignedTreeItems(OpTreeView);
+
+    OpTreeViewChangeDelay = new QTimer(this);
+    OpTreeViewChangeDelay->setObjectName(QStringLiteral("OpTreeViewChangeDelay"));
+    OpTreeViewChangeDelay->setSingleShot(true);
+    OpTreeViewChangeDelay->setInterval(1);
+    connect(OpTreeView, &QTreeWidget::currentItemChanged, OpTreeViewChangeDelay,
+            qOverload<>(&QTimer::start));
+
+    CheckListBoxType = new QListWidget;
+    CheckListBoxType->setObjectName(QStringLiteral("CheckListBoxType"));
+    CheckListBoxType->setUniformItemSizes(true);
+    AddDesignedTypeItems(CheckListBoxType);
+
+    auto* split = NewSplit(Qt::Vertical, OpTreeView, CheckListBoxType, u"Splitter5", 15, true, false);
+    split->setSizes({251, 69});
+    return Panel1 = NewPanel(u"Panel1", split);
+}
+
+QWidget* TFormMain::createCentrePanel() {
+    OpMemoFind = new QPlainTextEdit;
+    OpMemoFind->setObjectName(QStringLiteral("OpMemoFind"));
+    OpMemoFind->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    OpMemoFind->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The designed 21 pixels hold one line; the scroll bar gives way to it.
+    OpMemoFind->setMinimumHeight(1);
+    OpMemoFind->document()->setDocumentMargin(2);
+    OpMemoFind->setStatusTip(
+        QStringLiteral(u"Мини-поиск. Введите часть слова для поиска и нажмите Enter."));
+
+    OpListView = new QTreeWidget;
+    OpListView->setObjectName(QStringLiteral("OpListView"));
+    OpListView->setColumnCount(4);
+    OpListView->setHeaderLabels({QStringLiteral(u"Опкод"), QStringLiteral(u"Русский перевод (от Tovin)"),
+                                 QStringLiteral(u"Tип"), QStringLiteral(u"Кол-во парам")});
+    OpListView->setRootIsDecorated(false);
+    OpListView->setUniformRowHeights(true);
+    OpListView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    OpListView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    OpListView->setAllColumnsShowFocus(true);
+    OpListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    OpListView->setMouseTracking(true);
+    OpListView->setContextMenuPolicy(Qt::CustomContextMenu);
+    KeepSelectionDrawn(OpListView);
+    QHeaderView* header = OpListView->header();
+    header->setSectionsMovable(true);
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    header->resizeSection(2, 50);
+    header->resizeSection(3, 50);
+
+    auto* split = NewSplit(Qt::Vertical, OpMemoFind, OpListView, u"Splitter3", 17, false, false);
+    split->setSizes({21, 299});
+    return Panel2 = NewPanel(u"Panel2", split);
+}
+
+QWidget* TFormMain::createRightPanel() {
+    OpMemoNote = new QPlainTextEdit;
+    OpMemoNote->setObjectName(QStringLiteral("OpMemoNote"));
+    OpMemoNote->setReadOnly(true);
+    OpMemoNote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    OpMemoNote->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    OpMemoNote->setPlainText(QStringLiteral(u"Здесь появляется подробное \nописание опкодов.\n"
+                                            u"Щёлкните по опкоду для просмотра \nего описания."));
+
+    GroupBox1 = new QGroupBox(QStringLiteral(u"Копирование в буфер:"));
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    Edit1 = new QLineEdit(QStringLiteral("Edit1"));
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Button1 = new QPushButton(QStringLiteral(u"Копир"));
+    Button1->setObjectName(QStringLiteral("Button1"));
+    const QString copyHint = QStringLiteral(u"Скопировать в буфер обмена");
+    Button1->setStatusTip(copyHint);
+    Button1->setToolTip(HintTracker::ShortHint(copyHint));
+    // At least its designed 35 pixels, wider where the font needs it to show "Копир".
+    Button1->setFixedWidth(qMax(35, Button1->fontMetrics().horizontalAdvance(Button1->text()) + 12));
+    auto* row = new QHBoxLayout(GroupBox1);
+    row->setContentsMargins(8, 2, 9, 4);
+    row->setSpacing(0);
+    row->addWidget(Edit1, 1);
+    row->addWidget(Button1);
+
+    auto* split = NewSplit(Qt::Vertical, OpMemoNote, GroupBox1, u"Splitter4", 40, true, false);
+    split->setSizes({275, 45});
+    return Panel3 = NewPanel(u"Panel3", split);
+}
+
+void TFormMain::createStatusBar() {
+    StatusBar1 = new QStatusBar;
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    setStatusBar(StatusBar1);
+    const std::vector<QLabel*> panels = AddStatusPanels(
+        StatusBar1, {{u"Готов", 470}, {u"Опкодов: 0", 82}, {u"Всего: 0", 65},
+                     {u"Текущий: нет", 85}, {u"Выделено: 0", 50}});
+    std::copy(panels.begin(), panels.end(), statusPanels_.begin());
+}
