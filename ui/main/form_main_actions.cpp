@@ -88,12 +88,9 @@ void TFormMain::createActions() {
         false);
     NTreeMultiSelectModeGroup = new QActionGroup(this);
     NTreeMultiSelectModeGroup->setObjectName(QStringLiteral("NTreeMultiSelectModeGroup"));
-    for (QAction* radio : {NTreeMultiSelectModeUnification, NTreeMultiSelectModeCrossing}) {
-        NTreeMultiSelectModeGroup->addAction(radio);
-        // Their submenu is never shown, so their keys must not reach the window either
-        // (Ctrl+C belongs to the list's copy command).
-        radio->setShortcutContext(Qt::WidgetShortcut);
-    }
+    // Their submenu stays hidden, which keeps their keys (Ctrl+C among them) inactive.
+    NTreeMultiSelectModeGroup->addAction(NTreeMultiSelectModeUnification);
+    NTreeMultiSelectModeGroup->addAction(NTreeMultiSelectModeCrossing);
     SASCMINI1 = NewItem(this, {u"SASCMINI1", u"Сведения об SASCM.INI..."});
     SASCMINI1->setVisible(false);
 

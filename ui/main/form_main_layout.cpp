@@ -37,19 +37,36 @@ QWidget* NewPanel(const char16_t* name, QWidget* content) {
     return panel;
 }
 
-// A splitter of two controls; the first or the second keeps its size when the window
-// is resized, the other takes what is left.
+struct SplitSpec {
+    const char16_t* handleName;
+    int minimum;                  // least size on either side while dragging
+    int firstSize, secondSize;    // designed sizes
+    bool fillFirst;               // the first control takes what the window leaves
+    bool opaque;                  // the controls follow the mouse, not just a line
+};
+
+// A splitter of two controls at their designed sizes; the docked one keeps its size when
+// the window is resized, the filling one takes what is left.
 MinSizeSplitter* NewSplit(Qt::Orientation orientation, QWidget* first, QWidget* second,
-                          const char16_t* handleName, int minimum, bool fillFirst, bool opaque) {
+                          const SplitSpec& spec) {
     auto* splitter = new MinSizeSplitter(orientation);
     splitter->setHandleWidth(kSplitterWidth);
-    splitter->setOpaqueResize(opaque);
-    splitter->addWidget(first);
-    splitter->addWidget(second);
-    splitter->setStretchFactor(0, fillFirst ? 1 : 0);
-    splitter->setStretchFactor(1, fillFirst ? 0 : 1);
-    splitter->handle(1)->setObjectName(QString::fromUtf16(handleName));
-    splitter->setHandleMinimum(1, minimum);
+    splitter->setOpaqueResize(spec.opaque);
+    // The controls' own minimums would keep them from their designed sizes; the
+    // splitter's minimum limits the dragging instead.
+    for (QWidget* control : {first, second}) {
+        control->setMinimumSize(1, 1);
+        splitter->addWidget(control);
+    }
+    splitter->setStretchFactor(0, spec.fillFirst ? 1 : 0);
+    splitter->setStretchFactor(1, spec.fillFirst ? 0 : 1);
+    splitter->handle(1)->setObjectName(QString::fromUtf16(spec.handleName));
+    splitter->setHandleMinimum(1, spec.minimum);
+    // Sizes are taken as proportions of the splitter's current extent, so give it the
+    // designed one first.
+    const int extent = spec.firstSize + kSplitterWidth + spec.secondSize;
+    splitter->resize(orientation == Qt::Horizontal ? QSize(extent, 100) : QSize(100, extent));
+    splitter->setSizes({spec.firstSize, spec.secondSize});
     return splitter;
 }
 
@@ -66,17 +83,15 @@ void KeepSelectionDrawn(QWidget* view) {
 void TFormMain::createLayout() {
     auto* centre = createCentrePanel();
     auto* right = createRightPanel();
-    rightSplitter_ = NewSplit(Qt::Horizontal, centre, right, u"Splitter2", 30, true, false);
+    const int leftWidth = 185, rightWidth = 221;
+    const int centreWidth = kRestoredClientSize.width() - leftWidth - rightWidth - 2 * kSplitterWidth;
+    rightSplitter_ = NewSplit(Qt::Horizontal, centre, right,
+                              {u"Splitter2", 30, centreWidth, rightWidth, true, false});
     rightSplitter_->setObjectName(QStringLiteral("RightSplit"));
-    auto* main = NewSplit(Qt::Horizontal, createLeftPanel(), rightSplitter_, u"Splitter1", 30,
-                          false, true);
+    auto* main = NewSplit(Qt::Horizontal, createLeftPanel(), rightSplitter_,
+                          {u"Splitter1", 30, leftWidth, rightSplitter_->width(), false, true});
     main->setObjectName(QStringLiteral("MainSplit"));
     setCentralWidget(main);
-
-    const int rightWidth = 221, leftWidth = 185;
-    const int centreWidth = kRestoredClientSize.width() - leftWidth - rightWidth - 2 * kSplitterWidth;
-    rightSplitter_->setSizes({centreWidth, rightWidth});
-    main->setSizes({leftWidth, centreWidth + kSplitterWidth + rightWidth});
 
     setTabOrder(OpListView, OpMemoFind);
     setTabOrder(OpMemoFind, OpMemoNote);
@@ -114,8 +129,7 @@ QWidget* TFormMain::createLeftPanel() {
     CheckListBoxType->setUniformItemSizes(true);
     AddDesignedTypeItems(CheckListBoxType);
 
-    auto* split = NewSplit(Qt::Vertical, OpTreeView, CheckListBoxType, u"Splitter5", 15, true, false);
-    split->setSizes({251, 69});
+    auto* split = NewSplit(Qt::Vertical, OpTreeView, CheckListBoxType, {u"Splitter5", 15, 251, 69, true, false});
     return Panel1 = NewPanel(u"Panel1", split);
 }
 
@@ -124,8 +138,8 @@ QWidget* TFormMain::createCentrePanel() {
     OpMemoFind->setObjectName(QStringLiteral("OpMemoFind"));
     OpMemoFind->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     OpMemoFind->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    // The designed 21 pixels hold one line; the scroll bar gives way to it.
-    OpMemoFind->setMinimumHeight(1);
+    OpMemoFind->setTabChangesFocus(true);
+    // The designed 21 pixels hold one line with a slim margin.
     OpMemoFind->document()->setDocumentMargin(2);
     OpMemoFind->setStatusTip(
         QStringLiteral(u"Мини-поиск. Введите часть слова для поиска и нажмите Enter."));
@@ -152,8 +166,7 @@ QWidget* TFormMain::createCentrePanel() {
     header->resizeSection(2, 50);
     header->resizeSection(3, 50);
 
-    auto* split = NewSplit(Qt::Vertical, OpMemoFind, OpListView, u"Splitter3", 17, false, false);
-    split->setSizes({21, 299});
+    auto* split = NewSplit(Qt::Vertical, OpMemoFind, OpListView, {u"Splitter3", 17, 21, 299, false, false});
     return Panel2 = NewPanel(u"Panel2", split);
 }
 
@@ -163,6 +176,7 @@ QWidget* TFormMain::createRightPanel() {
     OpMemoNote->setReadOnly(true);
     OpMemoNote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     OpMemoNote->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    OpMemoNote->setTabChangesFocus(true);
     OpMemoNote->setPlainText(QStringLiteral(u"Здесь появляется подробное \nописание опкодов.\n"
                                             u"Щёлкните по опкоду для просмотра \nего описания."));
 
@@ -183,8 +197,7 @@ QWidget* TFormMain::createRightPanel() {
     row->addWidget(Edit1, 1);
     row->addWidget(Button1);
 
-    auto* split = NewSplit(Qt::Vertical, OpMemoNote, GroupBox1, u"Splitter4", 40, true, false);
-    split->setSizes({275, 45});
+    auto* split = NewSplit(Qt::Vertical, OpMemoNote, GroupBox1, {u"Splitter4", 40, 275, 45, true, false});
     return Panel3 = NewPanel(u"Panel3", split);
 }
 

@@ -5,9 +5,11 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QProxyStyle>
 #include <QStatusTipEvent>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QToolTip>
 
 HintTracker::HintTracker(QWidget* window, QLabel* panel)
@@ -58,6 +60,15 @@ bool HintTracker::eventFilter(QObject* watched, QEvent* event) {
         if (InWindow(widget) && InWindow(under)) Show(HintOf(under));
         break;
     }
+    case QEvent::MouseMove:
+        // Qt highlights no disabled menu item, but its hint is shown all the same: after
+        // the menu has cleared the hint of the item the mouse left.
+        if (auto* menu = qobject_cast<QMenu*>(widget); menu != nullptr && BelongsToWindow(menu)) {
+            const QAction* item = menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            if (item != nullptr && !item->isEnabled() && !item->isSeparator())
+                QTimer::singleShot(0, this, [this, hint = item->statusTip()] { Show(hint); });
+        }
+        break;
     case QEvent::StatusTip:
         // Controls with a hint of their own send it on enter and leave; those are
         // followed above, parents' hints included. The rest come from the highlighted
