@@ -1,6 +1,7 @@
 #include "opcodes/category_tree.h"
 
 #include "opcodes/errors.h"
+#include "opcodes/line_ends.h"
 #include "platform/files/file_io.h"
 #include "platform/files/file_names.h"
 
@@ -10,16 +11,14 @@ namespace {
 // A line end at the very end of the text starts no further line.
 bool NextLine(std::string_view& text, std::string_view& line) {
     if (text.empty()) return false;
-    const std::size_t end = text.find_first_of("\r\n");
+    const std::size_t end = FindLineEnd(text);
     if (end == std::string_view::npos) {
         line = text;
         text = {};
         return true;
     }
     line = text.substr(0, end);
-    std::size_t next = end + 1;
-    if (text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
-    text.remove_prefix(next);
+    text.remove_prefix(SkipLineEnd(text, end));
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "opcodes/cp1251.h"
+#include "opcodes/line_ends.h"
 #include "platform/files/file_io.h"
 
 namespace {
@@ -61,7 +62,7 @@ private:
         std::string_view rest(bytes);
         Section* current = nullptr;  // keys before the first section belong to none
         while (!rest.empty()) {
-            const std::size_t end = rest.find_first_of("\r\n");
+            const std::size_t end = FindLineEnd(rest);
             std::string_view line = Trim(rest.substr(0, end));
             rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
             if (line.empty()) continue;

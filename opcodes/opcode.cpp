@@ -1,6 +1,5 @@
 #include "opcodes/opcode.h"
 
-#include <cstdio>
 #include <optional>
 
 #include "opcodes/cp1251.h"
@@ -17,8 +16,14 @@ const std::string kOpcodesSection = "opcodes";
 }
 
 std::string OpcodeKey(int32_t n) {
-    char key[16];
-    std::snprintf(key, sizeof key, "%04X", static_cast<unsigned>(n));
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    auto value = static_cast<uint32_t>(n);
+    std::string key;
+    do {
+        key.insert(key.begin(), kDigits[value & 0xF]);
+        value >>= 4;
+    } while (value != 0);
+    if (key.size() < 4) key.insert(0, 4 - key.size(), '0');
     return key;
 }
 

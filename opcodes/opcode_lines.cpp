@@ -1,6 +1,7 @@
 #include "opcodes/opcode_lines.h"
 
 #include "opcodes/errors.h"
+#include "opcodes/line_ends.h"
 #include "platform/files/file_io.h"
 
 namespace {
@@ -8,18 +9,21 @@ namespace {
 constexpr char kEndOfFile = '\x1A';
 constexpr std::size_t kGroupLength = 5;  // four digits and a separator
 
-uint32_t HexDigitValue(char ch) {
-    if (ch >= '0' && ch <= '9') return static_cast<uint32_t>(ch - '0');
-    if (ch >= 'A' && ch <= 'F') return static_cast<uint32_t>(ch - 'A' + 10);
-    if (ch >= 'a' && ch <= 'f') return static_cast<uint32_t>(ch - 'a' + 10);
-    return 0;
-}
+struct HexDigits {
+    unsigned char value[256]{};
+    constexpr HexDigits() {
+        for (int c = '0'; c <= '9'; ++c) value[c] = static_cast<unsigned char>(c - '0');
+        for (int c = 'A'; c <= 'F'; ++c) value[c] = static_cast<unsigned char>(c - 'A' + 10);
+        for (int c = 'a'; c <= 'f'; ++c) value[c] = static_cast<unsigned char>(c - 'a' + 10);
+    }
+};
+constexpr HexDigits kHexDigits;
 
 }  // namespace
 
 int32_t HexToInt(std::string_view text) {
     uint32_t value = 0;
-    for (char ch : text) value = value * 16u + HexDigitValue(ch);
+    for (char ch : text) value = value * 16u + kHexDigits.value[static_cast<unsigned char>(ch)];
     return static_cast<int32_t>(value);
 }
 
@@ -43,15 +47,14 @@ OpcodeLineFile::OpcodeLineFile(std::string bytes) : bytes_(std::move(bytes)) {
     if (eof != std::string::npos) bytes_.resize(eof);
     std::size_t start = 0;
     while (start < bytes_.size()) {
-        const std::size_t end = bytes_.find_first_of("\r\n", start);
+        const std::size_t end = FindLineEnd(bytes_, start);
         lineStarts_.push_back(start);
         if (end == std::string::npos) {
             lineEnds_.push_back(bytes_.size());
             break;
         }
         lineEnds_.push_back(end);
-        start = end + 1;
-        if (bytes_[end] == '\r' && start < bytes_.size() && bytes_[start] == '\n') ++start;
+        start = SkipLineEnd(bytes_, end);
     }
 }
 

@@ -1,0 +1,23 @@
+#pragma once
+// Line splitting shared by the file readers: a line ends at CR, LF or CR LF.
+
+#include <cstring>
+#include <string_view>
+
+// The position of the first CR or LF at or after `from`, or npos.
+inline std::size_t FindLineEnd(std::string_view text, std::size_t from = 0) {
+    if (from >= text.size()) return std::string_view::npos;
+    // Two memchr scans beat a byte loop: find the LF, then a CR before it.
+    const char* begin = text.data() + from;
+    const std::size_t length = text.size() - from;
+    const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', length));
+    const std::size_t span = lf ? static_cast<std::size_t>(lf - begin) : length;
+    const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', span));
+    if (cr) return from + static_cast<std::size_t>(cr - begin);
+    return lf ? from + span : std::string_view::npos;
+}
+
+// The position after the line end at `end` (CR LF counts as one).
+inline std::size_t SkipLineEnd(std::string_view text, std::size_t end) {
+    return text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? end + 2 : end + 1;
+}
