@@ -94,8 +94,8 @@ TEST_F(FormMainTest, ListPopupMenuHoldsTheCopyItemsAndTheLookUps) {
     EXPECT_EQ(form->NCopyAll->statusTip(), QStringLiteral(u"Копировать все опкоды в списке в буфер обмена"));
     EXPECT_EQ(Items(form->NInternet),
               (QStringList{QStringLiteral(u"Посмотреть описание этого опкода в:||d"),
-                           QStringLiteral(u"&Opcode Database|Ctrl+F1|"), QStringLiteral(u"&Wiki|Ctrl+F3|"),
-                           QStringLiteral(u"&INI Editor|Ctrl+F2|")}));
+                           QStringLiteral(u"&OpcodeBase|Ctrl+F1|"), QStringLiteral(u"&Wiki|Ctrl+F3|"),
+                           QStringLiteral(u"&IniEditor|Ctrl+F2|")}));
     EXPECT_EQ(form->BrowseWiki->statusTip(), QStringLiteral(u"Посмотреть описание опкода на сайте Wiki"));
     EXPECT_EQ(form->BrowseWiki->property("category").toString(), QStringLiteral(u"Интернет-ресурсы"));
 }

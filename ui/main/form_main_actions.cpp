@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QTreeWidget>
 
+#include "opcodes/lookup_sites.h"
 #include "ui/application.h"
 #include "ui/main/form_main.h"
 
@@ -46,12 +47,8 @@ void AddHiddenSeparator(QMenu* menu) {
     menu->addSeparator()->setVisible(false);
 }
 
-// The two look-up sites besides the wiki, by their short names.
-constexpr char16_t kOpcodeBaseName[] = u"Opcode Database";
-constexpr char16_t kIniEditorName[] = u"INI Editor";
-
-QString BrowseHint(const char16_t* site) {
-    return QStringLiteral(u"Посмотреть описание опкода на сайте %1").arg(QString::fromUtf16(site));
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -120,21 +117,18 @@ void TFormMain::createListActions() {
         OpListView->addAction(item.action);
     }
 
-    const QString category = QStringLiteral(u"Интернет-ресурсы");
-    BrowseOpcodeBase = NewItem(this, {u"BrowseOpcodeBase", u"&Opcode Database", QKeySequence(Qt::CTRL | Qt::Key_F1)});
-    BrowseOpcodeBase->setStatusTip(BrowseHint(kOpcodeBaseName));
-    BrowseWiki = NewItem(this, {u"BrowseWiki", u"&Wiki", QKeySequence(Qt::CTRL | Qt::Key_F3)});
-    BrowseWiki->setStatusTip(BrowseHint(u"Wiki"));
-    BrowseIniEditor = NewItem(this, {u"BrowseIniEditor", u"&INI Editor", QKeySequence(Qt::CTRL | Qt::Key_F2)});
-    BrowseIniEditor->setStatusTip(BrowseHint(kIniEditorName));
-    const struct {
-        QAction* action;
-        const char16_t* menuItem;
-    } lookUps[] = {{BrowseOpcodeBase, u"NOpcodeBase"}, {BrowseWiki, u"NWiki"}, {BrowseIniEditor, u"NIniEditor"}};
-    for (const auto& lookUp : lookUps) {
-        lookUp.action->setProperty("category", category);
-        lookUp.action->setProperty("menuItem", QString::fromUtf16(lookUp.menuItem));
-        addAction(lookUp.action);  // their keys work anywhere in the window
+    // The look-up actions: their keys work anywhere in the window.
+    for (const LookupSiteInfo& site : LookupSites()) {
+        auto* action = new QAction(FromUtf8(LookupCaption(site)), this);
+        action->setObjectName(FromUtf8(site.actionName));
+        action->setShortcut(QKeySequence(FromUtf8(site.shortcut), QKeySequence::PortableText));
+        action->setStatusTip(FromUtf8(LookupHint(site)));
+        action->setProperty("category", FromUtf8(kLookupCategory));
+        action->setProperty("menuItem", FromUtf8(site.menuItemName));
+        addAction(action);
+        (site.site == LookupSite::OpcodeBase ? BrowseOpcodeBase
+         : site.site == LookupSite::Wiki     ? BrowseWiki
+                                             : BrowseIniEditor) = action;
     }
     HelpIntro = NewItem(this, {u"HelpIntro", u"&Интро..."});
     HelpIntro->setProperty("category", QStringLiteral(u"Справка"));
@@ -189,10 +183,12 @@ void TFormMain::createListPopupMenu() {
     OpListPopupMenu->addActions({NCopyAll, NCopyAddAll});
     OpListPopupMenu->addSeparator();
 
-    NInternet = NewMenu(OpListPopupMenu, u"NInternet", u"&Интернет-ресурсы");
+    NInternet = new QMenu(FromUtf8(kLookupSubmenuCaption), OpListPopupMenu);
+    NInternet->setObjectName(QStringLiteral("NInternet"));
+    NInternet->menuAction()->setObjectName(QStringLiteral("NInternet"));
     NInternet->menuAction()->setStatusTip(
         QStringLiteral(u"Посмотреть информацию об текущем опкоде в интернет-ресурсах."));
-    QAction* heading = NInternet->addAction(QStringLiteral(u"Посмотреть описание этого опкода в:"));
+    QAction* heading = NInternet->addAction(FromUtf8(kLookupHeading));
     heading->setEnabled(false);
     NInternet->addActions({BrowseOpcodeBase, BrowseWiki, BrowseIniEditor});
     OpListPopupMenu->addMenu(NInternet);

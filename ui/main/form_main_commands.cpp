@@ -1,7 +1,7 @@
 // The window's own commands: restart, introduction, and the error handler.
 #include <ctime>
 
-#include "opcodes/error_log_interim.h"
+#include "opcodes/error_log.h"
 #include "opcodes/errors.h"
 #include "platform/error_locator.h"
 #include "platform/files/file_io.h"
@@ -48,7 +48,7 @@ void TFormMain::ApplicationEvents1Exception(std::exception_ptr error) noexcept {
             ErrorLogRecord(LocalDateTime(), info.className, where.module, where.offset, info.message);
         // A log that cannot be written (a read-only folder, a full disk) costs the record
         // only: the user has seen the error already, and reporting this would loop.
-        AppendToFile(CurrentDir() + "\\errors.log", record);
+        AppendToFile(CurrentDir() + "\\" + std::string(kErrorLogFileName), record);
     } catch (...) {
         // The handler of last resort has nowhere to send its own failure.
     }
