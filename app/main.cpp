@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
     TFormMain formMain(platform);
     TFormFind formFind(formMain, platform);
 
-    if (minimised) formMain.setWindowState(formMain.windowState() | Qt::WindowMinimized);
     formMain.show();
+    // Minimised on top of maximised: restoring it gives the maximised window.
+    if (minimised) formMain.setWindowState(formMain.windowState() | Qt::WindowMinimized);
     return app.exec();
 }
