@@ -18,7 +18,7 @@ bool StartMinimisedRequested() {
     return requested;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     KelpraApplication app(argc, argv);
@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
 
     formMain.show();
     // Minimised on top of maximised: restoring it gives the maximised window.
-    if (minimised) formMain.setWindowState(formMain.windowState() | Qt::WindowMinimized);
+    if (minimised)
+        formMain.setWindowState(formMain.windowState() | Qt::WindowMinimized);
     return app.exec();
 }

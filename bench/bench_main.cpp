@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
             return RunStartupChild(argv[i] + std::strlen(kStartupChildOption), argc, argv);
 #endif
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

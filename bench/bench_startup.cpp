@@ -43,7 +43,8 @@ ChildRun RunChild(const std::string& what) {
     std::vector<char*> args = {self.data(), option.data(), nullptr};
     std::vector<char*> env;
     for (char** e = environ; *e != nullptr; ++e)
-        if (std::strncmp(*e, "QT_QPA_PLATFORM=", 16) != 0) env.push_back(*e);
+        if (std::strncmp(*e, "QT_QPA_PLATFORM=", 16) != 0)
+            env.push_back(*e);
     env.push_back(platform.data());
     env.push_back(nullptr);
 
@@ -55,18 +56,21 @@ ChildRun RunChild(const std::string& what) {
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, self.c_str(), &actions, nullptr, args.data(), env.data());
     posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) throw std::runtime_error("cannot start the child");
+    if (spawned != 0)
+        throw std::runtime_error("cannot start the child");
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("the child failed");
-    return {seconds, static_cast<double>(usage.ru_maxrss) / 1024.0,  // ru_maxrss is in KiB
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        throw std::runtime_error("the child failed");
+    return {seconds, static_cast<double>(usage.ru_maxrss) / 1024.0, // ru_maxrss is in KiB
             Seconds(usage.ru_utime) + Seconds(usage.ru_stime)};
 }
 
 class SyntheticCurrentDir {
-public:
+  public:
     SyntheticCurrentDir() {
         dir_ = fs::temp_directory_path() / ("kelpra-bench-startup-" + std::to_string(::getpid()));
         fs::remove_all(dir_);
@@ -79,7 +83,7 @@ public:
         fs::remove_all(dir_);
     }
 
-private:
+  private:
     fs::path dir_, previous_;
 };
 
@@ -102,7 +106,10 @@ void BM_StartupToShownMainWindow(benchmark::State& state) {
     RunStartup(state, "full");
 }
 BENCHMARK(BM_StartupToShownMainWindow)
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(5)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 // Qt's own share: application object and an empty main window, shown.
@@ -110,8 +117,11 @@ void BM_StartupQtEmptyWindow(benchmark::State& state) {
     RunStartup(state, "empty");
 }
 BENCHMARK(BM_StartupQtEmptyWindow)
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(5)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-}  // namespace
+} // namespace
 #endif

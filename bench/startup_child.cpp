@@ -19,7 +19,7 @@ void WaitUntilShown(QWidget& window) {
     QCoreApplication::processEvents();
 }
 
-}  // namespace
+} // namespace
 
 int RunStartupChild(const char* what, int argc, char** argv) {
     KelpraApplication app(argc, argv);
@@ -35,5 +35,5 @@ int RunStartupChild(const char* what, int argc, char** argv) {
     TFormMain formMain(platform);
     TFormFind formFind(formMain, platform);
     WaitUntilShown(formMain);
-    return formMain.OpcodeList() != nullptr ? 0 : 2;  // a loading error would void the figure
+    return formMain.OpcodeList() != nullptr ? 0 : 2; // a loading error would void the figure
 }

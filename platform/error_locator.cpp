@@ -17,11 +17,13 @@ CodeLocation DlErrorLocator::Locate(const void* address) {
     Dl_info info{};
     if (address != nullptr && ::dladdr(address, &info) != 0 && info.dli_fbase != nullptr) {
         // The main program is listed without a name or under the name it was started by.
-        std::string module = info.dli_fname != nullptr ? fs::path(info.dli_fname).filename().string()
-                                                       : std::string();
-        if (module.empty()) module = ExecutableName();
-        const auto offset = reinterpret_cast<uintptr_t>(address) -
-                            reinterpret_cast<uintptr_t>(info.dli_fbase);
+        std::string module = info.dli_fname != nullptr
+                                 ? fs::path(info.dli_fname).filename().string()
+                                 : std::string();
+        if (module.empty())
+            module = ExecutableName();
+        const auto offset =
+            reinterpret_cast<uintptr_t>(address) - reinterpret_cast<uintptr_t>(info.dli_fbase);
         return {module, static_cast<uint32_t>(offset)};
     }
     return {ExecutableName(), 0};

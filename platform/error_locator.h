@@ -6,12 +6,12 @@
 #include <string>
 
 struct CodeLocation {
-    std::string module;    // the module's file name without its folder
-    uint32_t offset = 0;   // address - load address of the module
+    std::string module;  // the module's file name without its folder
+    uint32_t offset = 0; // address - load address of the module
 };
 
 class ErrorLocator {
-public:
+  public:
     virtual ~ErrorLocator() = default;
     // A null or unknown address gives the executable's name and offset 0.
     virtual CodeLocation Locate(const void* address) = 0;
@@ -19,7 +19,7 @@ public:
 
 // Resolves addresses through the dynamic linker (dladdr).
 class DlErrorLocator : public ErrorLocator {
-public:
+  public:
     CodeLocation Locate(const void* address) override;
 };
 

@@ -12,7 +12,7 @@ void ShowBox(QMessageBox::Icon icon, const QString& title, const QString& text) 
     box.exec();
 }
 
-}  // namespace
+} // namespace
 
 void QtMessageBoxes::Error(const QString& text) {
     ShowBox(QMessageBox::Critical, QStringLiteral("Error"), text);

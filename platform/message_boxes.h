@@ -5,7 +5,7 @@
 #include <QString>
 
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     virtual void Error(const QString& text) = 0;
     virtual void Warning(const QString& text) = 0;
@@ -13,7 +13,7 @@ public:
 
 // The boxes on screen, over the active window; each returns once the user closed it.
 class QtMessageBoxes : public MessageBoxes {
-public:
+  public:
     void Error(const QString& text) override;
     void Warning(const QString& text) override;
 };

@@ -12,9 +12,9 @@
 
 StartResult DetachedProcessStarter::Start(const QString& program, bool minimised) {
     const char* path = std::getenv("PATH");
-    const auto found = FindProgram(program.toStdString(),
-                                   QCoreApplication::applicationDirPath().toStdString(),
-                                   CurrentDir(), path ? path : "");
+    const auto found =
+        FindProgram(program.toStdString(), QCoreApplication::applicationDirPath().toStdString(),
+                    CurrentDir(), path ? path : "");
     if (!found)
         return {false, QStringLiteral("Cannot start \"%1\". %2")
                            .arg(program, QString::fromLocal8Bit(std::strerror(ENOENT)))};
@@ -27,6 +27,7 @@ StartResult DetachedProcessStarter::Start(const QString& program, bool minimised
         process.setProcessEnvironment(env);
     }
     if (!process.startDetached())
-        return {false, QStringLiteral("Cannot start \"%1\". %2").arg(program, process.errorString())};
+        return {false,
+                QStringLiteral("Cannot start \"%1\". %2").arg(program, process.errorString())};
     return {true, {}};
 }

@@ -7,11 +7,11 @@
 
 struct StartResult {
     bool started = false;
-    QString error;  // why it did not start; empty when it did
+    QString error; // why it did not start; empty when it did
 };
 
 class ProcessStarter {
-public:
+  public:
     virtual ~ProcessStarter() = default;
     // `minimised` asks for the new program's window to open minimised.
     virtual StartResult Start(const QString& program, bool minimised) = 0;
@@ -22,6 +22,6 @@ public:
 inline constexpr char kStartMinimizedVariable[] = "KELPRA_START_MINIMIZED";
 
 class DetachedProcessStarter : public ProcessStarter {
-public:
+  public:
     StartResult Start(const QString& program, bool minimised) override;
 };

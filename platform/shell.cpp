@@ -12,10 +12,10 @@ namespace {
 
 bool IsWebAddress(const QString& target) {
     const QUrl url(target);
-    return url.isValid() && url.scheme().size() > 1;  // a one-letter scheme is a drive
+    return url.isValid() && url.scheme().size() > 1; // a one-letter scheme is a drive
 }
 
-}  // namespace
+} // namespace
 
 ShellResult DesktopShell::Open(const QString& target) {
     QUrl url;
@@ -26,7 +26,8 @@ ShellResult DesktopShell::Open(const QString& target) {
         std::error_code ec;
         if (!std::filesystem::exists(file, ec))
             return {false, QString::fromLocal8Bit(std::strerror(ENOENT))};
-        url = QUrl::fromLocalFile(QString::fromStdString(std::filesystem::absolute(file, ec).string()));
+        url = QUrl::fromLocalFile(
+            QString::fromStdString(std::filesystem::absolute(file, ec).string()));
     }
     if (!QDesktopServices::openUrl(url))
         return {false, QStringLiteral("No application is associated with \"%1\".").arg(target)};

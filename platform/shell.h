@@ -6,11 +6,11 @@
 
 struct ShellResult {
     bool ok = false;
-    QString error;  // the platform's text for the failure; empty on success
+    QString error; // the platform's text for the failure; empty on success
 };
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // `target` is a web address ("https://...") or a Windows-style file name relative to
     // the current directory ("Intro.html").
@@ -18,6 +18,6 @@ public:
 };
 
 class DesktopShell : public Shell {
-public:
+  public:
     ShellResult Open(const QString& target) override;
 };

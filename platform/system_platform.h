@@ -9,10 +9,10 @@
 #include "platform/sounds.h"
 
 class SystemPlatform {
-public:
+  public:
     Platform Services() { return {messageBoxes_, sounds_, processes_, shell_, errorLocator_}; }
 
-private:
+  private:
     QtMessageBoxes messageBoxes_;
     QtSounds sounds_;
     DetachedProcessStarter processes_;

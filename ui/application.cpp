@@ -16,7 +16,7 @@ Registration& Registered() {
     return registration;
 }
 
-}  // namespace
+} // namespace
 
 KelpraApplication::KelpraApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 

@@ -12,7 +12,7 @@
 #include <utility>
 
 class KelpraApplication : public QApplication {
-public:
+  public:
     KelpraApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };
@@ -29,8 +29,7 @@ void ReportException(std::exception_ptr error) noexcept;
 // A callable that runs `f` and reports whatever it throws, for connecting to signals:
 // Qt itself is not built to let exceptions pass through it. The signal's arguments are
 // passed on when `f` takes them.
-template <class F>
-auto Guarded(F f) {
+template <class F> auto Guarded(F f) {
     return [f = std::move(f)](auto&&... args) {
         try {
             if constexpr (std::is_invocable_v<F&, decltype(args)...>)

@@ -18,11 +18,12 @@ std::string TypeName(const std::type_info& type) {
     return status == 0 && name ? std::string(name.get()) : std::string(type.name());
 }
 
-}  // namespace
+} // namespace
 
 ErrorInfo DescribeError(std::exception_ptr error) {
     try {
-        if (error) std::rethrow_exception(error);
+        if (error)
+            std::rethrow_exception(error);
     } catch (const Exception& e) {
         return {e.ClassName(), e.Message(), e.RaiseAddress()};
     } catch (const std::exception& e) {

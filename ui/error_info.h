@@ -8,7 +8,7 @@
 struct ErrorInfo {
     std::string className;
     std::string message;
-    const void* raiseAddress = nullptr;  // null when unknown
+    const void* raiseAddress = nullptr; // null when unknown
 };
 
 // The program's own errors give their class, message and raise address; other C++

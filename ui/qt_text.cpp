@@ -5,7 +5,8 @@
 QString FromCp1251(std::string_view bytes) {
     QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar* out = text.data();
-    for (unsigned char byte : bytes) *out++ = QChar(static_cast<char16_t>(Cp1251ToUnicode(byte)));
+    for (unsigned char byte : bytes)
+        *out++ = QChar(static_cast<char16_t>(Cp1251ToUnicode(byte)));
     return text;
 }
 

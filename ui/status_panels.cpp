@@ -13,7 +13,8 @@ QSize StatusPanel::minimumSizeHint() const {
     return {0, QLabel::minimumSizeHint().height()};
 }
 
-std::vector<QLabel*> AddStatusPanels(QStatusBar* bar, std::initializer_list<StatusPanelSpec> panels) {
+std::vector<QLabel*> AddStatusPanels(QStatusBar* bar,
+                                     std::initializer_list<StatusPanelSpec> panels) {
     std::vector<QLabel*> labels;
     for (const StatusPanelSpec& spec : panels) {
         auto* label = new StatusPanel(QString::fromUtf16(spec.text), spec.width);

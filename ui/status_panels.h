@@ -10,12 +10,12 @@
 class QStatusBar;
 
 class StatusPanel : public QLabel {
-public:
+  public:
     StatusPanel(const QString& text, int width);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-private:
+  private:
     int width_;
 };
 
@@ -25,4 +25,5 @@ struct StatusPanelSpec {
 };
 
 // Adds the panels, named "StatusPanel0", "StatusPanel1", ..., in order.
-std::vector<QLabel*> AddStatusPanels(QStatusBar* bar, std::initializer_list<StatusPanelSpec> panels);
+std::vector<QLabel*> AddStatusPanels(QStatusBar* bar,
+                                     std::initializer_list<StatusPanelSpec> panels);

@@ -14,11 +14,12 @@ void WriteProgram(const TempDir& dir, const std::string& relative, bool executab
     ::chmod(dir.Name(relative).c_str(), executable ? 0755 : 0644);
 }
 
-}  // namespace
+} // namespace
 
 TEST(FindProgram, LooksInTheExecutablesFolderThenTheCurrentOneThenThePath) {
     TempDir dir;
-    for (const char* name : {"exe/KLV", "cd/KLV", "p1/KLV", "p2/KLV"}) WriteProgram(dir, name);
+    for (const char* name : {"exe/KLV", "cd/KLV", "p1/KLV", "p2/KLV"})
+        WriteProgram(dir, name);
     const fs::path exe = dir.path() / "exe", cd = dir.path() / "cd";
     const std::string path = dir.Name("p1") + ":" + dir.Name("p2");
 
@@ -34,11 +35,12 @@ TEST(FindProgram, LooksInTheExecutablesFolderThenTheCurrentOneThenThePath) {
 TEST(FindProgram, SkipsWhatCannotBeRun) {
     TempDir dir;
     WriteProgram(dir, "exe/KLV", false);
-    fs::create_directories(dir.path() / "cd" / "KLV");  // a folder of that name
+    fs::create_directories(dir.path() / "cd" / "KLV"); // a folder of that name
     WriteProgram(dir, "p/KLV");
     EXPECT_EQ(FindProgram("KLV", dir.path() / "exe", dir.path() / "cd", dir.Name("p")),
               dir.path() / "p" / "KLV");
-    EXPECT_EQ(FindProgram("KLV", dir.path() / "exe", dir.path() / "cd", "/nonexistent"), std::nullopt);
+    EXPECT_EQ(FindProgram("KLV", dir.path() / "exe", dir.path() / "cd", "/nonexistent"),
+              std::nullopt);
     EXPECT_EQ(FindProgram("", dir.path() / "p", dir.path() / "p", ""), std::nullopt);
 }
 
@@ -47,5 +49,6 @@ TEST(FindProgram, EmptyPathEntryMeansTheCurrentDirectory) {
     WriteProgram(dir, "cd/KLV");
     // Not found as the current directory itself (it is not marked as such) but through "::".
     EXPECT_EQ(FindProgram("KLV", {}, {}, "/nonexistent::/also-not"), std::nullopt);
-    EXPECT_EQ(FindProgram("KLV", {}, dir.path() / "cd", "/nonexistent::/also-not"), dir.path() / "cd" / "KLV");
+    EXPECT_EQ(FindProgram("KLV", {}, dir.path() / "cd", "/nonexistent::/also-not"),
+              dir.path() / "cd" / "KLV");
 }

@@ -46,5 +46,6 @@ TEST(DetachedProcessStarter, ProgramFoundNowhereIsNotStarted) {
     DetachedProcessStarter starter;
     const StartResult result = starter.Start(QStringLiteral("kelpra-no-such-program"), true);
     EXPECT_FALSE(result.started);
-    EXPECT_TRUE(result.error.startsWith(QStringLiteral("Cannot start \"kelpra-no-such-program\". ")));
+    EXPECT_TRUE(
+        result.error.startsWith(QStringLiteral("Cannot start \"kelpra-no-such-program\". ")));
 }

@@ -5,16 +5,18 @@
 namespace {
 
 void WriteText(const TempDir& dir, const char* name, const std::optional<std::string>& utf8) {
-    if (!utf8) return;
+    if (!utf8)
+        return;
     std::string text;
     for (char ch : *utf8) {
-        if (ch == '\n') text += '\r';
+        if (ch == '\n')
+            text += '\r';
         text += ch;
     }
     dir.WriteCp1251(name, text);
 }
 
-}  // namespace
+} // namespace
 
 void CraftedDb::WriteTo(const TempDir& dir) const {
     WriteText(dir, "INI/SASCM.ini", opcodes);

@@ -15,12 +15,11 @@ struct CraftedDb {
                                           "[T2]\nCaption=Проверки\nShortCaption=П\nOpcodes=2\n";
     std::optional<std::string> typeLines = "0001 0002\n00A1\n";
     std::optional<std::string> tree = "Все\n\tИгрок\n\tАктёры\n\t\tПроверки\nCleo\n";
-    std::optional<std::string> nodeInfo =
-        "[Все]\nCaption=Все опкоды\nOpcodes=1\nNote=Всё сразу\n"
-        "[Игрок]\nCaption=Игрок\nOpcodes=2\nExpanded=true\n"
-        "[Актёры]\nCaption=Актёры\nOpcodes=3\nExpanded=1\n"
-        "[Проверки]\nCaption=Проверки актёров\n"
-        "[Cleo]\nCaption=Cleo-опкоды\n";
+    std::optional<std::string> nodeInfo = "[Все]\nCaption=Все опкоды\nOpcodes=1\nNote=Всё сразу\n"
+                                          "[Игрок]\nCaption=Игрок\nOpcodes=2\nExpanded=true\n"
+                                          "[Актёры]\nCaption=Актёры\nOpcodes=3\nExpanded=1\n"
+                                          "[Проверки]\nCaption=Проверки актёров\n"
+                                          "[Cleo]\nCaption=Cleo-опкоды\n";
     std::optional<std::string> nodeLines = "0001 0002 00A1 0AF0\n0001\n00A1 0002\n";
 
     void WriteTo(const TempDir& dir) const;

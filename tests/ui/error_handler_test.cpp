@@ -14,14 +14,15 @@
 namespace {
 
 class ThrowingObject : public QObject {
-public:
+  public:
     bool event(QEvent* e) override {
-        if (e->type() == QEvent::User) throw EOSError("Thrown from an event");
+        if (e->type() == QEvent::User)
+            throw EOSError("Thrown from an event");
         return QObject::event(e);
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(FormMainTest, TwoErrorsGiveTwoRecordsOlderFirst) {
     auto form = Open();
@@ -32,7 +33,8 @@ TEST_F(FormMainTest, TwoErrorsGiveTwoRecordsOlderFirst) {
     EXPECT_EQ(fake.boxes.errors,
               (QStringList{BoxText(QStringLiteral("First"), QStringLiteral("EConvertError")),
                            BoxText(QStringLiteral("Second."), QStringLiteral("EOSError"))}));
-    EXPECT_EQ(fake.sounds.played, (std::vector<SystemSound>{SystemSound::CriticalStop, SystemSound::CriticalStop}));
+    EXPECT_EQ(fake.sounds.played,
+              (std::vector<SystemSound>{SystemSound::CriticalStop, SystemSound::CriticalStop}));
     EXPECT_TRUE(std::regex_match(Log(), std::regex(RecordPattern("EConvertError", "First.") +
                                                    RecordPattern("EOSError", "Second."))))
         << Log();
@@ -41,18 +43,23 @@ TEST_F(FormMainTest, TwoErrorsGiveTwoRecordsOlderFirst) {
 TEST_F(FormMainTest, RecordGoesAfterTheExistingTextInWindows1251) {
     dir.Write("Errors.log", "old\r\n");
     auto form = Open();
-    form->ApplicationEvents1Exception(std::make_exception_ptr(EInOutError(Utf8ToCp1251("Файл занят"))));
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "errors.log"));  // the existing name is used
+    form->ApplicationEvents1Exception(
+        std::make_exception_ptr(EInOutError(Utf8ToCp1251("Файл занят"))));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "errors.log")); // the existing name is used
     const std::string log = dir.Read("Errors.log");
-    EXPECT_TRUE(std::regex_match(log, std::regex("old\r\n" + RecordPattern("EInOutError", Utf8ToCp1251("Файл занят.")))))
+    EXPECT_TRUE(std::regex_match(
+        log, std::regex("old\r\n" + RecordPattern("EInOutError", Utf8ToCp1251("Файл занят.")))))
         << log;
-    EXPECT_EQ(fake.boxes.errors.value(0), BoxText(QStringLiteral(u"Файл занят"), QStringLiteral("EInOutError")));
+    EXPECT_EQ(fake.boxes.errors.value(0),
+              BoxText(QStringLiteral(u"Файл занят"), QStringLiteral("EInOutError")));
 }
 
 TEST_F(FormMainTest, RecordIsWrittenOnlyAfterTheBoxIsClosed) {
     auto form = Open();
     bool logExistedWhileOpen = true;
-    fake.boxes.whileOpen = [&] { logExistedWhileOpen = std::filesystem::exists(dir.path() / "errors.log"); };
+    fake.boxes.whileOpen = [&] {
+        logExistedWhileOpen = std::filesystem::exists(dir.path() / "errors.log");
+    };
     form->ApplicationEvents1Exception(std::make_exception_ptr(EOSError("x")));
     EXPECT_FALSE(logExistedWhileOpen);
     EXPECT_FALSE(Log().empty());
@@ -79,11 +86,12 @@ TEST_F(FormMainTest, RecordNamesTheModuleAndOffsetOfTheRaiseSite) {
     // Errors that are not the program's own carry no address.
     form->ApplicationEvents1Exception(std::make_exception_ptr(std::runtime_error("plain")));
     EXPECT_EQ(fake.locator.addresses.at(1), nullptr);
-    EXPECT_EQ(fake.boxes.errors.value(1), BoxText(QStringLiteral("plain"), QStringLiteral("std::runtime_error")));
+    EXPECT_EQ(fake.boxes.errors.value(1),
+              BoxText(QStringLiteral("plain"), QStringLiteral("std::runtime_error")));
 }
 
 TEST_F(FormMainTest, LogThatCannotBeWrittenDoesNotStopTheHandler) {
-    std::filesystem::create_directories(dir.path() / "errors.log");  // a folder in its place
+    std::filesystem::create_directories(dir.path() / "errors.log"); // a folder in its place
     auto form = Open();
     form->ApplicationEvents1Exception(std::make_exception_ptr(EOSError("first")));
     form->ApplicationEvents1Exception(std::make_exception_ptr(EOSError("second")));
@@ -96,7 +104,8 @@ TEST_F(FormMainTest, ErrorsFromEventHandlersReachTheHandler) {
     ThrowingObject thrower;
     QEvent event(QEvent::User);
     QCoreApplication::sendEvent(&thrower, &event);
-    EXPECT_EQ(fake.boxes.errors, QStringList{BoxText(QStringLiteral("Thrown from an event"), QStringLiteral("EOSError"))});
+    EXPECT_EQ(fake.boxes.errors, QStringList{BoxText(QStringLiteral("Thrown from an event"),
+                                                     QStringLiteral("EOSError"))});
 
     // Posted events too, delivered by the event loop.
     QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
@@ -109,7 +118,7 @@ TEST_F(FormMainTest, ErrorsAfterTheWindowIsGoneAreNotLost) {
     { auto form = Open(); }
     ThrowingObject thrower;
     QEvent event(QEvent::User);
-    QCoreApplication::sendEvent(&thrower, &event);  // reported on the standard error stream
+    QCoreApplication::sendEvent(&thrower, &event); // reported on the standard error stream
     EXPECT_TRUE(fake.boxes.errors.isEmpty());
 }
 
@@ -121,7 +130,8 @@ TEST_F(FormMainTest, IntroOpensTheBareFileNameAndReportsTheShellsFailure) {
 
     fake.shell.result = {false, QStringLiteral("No such file or directory")};
     form->HelpIntro->trigger();
-    EXPECT_EQ(fake.boxes.errors,
-              QStringList{BoxText(QStringLiteral("No such file or directory"), QStringLiteral("EOSError"))});
-    EXPECT_TRUE(std::regex_match(Log(), std::regex(RecordPattern("EOSError", "No such file or directory."))));
+    EXPECT_EQ(fake.boxes.errors, QStringList{BoxText(QStringLiteral("No such file or directory"),
+                                                     QStringLiteral("EOSError"))});
+    EXPECT_TRUE(std::regex_match(
+        Log(), std::regex(RecordPattern("EOSError", "No such file or directory."))));
 }

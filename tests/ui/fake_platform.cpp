@@ -2,12 +2,14 @@
 
 void FakeMessageBoxes::Error(const QString& text) {
     errors.append(text);
-    if (whileOpen) whileOpen();
+    if (whileOpen)
+        whileOpen();
 }
 
 void FakeMessageBoxes::Warning(const QString& text) {
     warnings.append(text);
-    if (whileOpen) whileOpen();
+    if (whileOpen)
+        whileOpen();
 }
 
 StartResult FakeProcessStarter::Start(const QString& program, bool minimised) {

@@ -15,7 +15,7 @@
 #include "platform/sounds.h"
 
 class FakeMessageBoxes : public MessageBoxes {
-public:
+  public:
     void Error(const QString& text) override;
     void Warning(const QString& text) override;
 
@@ -25,13 +25,13 @@ public:
 };
 
 class FakeSounds : public Sounds {
-public:
+  public:
     void Play(SystemSound sound) override { played.push_back(sound); }
     std::vector<SystemSound> played;
 };
 
 class FakeProcessStarter : public ProcessStarter {
-public:
+  public:
     StartResult Start(const QString& program, bool minimised) override;
 
     struct Call {
@@ -43,7 +43,7 @@ public:
 };
 
 class FakeShell : public Shell {
-public:
+  public:
     ShellResult Open(const QString& target) override {
         opened.append(target);
         return result;
@@ -53,7 +53,7 @@ public:
 };
 
 class FakeErrorLocator : public ErrorLocator {
-public:
+  public:
     CodeLocation Locate(const void* address) override {
         addresses.push_back(address);
         return location;

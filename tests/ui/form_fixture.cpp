@@ -5,7 +5,8 @@
 #include <QTreeWidgetItemIterator>
 
 std::unique_ptr<TFormMain> FormMainTest::Open(const std::optional<CraftedDb>& db) {
-    if (db) db->WriteTo(dir);
+    if (db)
+        db->WriteTo(dir);
     cd.emplace(dir.path());
     return std::make_unique<TFormMain>(fake.Services());
 }
@@ -18,7 +19,8 @@ QStringList Outline(const QTreeWidget* tree) {
     QStringList lines;
     for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(tree)); *it; ++it) {
         int depth = 0;
-        for (const QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent()) ++depth;
+        for (const QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent())
+            ++depth;
         lines.append(QString(depth, u'\t') + (*it)->text(0) +
                      ((*it)->isExpanded() ? QStringLiteral(" +") : QString()));
     }
@@ -45,16 +47,17 @@ namespace {
 std::string EscapeRegex(const std::string& text) {
     std::string escaped;
     for (char ch : text) {
-        if (std::string_view("\\^$.|?*+()[]{}").find(ch) != std::string_view::npos) escaped += '\\';
+        if (std::string_view("\\^$.|?*+()[]{}").find(ch) != std::string_view::npos)
+            escaped += '\\';
         escaped += ch;
     }
     return escaped;
 }
 
-}  // namespace
+} // namespace
 
 std::string RecordPattern(const std::string& className, const std::string& loggedMessage) {
     return "[0-9]{2}\\.[0-9]{2}\\.[0-9]{4} [0-9]{1,2}:[0-9]{2}:[0-9]{2}\\. Exception " +
-           EscapeRegex(className) + " in module KLV at 0001A2B4\\.\r\n" + EscapeRegex(loggedMessage) +
-           "\r\n\r\n";
+           EscapeRegex(className) + " in module KLV at 0001A2B4\\.\r\n" +
+           EscapeRegex(loggedMessage) + "\r\n\r\n";
 }

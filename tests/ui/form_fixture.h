@@ -20,7 +20,7 @@ class QListWidget;
 class QTreeWidget;
 
 class FormMainTest : public ::testing::Test {
-protected:
+  protected:
     // Writes the database (when given), enters the folder and creates the window.
     std::unique_ptr<TFormMain> Open(const std::optional<CraftedDb>& db = CraftedDb{});
     std::string Log() const { return dir.Read("errors.log"); }

@@ -20,8 +20,9 @@
 
 TEST_F(FormMainTest, EveryControlCarriesItsName) {
     auto form = Open();
-    for (const char* name : {"Panel1", "OpTreeView", "CheckListBoxType", "Panel2", "OpMemoFind", "OpListView",
-                             "Panel3", "OpMemoNote", "GroupBox1", "Edit1", "Button1", "StatusBar1"})
+    for (const char* name :
+         {"Panel1", "OpTreeView", "CheckListBoxType", "Panel2", "OpMemoFind", "OpListView",
+          "Panel3", "OpMemoNote", "GroupBox1", "Edit1", "Button1", "StatusBar1"})
         EXPECT_NE(form->findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
     for (const char* name : {"Splitter1", "Splitter2", "Splitter3", "Splitter4", "Splitter5"})
         EXPECT_NE(form->findChild<QSplitterHandle*>(QString::fromLatin1(name)), nullptr) << name;
@@ -45,7 +46,8 @@ TEST_F(FormMainTest, ControlsOpenWithTheirDesignedSizes) {
 
     // The last status panel reaches the bar's right edge.
     const QLabel* last = form->StatusPanel(4);
-    EXPECT_GE(last->mapTo(form->StatusBar1, QPoint(last->width(), 0)).x(), form->StatusBar1->width() - 20);
+    EXPECT_GE(last->mapTo(form->StatusBar1, QPoint(last->width(), 0)).x(),
+              form->StatusBar1->width() - 20);
     EXPECT_GE(form->StatusPanel(0)->width(), 470);
 }
 
@@ -73,7 +75,8 @@ TEST_F(FormMainTest, SplittersKeepTheirMinimumsWhileDragged) {
 TEST_F(FormMainTest, ControlsShowTheirDesignedTexts) {
     auto form = Open();
     QStringList panels;
-    for (int i = 0; i < 5; ++i) panels.append(form->StatusPanel(i)->text());
+    for (int i = 0; i < 5; ++i)
+        panels.append(form->StatusPanel(i)->text());
     EXPECT_EQ(panels, (QStringList{QStringLiteral(u"Готов"), QStringLiteral(u"Опкодов: 0"),
                                    QStringLiteral(u"Всего: 4"), QStringLiteral(u"Текущий: нет"),
                                    QStringLiteral(u"Выделено: 0")}));
@@ -86,9 +89,11 @@ TEST_F(FormMainTest, ControlsShowTheirDesignedTexts) {
     EXPECT_EQ(form->Button1->text(), QStringLiteral(u"Копир"));
     EXPECT_EQ(form->Button1->toolTip(), QStringLiteral(u"Скопировать в буфер обмена"));
     QStringList columns;
-    for (int i = 0; i < 4; ++i) columns.append(form->OpListView->headerItem()->text(i));
-    EXPECT_EQ(columns, (QStringList{QStringLiteral(u"Опкод"), QStringLiteral(u"Русский перевод (от Tovin)"),
-                                    QStringLiteral(u"Tип"), QStringLiteral(u"Кол-во парам")}));
+    for (int i = 0; i < 4; ++i)
+        columns.append(form->OpListView->headerItem()->text(i));
+    EXPECT_EQ(columns,
+              (QStringList{QStringLiteral(u"Опкод"), QStringLiteral(u"Русский перевод (от Tovin)"),
+                           QStringLiteral(u"Tип"), QStringLiteral(u"Кол-во парам")}));
     EXPECT_EQ(form->OpListView->selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_EQ(form->OpTreeView->selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_EQ(form->OpTreeView->indentation(), 19);
@@ -100,8 +105,9 @@ TEST_F(FormMainTest, TabGoesThroughTheControlsInTheirOrder) {
     form->show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    const QList<QWidget*> order = {form->OpListView, form->OpMemoFind, form->OpMemoNote, form->Edit1,
-                                   form->Button1,    form->OpTreeView, form->CheckListBoxType};
+    const QList<QWidget*> order = {form->OpListView,      form->OpMemoFind, form->OpMemoNote,
+                                   form->Edit1,           form->Button1,    form->OpTreeView,
+                                   form->CheckListBoxType};
     form->OpListView->setFocus();
     for (int i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -127,7 +133,8 @@ TEST_F(FormMainTest, SearchWindowStartsHiddenWithTheTotal) {
     TFormFind find(*form, fake.Services());
     EXPECT_FALSE(find.isVisible());
     QStringList panels;
-    for (int i = 0; i < 4; ++i) panels.append(find.StatusPanel(i)->text());
+    for (int i = 0; i < 4; ++i)
+        panels.append(find.StatusPanel(i)->text());
     EXPECT_EQ(panels, (QStringList{QStringLiteral(u"Готово."), QStringLiteral(u"Найдено: 0"),
                                    QStringLiteral(u"из: 0"), QStringLiteral(u"Всего: 4")}));
     EXPECT_FALSE(find.testAttribute(Qt::WA_QuitOnClose));

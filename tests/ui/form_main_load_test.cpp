@@ -16,15 +16,18 @@
 
 namespace {
 
-const QStringList kDesignedTypes = {
-    QStringLiteral(u"[ ] Действия"),         QStringLiteral(u"[ ] Присваивание свойства"),
-    QStringLiteral(u"[ ] Получение свойства"), QStringLiteral(u"[ ] Проверки"),
-    QStringLiteral(u"[ ] Неподдерживаемые"), QStringLiteral(u"[ ] Пустышки"),
-    QStringLiteral(u"[ ] Другое")};
+const QStringList kDesignedTypes = {QStringLiteral(u"[ ] Действия"),
+                                    QStringLiteral(u"[ ] Присваивание свойства"),
+                                    QStringLiteral(u"[ ] Получение свойства"),
+                                    QStringLiteral(u"[ ] Проверки"),
+                                    QStringLiteral(u"[ ] Неподдерживаемые"),
+                                    QStringLiteral(u"[ ] Пустышки"),
+                                    QStringLiteral(u"[ ] Другое")};
 
 std::vector<QTreeWidgetItem*> Nodes(QTreeWidget* tree) {
     std::vector<QTreeWidgetItem*> nodes;
-    for (QTreeWidgetItemIterator it(tree); *it; ++it) nodes.push_back(*it);
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        nodes.push_back(*it);
     return nodes;
 }
 
@@ -39,7 +42,7 @@ int Panel3Width(TFormMain& form) {
     return form.Panel3->width();
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(FormMainTest, LoadsTheTreeWithCaptionsRecordsAndExpansion) {
     auto form = Open();
@@ -104,12 +107,14 @@ TEST_F(FormMainTest, CountPartThatIsNoIntegerStopsBeforeTheTable) {
     const QString message = QStringLiteral("'x' is not a valid integer value");
     EXPECT_EQ(fake.boxes.errors, QStringList{BoxText(message, QStringLiteral("EConvertError"))});
     EXPECT_EQ(fake.sounds.played, std::vector<SystemSound>{SystemSound::CriticalStop});
-    EXPECT_TRUE(std::regex_match(Log(), std::regex(RecordPattern("EConvertError", message.toStdString() + "."))))
+    EXPECT_TRUE(std::regex_match(
+        Log(), std::regex(RecordPattern("EConvertError", message.toStdString() + "."))))
         << Log();
 
     EXPECT_EQ(form->OpcodeList(), nullptr);
     EXPECT_TRUE(HasDesignedTree(form->OpTreeView));
-    for (QTreeWidgetItem* node : Nodes(form->OpTreeView)) EXPECT_EQ(NodeData(node), nullptr);
+    for (QTreeWidgetItem* node : Nodes(form->OpTreeView))
+        EXPECT_EQ(NodeData(node), nullptr);
     EXPECT_EQ(CheckItems(form->CheckListBoxType), kDesignedTypes);
     // Steps 5 and 6 did not run either.
     EXPECT_TRUE(form->NInternet->menuAction()->isEnabled());
@@ -121,8 +126,10 @@ TEST_F(FormMainTest, MissingTypeLineFileStopsBeforeTheTable) {
     CraftedDb db;
     db.typeLines.reset();
     auto form = Open(db);
-    EXPECT_EQ(fake.boxes.errors, QStringList{BoxText(QStringLiteral("File not found"), QStringLiteral("EInOutError"))});
-    EXPECT_TRUE(std::regex_match(Log(), std::regex(RecordPattern("EInOutError", "File not found."))));
+    EXPECT_EQ(fake.boxes.errors, QStringList{BoxText(QStringLiteral("File not found"),
+                                                     QStringLiteral("EInOutError"))});
+    EXPECT_TRUE(
+        std::regex_match(Log(), std::regex(RecordPattern("EInOutError", "File not found."))));
     EXPECT_EQ(form->OpcodeList(), nullptr);
     EXPECT_TRUE(HasDesignedTree(form->OpTreeView));
 }
@@ -135,7 +142,8 @@ TEST_F(FormMainTest, MissingTreeFileKeepsTheDesignedTree) {
     const QString expectedStart = QStringLiteral("Cannot open file \"") +
                                   QString::fromStdString(dir.path().string()) +
                                   QStringLiteral("/INI/Opcodes.tree\". ");
-    EXPECT_TRUE(fake.boxes.errors[0].startsWith(QStringLiteral(u"Произошла неожиданная ошибка \"") + expectedStart))
+    EXPECT_TRUE(fake.boxes.errors[0].startsWith(QStringLiteral(u"Произошла неожиданная ошибка \"") +
+                                                expectedStart))
         << fake.boxes.errors[0].toStdString();
     EXPECT_TRUE(fake.boxes.errors[0].contains(QStringLiteral(u"(Класс EFOpenError)")));
     EXPECT_NE(Log().find("Exception EFOpenError in module KLV at 0001A2B4."), std::string::npos);
@@ -155,9 +163,12 @@ TEST_F(FormMainTest, InvalidLevelKeepsTheNodesBeforeItWithTheirKeys) {
     EXPECT_EQ(fake.boxes.errors,
               QStringList{BoxText(QStringLiteral(u"Invalid level (3) for item \"Глубоко\""),
                                   QStringLiteral("ETreeViewError"))});
-    EXPECT_NE(Log().find(Utf8ToCp1251("Invalid level (3) for item \"Глубоко\".\r\n\r\n")), std::string::npos);
-    EXPECT_EQ(Outline(form->OpTreeView), (QStringList{QStringLiteral(u"Все"), QStringLiteral(u"\tИгрок")}));
-    for (QTreeWidgetItem* node : Nodes(form->OpTreeView)) EXPECT_EQ(NodeData(node), nullptr);
+    EXPECT_NE(Log().find(Utf8ToCp1251("Invalid level (3) for item \"Глубоко\".\r\n\r\n")),
+              std::string::npos);
+    EXPECT_EQ(Outline(form->OpTreeView),
+              (QStringList{QStringLiteral(u"Все"), QStringLiteral(u"\tИгрок")}));
+    for (QTreeWidgetItem* node : Nodes(form->OpTreeView))
+        EXPECT_EQ(NodeData(node), nullptr);
     EXPECT_EQ(CheckItems(form->CheckListBoxType), kDesignedTypes);
 }
 
@@ -165,10 +176,12 @@ TEST_F(FormMainTest, MissingCategoryLineFileLeavesTheKeysAsText) {
     CraftedDb db;
     db.nodeLines.reset();
     auto form = Open(db);
-    EXPECT_EQ(fake.boxes.errors, QStringList{BoxText(QStringLiteral("File not found"), QStringLiteral("EInOutError"))});
+    EXPECT_EQ(fake.boxes.errors, QStringList{BoxText(QStringLiteral("File not found"),
+                                                     QStringLiteral("EInOutError"))});
     EXPECT_EQ(Outline(form->OpTreeView),
-              (QStringList{QStringLiteral(u"Все"), QStringLiteral(u"\tИгрок"), QStringLiteral(u"\tАктёры"),
-                           QStringLiteral(u"\t\tПроверки"), QStringLiteral(u"Cleo")}));
+              (QStringList{QStringLiteral(u"Все"), QStringLiteral(u"\tИгрок"),
+                           QStringLiteral(u"\tАктёры"), QStringLiteral(u"\t\tПроверки"),
+                           QStringLiteral(u"Cleo")}));
     for (QTreeWidgetItem* node : Nodes(form->OpTreeView)) {
         EXPECT_EQ(NodeData(node), nullptr);
         EXPECT_EQ(node->data(0, kSelectedIndexRole).toInt(), 0);
@@ -180,7 +193,7 @@ TEST_F(FormMainTest, MissingCategoryLineFileLeavesTheKeysAsText) {
 TEST_F(FormMainTest, EmptyTreeFileLoadsTheTypesWithoutError) {
     CraftedDb db;
     db.tree = "";
-    db.nodeLines.reset();  // never needed without nodes
+    db.nodeLines.reset(); // never needed without nodes
     auto form = Open(db);
     EXPECT_TRUE(fake.boxes.errors.isEmpty());
     EXPECT_EQ(Log(), "");
@@ -199,7 +212,8 @@ TEST_F(FormMainTest, MissingDescriptionFilesGiveDefaultsWithoutError) {
     EXPECT_EQ(Outline(form->OpTreeView),
               (QStringList{missing + QStringLiteral(" +"), u'\t' + missing, u'\t' + missing,
                            QStringLiteral("\t\t") + missing, missing}));
-    for (QTreeWidgetItem* node : Nodes(form->OpTreeView)) EXPECT_EQ(NodeData(node), nullptr);
+    for (QTreeWidgetItem* node : Nodes(form->OpTreeView))
+        EXPECT_EQ(NodeData(node), nullptr);
     EXPECT_EQ(form->CheckListBoxType->count(), 0);
 }
 
@@ -208,7 +222,8 @@ TEST_F(FormMainTest, TypeWithoutCaptionShowsTheMissingText) {
     db.typeInfo = "[X]\nShortCaption=X\n[Y]\nCaption=Игрек\n";
     auto form = Open(db);
     EXPECT_EQ(CheckItems(form->CheckListBoxType),
-              (QStringList{QStringLiteral(u"[x] ОТСУТСТВУЕТ В TYPEINFO.INI"), QStringLiteral(u"[x] Игрек")}));
+              (QStringList{QStringLiteral(u"[x] ОТСУТСТВУЕТ В TYPEINFO.INI"),
+                           QStringLiteral(u"[x] Игрек")}));
 }
 
 TEST_F(FormMainTest, FolderWithoutDataFilesOpensTheDesignedWindow) {

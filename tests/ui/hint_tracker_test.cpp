@@ -24,7 +24,7 @@ void MoveOnto(QWidget* widget) {
     QCoreApplication::processEvents();
 }
 
-}  // namespace
+} // namespace
 
 TEST(HintText, BarSplitsTheShortAndTheLongHint) {
     const QString exit = QStringLiteral("Exit|Quits the application");
@@ -40,11 +40,13 @@ TEST_F(FormMainTest, PanelZeroFollowsTheHintUnderTheMouse) {
     form->show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    qobject_cast<QSplitter*>(form->Panel3->parentWidget())->setSizes({300, 221});  // open the right panel
+    qobject_cast<QSplitter*>(form->Panel3->parentWidget())
+        ->setSizes({300, 221}); // open the right panel
     QLabel* panel = form->StatusPanel(0);
 
-    MoveOnto(form->OpMemoFind->viewport());  // a child without a hint shows its parent's
-    EXPECT_EQ(panel->text(), QStringLiteral(u"Мини-поиск. Введите часть слова для поиска и нажмите Enter."));
+    MoveOnto(form->OpMemoFind->viewport()); // a child without a hint shows its parent's
+    EXPECT_EQ(panel->text(),
+              QStringLiteral(u"Мини-поиск. Введите часть слова для поиска и нажмите Enter."));
     MoveOnto(form->OpListView->viewport());
     EXPECT_EQ(panel->text(), QString());
     MoveOnto(form->Button1);
@@ -66,19 +68,22 @@ TEST_F(FormMainTest, PanelZeroShowsTheHighlightedMenuItem) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form->NFile));
     form->NFile->setActiveAction(form->NExit);
     EXPECT_EQ(panel->text(), QStringLiteral("Quits the application"));
-    form->NFile->setActiveAction(form->NReExe);  // no hint: the panel empties
+    form->NFile->setActiveAction(form->NReExe); // no hint: the panel empties
     EXPECT_EQ(panel->text(), QString());
     form->NFile->close();
 
     form->OpListPopupMenu->popup(form->mapToGlobal(QPoint(50, 50)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form->OpListPopupMenu));
     form->OpListPopupMenu->setActiveAction(form->NCopyAddOp);
-    EXPECT_EQ(panel->text(), QStringLiteral(u"Добавить выделенные опкоды к содержимому буфера обмена"));
+    EXPECT_EQ(panel->text(),
+              QStringLiteral(u"Добавить выделенные опкоды к содержимому буфера обмена"));
     // The look-up submenu is disabled until a category is listed; its hint shows anyway.
     const QRect internet = form->OpListPopupMenu->actionGeometry(form->NInternet->menuAction());
     QTest::mouseMove(form->OpListPopupMenu, internet.center());
-    const QString internetHint = QStringLiteral(u"Посмотреть информацию об текущем опкоде в интернет-ресурсах.");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return panel->text() == internetHint; })) << panel->text().toStdString();
+    const QString internetHint =
+        QStringLiteral(u"Посмотреть информацию об текущем опкоде в интернет-ресурсах.");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel->text() == internetHint; }))
+        << panel->text().toStdString();
     form->OpListPopupMenu->close();
 }
 
@@ -87,6 +92,9 @@ TEST_F(FormMainTest, TooltipsAreSkyBlueAndImmediate) {
     EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(166, 202, 240));
     EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 0);
     // Of the window's controls only the copy button has a tooltip.
-    for (QWidget* control : form->findChildren<QWidget*>())
-        if (control != form->Button1) EXPECT_TRUE(control->toolTip().isEmpty()) << control->objectName().toStdString();
+    for (QWidget* control : form->findChildren<QWidget*>()) {
+        if (control != form->Button1) {
+            EXPECT_TRUE(control->toolTip().isEmpty()) << control->objectName().toStdString();
+        }
+    }
 }

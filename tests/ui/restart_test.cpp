@@ -22,7 +22,8 @@ TEST_F(FormMainTest, RestartThatCannotStartKeepsThisInstance) {
     auto form = Open();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    fake.processes.result = {false, QStringLiteral("Cannot start \"KLV\". No such file or directory")};
+    fake.processes.result = {false,
+                             QStringLiteral("Cannot start \"KLV\". No such file or directory")};
     form->NReExe->trigger();
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(fake.boxes.errors,

@@ -14,17 +14,19 @@ class TFormMain;
 class TFormFind : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     TFormFind(TFormMain& formMain, const Platform& platform, QWidget* parent = nullptr);
 
     void FormCreate();
 
     // Status panels 0 to 3.
-    QLabel* StatusPanel(int index) const { return statusPanels_.at(static_cast<std::size_t>(index)); }
+    QLabel* StatusPanel(int index) const {
+        return statusPanels_.at(static_cast<std::size_t>(index));
+    }
 
     QStatusBar* StatusBar1 = nullptr;
 
-private:
+  private:
     void createStatusBar();
 
     TFormMain& formMain_;

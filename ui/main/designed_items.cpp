@@ -8,6 +8,7 @@
 namespace {
 
 // The tree as indented lines: each tab is one level.
+// clang-format off
 constexpr char16_t kDesignedTree[] =
     u"AllOpcodes\n"
     u"\tuseful\n"
@@ -59,16 +60,18 @@ constexpr char16_t kDesignedTree[] =
     u"\t\tnop\n"
     u"\t\tUseless_small\n"
     u"Cleo-opcodes\n";
+// clang-format on
 
 constexpr const char16_t* kDesignedTypes[] = {
-    u"Действия",         u"Присваивание свойства", u"Получение свойства", u"Проверки",
-    u"Неподдерживаемые", u"Пустышки",              u"Другое",
+    u"Действия", u"Присваивание свойства", u"Получение свойства",
+    u"Проверки", u"Неподдерживаемые",      u"Пустышки",
+    u"Другое",
 };
 
-}  // namespace
+} // namespace
 
 void AddDesignedTreeItems(QTreeWidget* tree) {
-    QList<QTreeWidgetItem*> branch;  // branch[d]: the latest node of depth d
+    QList<QTreeWidgetItem*> branch; // branch[d]: the latest node of depth d
     for (const QString& line : QString::fromUtf16(kDesignedTree).split(u'\n', Qt::SkipEmptyParts)) {
         const qsizetype depth = line.lastIndexOf(u'\t') + 1;
         branch.resize(depth);
@@ -87,5 +90,6 @@ QListWidgetItem* AddCheckItem(QListWidget* list, const QString& text, bool check
 }
 
 void AddDesignedTypeItems(QListWidget* list) {
-    for (const char16_t* caption : kDesignedTypes) AddCheckItem(list, QString::fromUtf16(caption), false);
+    for (const char16_t* caption : kDesignedTypes)
+        AddCheckItem(list, QString::fromUtf16(caption), false);
 }

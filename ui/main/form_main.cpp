@@ -12,7 +12,8 @@ TFormMain::TFormMain(const Platform& platform, QWidget* parent)
     QFont font(QStringLiteral("MS Sans Serif"), 8);
     font.setStyleHint(QFont::SansSerif);
     setFont(font);
-    SetExceptionHandler(this, [this](std::exception_ptr error) { ApplicationEvents1Exception(error); });
+    SetExceptionHandler(this,
+                        [this](std::exception_ptr error) { ApplicationEvents1Exception(error); });
 
     createLayout();
     createStatusBar();

@@ -32,7 +32,7 @@ class QTreeWidget;
 class TFormMain : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     // Builds the window and runs FormCreate; a loading error is reported through the
     // error handler and leaves the window with what was loaded until then.
     explicit TFormMain(const Platform& platform, QWidget* parent = nullptr);
@@ -41,7 +41,9 @@ public:
     // The opcode table, or null when the loading stopped before it was built.
     const TOpcodesList* OpcodeList() const { return opcodeList_.get(); }
     // Status panels 0 to 4.
-    QLabel* StatusPanel(int index) const { return statusPanels_.at(static_cast<std::size_t>(index)); }
+    QLabel* StatusPanel(int index) const {
+        return statusPanels_.at(static_cast<std::size_t>(index));
+    }
 
     // The loading sequence of the window's creation.
     void FormCreate();
@@ -114,7 +116,7 @@ public:
     QAction* BrowseIniEditor = nullptr;
     QAction* HelpIntro = nullptr;
 
-private:
+  private:
     void createLayout();
     QWidget* createLeftPanel();
     QWidget* createCentrePanel();
@@ -135,6 +137,6 @@ private:
     // The records attached to the tree's nodes; they live as long as the window.
     std::vector<CategoryInfo> categories_;
     std::array<QLabel*, 5> statusPanels_{};
-    MinSizeSplitter* rightSplitter_ = nullptr;  // Panel2 | Splitter2 | Panel3
+    MinSizeSplitter* rightSplitter_ = nullptr; // Panel2 | Splitter2 | Panel3
     HintTracker* hints_ = nullptr;
 };

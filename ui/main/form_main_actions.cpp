@@ -51,10 +51,11 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-}  // namespace
+} // namespace
 
 void TFormMain::createActions() {
-    NReExe = NewItem(this, {u"NReExe", u"ППП(Полный перезапуск программы)", QKeySequence(Qt::CTRL | Qt::Key_R)});
+    NReExe = NewItem(
+        this, {u"NReExe", u"ППП(Полный перезапуск программы)", QKeySequence(Qt::CTRL | Qt::Key_R)});
     NReExe->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     NExit = NewItem(this, {u"NExit", u"В&ыход", {}, u"Exit|Quits the application"});
     NExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
@@ -71,18 +72,23 @@ void TFormMain::createActions() {
     NTreeAutoExpand = NewCheckItem(this, {u"NTreeAutoExpand", u"Авторазвёртывание"}, false);
     NTreeLines = NewCheckItem(this, {u"NTreeLines", u"Линии связи"}, true);
 
-    NTreeExpandAll = NewItem(this, {u"NTreeExpandAll", u"Развернуть всё", QKeySequence(Qt::CTRL | Qt::Key_E)});
-    NTreeCollapseAll = NewItem(this, {u"NTreeCollapseAll", u"Свернуть всё",
-                                      QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E)});
+    NTreeExpandAll =
+        NewItem(this, {u"NTreeExpandAll", u"Развернуть всё", QKeySequence(Qt::CTRL | Qt::Key_E)});
+    NTreeCollapseAll = NewItem(
+        this, {u"NTreeCollapseAll", u"Свернуть всё", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E)});
     NTreeExpandChild = NewItem(this, {u"NTreeExpandChild", u"Развернуть все дочерние(*)"});
     NCollapseChild = NewItem(this, {u"NCollapseChild", u"Свернуть все дочерние"});
     NTreeMultiSelect = NewCheckItem(this, {u"NTreeMultiSelect", u"Мультивыделение"}, true);
-    NTreeMultiSelectModeUnification = NewCheckItem(
-        this, {u"NTreeMultiSelectModeUnification", u"Объединение списков", QKeySequence(Qt::CTRL | Qt::Key_U)},
-        true);
-    NTreeMultiSelectModeCrossing = NewCheckItem(
-        this, {u"NTreeMultiSelectModeCrossing", u"Пересечение списков", QKeySequence(Qt::CTRL | Qt::Key_C)},
-        false);
+    NTreeMultiSelectModeUnification =
+        NewCheckItem(this,
+                     {u"NTreeMultiSelectModeUnification", u"Объединение списков",
+                      QKeySequence(Qt::CTRL | Qt::Key_U)},
+                     true);
+    NTreeMultiSelectModeCrossing =
+        NewCheckItem(this,
+                     {u"NTreeMultiSelectModeCrossing", u"Пересечение списков",
+                      QKeySequence(Qt::CTRL | Qt::Key_C)},
+                     false);
     NTreeMultiSelectModeGroup = new QActionGroup(this);
     NTreeMultiSelectModeGroup->setObjectName(QStringLiteral("NTreeMultiSelectModeGroup"));
     // Their submenu stays hidden, which keeps their keys (Ctrl+C among them) inactive.
@@ -100,14 +106,27 @@ void TFormMain::createListActions() {
         ItemSpec spec;
         int tag;
     } copyItems[] = {
-        {NCopyOp, {u"NCopyOp", u"&Копировать в буфер обмена", QKeySequence(Qt::CTRL | Qt::Key_C),
-                   u"Копировать выделенные опкоды в буфер обмена"}, 1},
-        {NCopyAddOp, {u"NCopyAddOp", u"&Добавить в буфер обмена", {},
-                      u"Добавить выделенные опкоды к содержимому буфера обмена"}, 2},
-        {NCopyAll, {u"NCopyAll", u"Копировать &всё в буфер обмена", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
-                    u"Копировать все опкоды в списке в буфер обмена"}, 3},
-        {NCopyAddAll, {u"NCopyAddAll", u"Добавить вс&ё в буфер обмена", {},
-                       u"Добавить все опкоды в списке к содержимому буфера обмена"}, 4},
+        {NCopyOp,
+         {u"NCopyOp", u"&Копировать в буфер обмена", QKeySequence(Qt::CTRL | Qt::Key_C),
+          u"Копировать выделенные опкоды в буфер обмена"},
+         1},
+        {NCopyAddOp,
+         {u"NCopyAddOp",
+          u"&Добавить в буфер обмена",
+          {},
+          u"Добавить выделенные опкоды к содержимому буфера обмена"},
+         2},
+        {NCopyAll,
+         {u"NCopyAll", u"Копировать &всё в буфер обмена",
+          QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
+          u"Копировать все опкоды в списке в буфер обмена"},
+         3},
+        {NCopyAddAll,
+         {u"NCopyAddAll",
+          u"Добавить вс&ё в буфер обмена",
+          {},
+          u"Добавить все опкоды в списке к содержимому буфера обмена"},
+         4},
     };
     for (const auto& item : copyItems) {
         item.action = NewItem(this, item.spec);
@@ -158,7 +177,8 @@ void TFormMain::createMenus() {
     NHelp = NewMenu(this, u"NHelp", u"Справка");
     NHelp->addActions({SASCMINI1, HelpIntro});
 
-    for (QMenu* menu : {NFile, NFind, NView, NTree, NHelp}) bar->addMenu(menu);
+    for (QMenu* menu : {NFile, NFind, NView, NTree, NHelp})
+        bar->addMenu(menu);
     createListPopupMenu();
 }
 
@@ -171,7 +191,8 @@ void TFormMain::createTreeMenu() {
     NTree->addAction(NTreeMultiSelect);
     NTreeMultiSelect->setVisible(false);
     NTreeMultiSelectMode = NewMenu(NTree, u"NTreeMultiSelectMode", u"При этом показать:");
-    NTreeMultiSelectMode->addActions({NTreeMultiSelectModeUnification, NTreeMultiSelectModeCrossing});
+    NTreeMultiSelectMode->addActions(
+        {NTreeMultiSelectModeUnification, NTreeMultiSelectModeCrossing});
     NTree->addMenu(NTreeMultiSelectMode);
     NTreeMultiSelectMode->menuAction()->setVisible(false);
 }

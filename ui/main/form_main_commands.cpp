@@ -17,13 +17,15 @@
 void TFormMain::NReExeClick() {
     const StartResult result = platform_.processes.Start(QStringLiteral("KLV"), true);
     // Closing without a successor would leave the user with no program at all.
-    if (!result.started) throw EOSError(ToCp1251(result.error));
+    if (!result.started)
+        throw EOSError(ToCp1251(result.error));
     close();
 }
 
 void TFormMain::HelpIntroExecute() {
     const ShellResult result = platform_.shell.Open(QStringLiteral("Intro.html"));
-    if (!result.ok) throw EOSError(ToCp1251(result.error));
+    if (!result.ok)
+        throw EOSError(ToCp1251(result.error));
 }
 
 namespace {
@@ -35,7 +37,7 @@ std::string LocalDateTime() {
     return FormatLogDateTime(local);
 }
 
-}  // namespace
+} // namespace
 
 void TFormMain::ApplicationEvents1Exception(std::exception_ptr error) noexcept {
     try {
@@ -44,8 +46,8 @@ void TFormMain::ApplicationEvents1Exception(std::exception_ptr error) noexcept {
         platform_.messageBoxes.Error(FromCp1251(ErrorBoxText(info.message, info.className)));
 
         const CodeLocation where = platform_.errorLocator.Locate(info.raiseAddress);
-        const std::string record =
-            ErrorLogRecord(LocalDateTime(), info.className, where.module, where.offset, info.message);
+        const std::string record = ErrorLogRecord(LocalDateTime(), info.className, where.module,
+                                                  where.offset, info.message);
         // A log that cannot be written (a read-only folder, a full disk) costs the record
         // only: the user has seen the error already, and reporting this would loop.
         AppendToFile(CurrentDir() + "\\" + std::string(kErrorLogFileName), record);

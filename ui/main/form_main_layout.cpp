@@ -39,10 +39,10 @@ QWidget* NewPanel(const char16_t* name, QWidget* content) {
 
 struct SplitSpec {
     const char16_t* handleName;
-    int minimum;                  // least size on either side while dragging
-    int firstSize, secondSize;    // designed sizes
-    bool fillFirst;               // the first control takes what the window leaves
-    bool opaque;                  // the controls follow the mouse, not just a line
+    int minimum;               // least size on either side while dragging
+    int firstSize, secondSize; // designed sizes
+    bool fillFirst;            // the first control takes what the window leaves
+    bool opaque;               // the controls follow the mouse, not just a line
 };
 
 // A splitter of two controls at their designed sizes; the docked one keeps its size when
@@ -78,13 +78,14 @@ void KeepSelectionDrawn(QWidget* view) {
     view->setPalette(palette);
 }
 
-}  // namespace
+} // namespace
 
 void TFormMain::createLayout() {
     auto* centre = createCentrePanel();
     auto* right = createRightPanel();
     const int leftWidth = 185, rightWidth = 221;
-    const int centreWidth = kRestoredClientSize.width() - leftWidth - rightWidth - 2 * kSplitterWidth;
+    const int centreWidth =
+        kRestoredClientSize.width() - leftWidth - rightWidth - 2 * kSplitterWidth;
     rightSplitter_ = NewSplit(Qt::Horizontal, centre, right,
                               {u"Splitter2", 30, centreWidth, rightWidth, true, false});
     rightSplitter_->setObjectName(QStringLiteral("RightSplit"));
@@ -129,7 +130,8 @@ QWidget* TFormMain::createLeftPanel() {
     CheckListBoxType->setUniformItemSizes(true);
     AddDesignedTypeItems(CheckListBoxType);
 
-    auto* split = NewSplit(Qt::Vertical, OpTreeView, CheckListBoxType, {u"Splitter5", 15, 251, 69, true, false});
+    auto* split = NewSplit(Qt::Vertical, OpTreeView, CheckListBoxType,
+                           {u"Splitter5", 15, 251, 69, true, false});
     return Panel1 = NewPanel(u"Panel1", split);
 }
 
@@ -147,7 +149,8 @@ QWidget* TFormMain::createCentrePanel() {
     OpListView = new QTreeWidget;
     OpListView->setObjectName(QStringLiteral("OpListView"));
     OpListView->setColumnCount(4);
-    OpListView->setHeaderLabels({QStringLiteral(u"Опкод"), QStringLiteral(u"Русский перевод (от Tovin)"),
+    OpListView->setHeaderLabels({QStringLiteral(u"Опкод"),
+                                 QStringLiteral(u"Русский перевод (от Tovin)"),
                                  QStringLiteral(u"Tип"), QStringLiteral(u"Кол-во парам")});
     OpListView->setRootIsDecorated(false);
     OpListView->setUniformRowHeights(true);
@@ -166,7 +169,8 @@ QWidget* TFormMain::createCentrePanel() {
     header->resizeSection(2, 50);
     header->resizeSection(3, 50);
 
-    auto* split = NewSplit(Qt::Vertical, OpMemoFind, OpListView, {u"Splitter3", 17, 21, 299, false, false});
+    auto* split =
+        NewSplit(Qt::Vertical, OpMemoFind, OpListView, {u"Splitter3", 17, 21, 299, false, false});
     return Panel2 = NewPanel(u"Panel2", split);
 }
 
@@ -190,14 +194,16 @@ QWidget* TFormMain::createRightPanel() {
     Button1->setStatusTip(copyHint);
     Button1->setToolTip(HintTracker::ShortHint(copyHint));
     // At least its designed 35 pixels, wider where the font needs it to show "Копир".
-    Button1->setFixedWidth(qMax(35, Button1->fontMetrics().horizontalAdvance(Button1->text()) + 12));
+    Button1->setFixedWidth(
+        qMax(35, Button1->fontMetrics().horizontalAdvance(Button1->text()) + 12));
     auto* row = new QHBoxLayout(GroupBox1);
     row->setContentsMargins(8, 2, 9, 4);
     row->setSpacing(0);
     row->addWidget(Edit1, 1);
     row->addWidget(Button1);
 
-    auto* split = NewSplit(Qt::Vertical, OpMemoNote, GroupBox1, {u"Splitter4", 40, 275, 45, true, false});
+    auto* split =
+        NewSplit(Qt::Vertical, OpMemoNote, GroupBox1, {u"Splitter4", 40, 275, 45, true, false});
     return Panel3 = NewPanel(u"Panel3", split);
 }
 
@@ -205,8 +211,10 @@ void TFormMain::createStatusBar() {
     StatusBar1 = new QStatusBar;
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(StatusBar1);
-    const std::vector<QLabel*> panels = AddStatusPanels(
-        StatusBar1, {{u"Готов", 470}, {u"Опкодов: 0", 82}, {u"Всего: 0", 65},
-                     {u"Текущий: нет", 85}, {u"Выделено: 0", 50}});
+    const std::vector<QLabel*> panels = AddStatusPanels(StatusBar1, {{u"Готов", 470},
+                                                                     {u"Опкодов: 0", 82},
+                                                                     {u"Всего: 0", 65},
+                                                                     {u"Текущий: нет", 85},
+                                                                     {u"Выделено: 0", 50}});
     std::copy(panels.begin(), panels.end(), statusPanels_.begin());
 }

@@ -25,8 +25,9 @@ void ReplaceTreeNodes(QTreeWidget* tree, const std::vector<TreeItem>& items) {
     std::vector<QTreeWidgetItem*> nodes;
     nodes.reserve(items.size());
     for (const TreeItem& item : items) {
-        auto* node = item.Parent < 0 ? new QTreeWidgetItem(tree)
-                                     : new QTreeWidgetItem(nodes[static_cast<std::size_t>(item.Parent)]);
+        auto* node = item.Parent < 0
+                         ? new QTreeWidgetItem(tree)
+                         : new QTreeWidgetItem(nodes[static_cast<std::size_t>(item.Parent)]);
         node->setText(0, FromCp1251(item.Key));
         SetNodeImages(node, 0, 0);
         nodes.push_back(node);
@@ -36,11 +37,12 @@ void ReplaceTreeNodes(QTreeWidget* tree, const std::vector<TreeItem>& items) {
 // The tree's nodes in tree order: each node before its children, expanded or not.
 std::vector<QTreeWidgetItem*> TreeOrder(QTreeWidget* tree) {
     std::vector<QTreeWidgetItem*> nodes;
-    for (QTreeWidgetItemIterator it(tree); *it; ++it) nodes.push_back(*it);
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        nodes.push_back(*it);
     return nodes;
 }
 
-}  // namespace
+} // namespace
 
 void TFormMain::FormCreate() {
     setWindowState(Qt::WindowMinimized);
@@ -61,7 +63,8 @@ void TFormMain::FormCreate() {
     LoadTypeList(files);
 
     // A tree file without nodes leaves no first node to open; there is nothing to do then.
-    if (QTreeWidgetItem* first = OpTreeView->topLevelItem(0)) first->setExpanded(true);
+    if (QTreeWidgetItem* first = OpTreeView->topLevelItem(0))
+        first->setExpanded(true);
 }
 
 void TFormMain::LoadCategoryTree(const DatabaseFiles& files) {
@@ -82,9 +85,11 @@ void TFormMain::LoadCategoryTree(const DatabaseFiles& files) {
         const CategoryInfo& info = categories_[i];
         SetNodeImages(node, 0, 1);
         node->setText(0, FromCp1251(info.Caption));
-        if (info.Expanded) node->setExpanded(true);
+        if (info.Expanded)
+            node->setExpanded(true);
         if (info.Data) {
-            if (i == 0) StatusPanel(2)->setText(QStringLiteral(u"Всего: %1").arg(info.Data->Count()));
+            if (i == 0)
+                StatusPanel(2)->setText(QStringLiteral(u"Всего: %1").arg(info.Data->Count()));
             SetNodeData(node, info.Data.get());
         }
     }

@@ -12,7 +12,7 @@ class QLabel;
 class QWidget;
 
 class HintTracker : public QObject {
-public:
+  public:
     // Watches the events of `window` and its controls; writes to `panel`.
     HintTracker(QWidget* window, QLabel* panel);
 
@@ -25,7 +25,7 @@ public:
     // The part a tooltip shows: before the first "|", or all of it.
     static QString ShortHint(const QString& hint);
 
-private:
+  private:
     void Show(const QString& hint);
     bool InWindow(const QWidget* widget) const;
     // The window itself, its controls, and its menus (popups included).

@@ -8,7 +8,7 @@
 #include <QSplitter>
 
 class MinSizeSplitter : public QSplitter {
-public:
+  public:
     MinSizeSplitter(Qt::Orientation orientation, QWidget* parent = nullptr);
 
     void setHandleMinimum(int index, int minimum);
@@ -18,9 +18,9 @@ public:
     // handle `index` towards `pos` ends at.
     int clampedHandlePosition(int index, int pos) const;
 
-protected:
+  protected:
     QSplitterHandle* createHandle() override;
 
-private:
+  private:
     QList<int> minimums_;
 };

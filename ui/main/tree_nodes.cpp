@@ -22,7 +22,8 @@ QIcon CombinedIcon(int imageIndex, int selectedIndex) {
     QIcon icon;
     const QIcon normal = TreeImage(imageIndex), selected = TreeImage(selectedIndex);
     QList<QSize> sizes = normal.availableSizes();
-    if (sizes.isEmpty()) sizes.append(QSize(16, 16));
+    if (sizes.isEmpty())
+        sizes.append(QSize(16, 16));
     for (const QSize& size : sizes) {
         icon.addPixmap(normal.pixmap(size), QIcon::Normal);
         icon.addPixmap(selected.pixmap(size), QIcon::Selected);
@@ -30,7 +31,7 @@ QIcon CombinedIcon(int imageIndex, int selectedIndex) {
     return icon;
 }
 
-}  // namespace
+} // namespace
 
 void SetNodeImages(QTreeWidgetItem* item, int imageIndex, int selectedIndex) {
     item->setData(0, kImageIndexRole, imageIndex);
@@ -38,6 +39,7 @@ void SetNodeImages(QTreeWidgetItem* item, int imageIndex, int selectedIndex) {
     // Built once per pair and kept for the run: every node of a tree shares them.
     static QIcon* icons[2][2] = {};
     const int i = imageIndex == 1, j = selectedIndex == 1;
-    if (icons[i][j] == nullptr) icons[i][j] = new QIcon(CombinedIcon(i, j));
+    if (icons[i][j] == nullptr)
+        icons[i][j] = new QIcon(CombinedIcon(i, j));
     item->setIcon(0, *icons[i][j]);
 }
