@@ -114,14 +114,6 @@ TEST_F(FormMainTest, ErrorsFromEventHandlersReachTheHandler) {
     EXPECT_NE(Log().find("Thrown from an event.\r\n\r\n"), std::string::npos);
 }
 
-TEST_F(FormMainTest, ErrorsAfterTheWindowIsGoneAreNotLost) {
-    { auto form = Open(); }
-    ThrowingObject thrower;
-    QEvent event(QEvent::User);
-    QCoreApplication::sendEvent(&thrower, &event); // reported on the standard error stream
-    EXPECT_TRUE(fake.boxes.errors.isEmpty());
-}
-
 TEST_F(FormMainTest, IntroOpensTheBareFileNameAndReportsTheShellsFailure) {
     auto form = Open();
     form->HelpIntro->trigger();

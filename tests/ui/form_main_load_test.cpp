@@ -217,15 +217,6 @@ TEST_F(FormMainTest, MissingDescriptionFilesGiveDefaultsWithoutError) {
     EXPECT_EQ(form->CheckListBoxType->count(), 0);
 }
 
-TEST_F(FormMainTest, TypeWithoutCaptionShowsTheMissingText) {
-    CraftedDb db;
-    db.typeInfo = "[X]\nShortCaption=X\n[Y]\nCaption=Игрек\n";
-    auto form = Open(db);
-    EXPECT_EQ(CheckItems(form->CheckListBoxType),
-              (QStringList{QStringLiteral(u"[x] ОТСУТСТВУЕТ В TYPEINFO.INI"),
-                           QStringLiteral(u"[x] Игрек")}));
-}
-
 TEST_F(FormMainTest, FolderWithoutDataFilesOpensTheDesignedWindow) {
     auto form = Open(std::nullopt);
     // Only the tree file is needed that badly.
