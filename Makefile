@@ -1,9 +1,9 @@
-# Kelpra: the two set-up commands (run, test) and the benchmarks.
+# Kelpra: the two set-up commands (run, test), the benchmarks and the data check.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench check-data clean
 
 all: build
 
@@ -23,6 +23,10 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# Checks the shipped sample database with klv-check; it must come out clean.
+check-data: build
+	./$(BUILD_DIR)/tools/klv-check/klv-check sample
 
 bench: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./bench/kelpra_bench

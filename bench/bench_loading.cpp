@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 #include "bench/synthetic_db.h"
 #include "opcodes/categories.h"
@@ -19,7 +20,9 @@ namespace {
 class SyntheticFolder {
 public:
     explicit SyntheticFolder(const SyntheticDbOptions& options) {
-        dir_ = fs::temp_directory_path() / ("kelpra-bench-" + std::to_string(options.fillerSections));
+        // Named by the process too, so that benchmarks run side by side keep apart.
+        dir_ = fs::temp_directory_path() / ("kelpra-bench-" + std::to_string(::getpid()) + "-" +
+                                            std::to_string(options.fillerSections));
         fs::remove_all(dir_);
         WriteSyntheticDatabase(dir_, options);
         previous_ = fs::current_path();

@@ -22,9 +22,10 @@ bool NextLine(std::string_view& text, std::string_view& line) {
     return true;
 }
 
-}  // namespace
-
-void ParseCategoryTree(std::string_view text, std::vector<TreeItem>& items) {
+// Every line makes one item. `onInvalid(message)` hears of a line more than one level
+// deeper than the item before it; when it returns, the line goes one level below.
+template <typename OnInvalid>
+void ParseTree(std::string_view text, std::vector<TreeItem>& items, OnInvalid&& onInvalid) {
     // branch[d] is the latest node of level d on the path to the node read last.
     std::vector<int> branch;
     std::string_view line;
@@ -35,9 +36,11 @@ void ParseCategoryTree(std::string_view text, std::vector<TreeItem>& items) {
 
         if (!branch.empty()) {
             const std::size_t previousLevel = branch.size() - 1;
-            if (indent > previousLevel + 1)
-                throw ETreeViewError("Invalid level (" + std::to_string(indent) + ") for item \"" +
-                                     item.Key + "\"");
+            if (indent > previousLevel + 1) {
+                onInvalid("Invalid level (" + std::to_string(indent) + ") for item \"" +
+                          item.Key + "\"");
+                indent = previousLevel + 1;
+            }
             // Same level: a sibling; one deeper: a child; shallower: a sibling of the
             // ancestor of that level.
             branch.resize(indent);
@@ -47,6 +50,19 @@ void ParseCategoryTree(std::string_view text, std::vector<TreeItem>& items) {
         items.push_back(std::move(item));
         branch.push_back(static_cast<int>(items.size()) - 1);
     }
+}
+
+}  // namespace
+
+void ParseCategoryTree(std::string_view text, std::vector<TreeItem>& items) {
+    ParseTree(text, items, [](std::string message) { throw ETreeViewError(std::move(message)); });
+}
+
+void ParseCategoryTreeAll(std::string_view text, std::vector<TreeItem>& items,
+                          std::vector<TreeLevelError>& errors) {
+    ParseTree(text, items, [&](std::string message) {
+        errors.push_back({items.size(), std::move(message)});
+    });
 }
 
 void ReadCategoryTree(const std::string& fileName, std::vector<TreeItem>& items) {

@@ -17,6 +17,18 @@ struct TreeItem {
 // "%s""); the nodes before it stay in `items`.
 void ParseCategoryTree(std::string_view text, std::vector<TreeItem>& items);
 
+// A line that ParseCategoryTree would stop at.
+struct TreeLevelError {
+    std::size_t item;     // the index of the item the line made; its line is item + 1
+    std::string message;  // the message ParseCategoryTree throws for it
+};
+
+// Reads every line where ParseCategoryTree would stop at the first bad one, so that a
+// checker can report them all: a line more than one level deeper than the node before
+// it is recorded in `errors` and placed one level below that node.
+void ParseCategoryTreeAll(std::string_view text, std::vector<TreeItem>& items,
+                          std::vector<TreeLevelError>& errors);
+
 // Reads the file and parses it. Throws EFOpenError ("Cannot open file "%s". %s") when it
 // cannot be read, and ETreeViewError as above.
 void ReadCategoryTree(const std::string& fileName, std::vector<TreeItem>& items);

@@ -3,39 +3,13 @@
 #include <limits>
 #include <unordered_map>
 
-#include "opcodes/cp1251.h"
-#include "opcodes/line_ends.h"
+#include "opcodes/ini_entries.h"
 #include "platform/files/file_io.h"
 
 namespace {
 
-struct FoldedHash {
-    std::size_t operator()(std::string_view s) const noexcept {
-        std::size_t h = 1469598103934665603ull;
-        for (char ch : s) {
-            h ^= FoldCaseCp1251(static_cast<unsigned char>(ch));
-            h *= 1099511628211ull;
-        }
-        return h;
-    }
-};
-
-struct FoldedEqual {
-    bool operator()(std::string_view a, std::string_view b) const noexcept {
-        return EqualsIgnoreCaseCp1251(a, b);
-    }
-};
-
 template <typename T>
-using FoldedMap = std::unordered_map<std::string_view, T, FoldedHash, FoldedEqual>;
-
-bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
+using FoldedMap = std::unordered_map<std::string_view, T, IniNameHash, IniNameEqual>;
 
 }  // namespace
 
@@ -59,25 +33,16 @@ struct TIniFile::Parsed {
 
 private:
     void Parse() {
-        std::string_view rest(bytes);
         Section* current = nullptr;  // keys before the first section belong to none
-        while (!rest.empty()) {
-            const std::size_t end = FindLineEnd(rest);
-            std::string_view line = Trim(rest.substr(0, end));
-            rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-            if (line.empty()) continue;
-            if (line.front() == '[') {
-                line.remove_prefix(1);
-                const std::size_t close = line.find(']');
-                sections.push_back({Trim(line.substr(0, close)), {}});
+        ForEachIniEntry(bytes, [&](const IniEntry& entry) {
+            if (entry.kind == IniEntry::Kind::Section) {
+                sections.push_back({entry.name, {}});
                 current = &sections.back();
                 firstSection.emplace(current->name, sections.size() - 1);
-                continue;
+            } else if (entry.kind == IniEntry::Kind::Key && current != nullptr) {
+                current->values.emplace(entry.name, entry.value);
             }
-            const std::size_t eq = line.find('=');
-            if (current == nullptr || eq == std::string_view::npos) continue;
-            current->values.emplace(Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)));
-        }
+        });
     }
 };
 
@@ -102,10 +67,7 @@ std::string TIniFile::ReadString(std::string_view section, std::string_view key,
     if (s == nullptr) return std::string(defaultValue);
     const auto it = s->values.find(key);
     if (it == s->values.end()) return std::string(defaultValue);
-    std::string_view value = it->second;
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front())
-        value = value.substr(1, value.size() - 2);
+    std::string_view value = UnquoteIniValue(it->second);
     if (value.size() > kIniMaxValueLength) value = value.substr(0, kIniMaxValueLength);
     return std::string(value);
 }
@@ -134,6 +96,12 @@ bool TIniFile::HasSection(std::string_view section) const {
 bool TIniFile::HasKey(std::string_view section, std::string_view key) const {
     const Parsed::Section* s = parsed().Find(section);
     return s != nullptr && s->values.count(key) != 0;
+}
+
+std::string_view UnquoteIniValue(std::string_view raw) {
+    if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') && raw.back() == raw.front())
+        return raw.substr(1, raw.size() - 2);
+    return raw;
 }
 
 bool ParseIniInteger(std::string_view text, int32_t& value) {

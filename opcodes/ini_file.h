@@ -48,6 +48,10 @@ private:
 // The longest value ReadString returns.
 inline constexpr std::size_t kIniMaxValueLength = 2047;
 
+// The value ReadString makes of a key's text (blanks already removed): one pair of
+// enclosing quotes (double or single) removed; not yet cut to its longest length.
+std::string_view UnquoteIniValue(std::string_view raw);
+
 // The text-to-integer rule of ReadInteger, on its own. Returns false when the text is
 // not a number.
 bool ParseIniInteger(std::string_view text, int32_t& value);

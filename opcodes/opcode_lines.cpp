@@ -7,7 +7,6 @@
 namespace {
 
 constexpr char kEndOfFile = '\x1A';
-constexpr std::size_t kGroupLength = 5;  // four digits and a separator
 
 struct HexDigits {
     unsigned char value[256]{};
@@ -27,18 +26,19 @@ int32_t HexToInt(std::string_view text) {
     return static_cast<int32_t>(value);
 }
 
+bool IsHexDigit(char ch) {
+    return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f');
+}
+
 std::vector<int32_t> ParseOpcodeLine(std::string_view line, std::size_t maxNumbers) {
     std::vector<int32_t> numbers;
     if (maxNumbers == 0) return numbers;
-    // Groups of five characters; the fifth (the separator) is dropped. An empty line still
-    // yields one (empty) group, so it reads as the single number 0.
-    numbers.reserve(line.size() / kGroupLength + 1 < maxNumbers ? line.size() / kGroupLength + 1
-                                                                : maxNumbers);
-    do {
-        const std::string_view group = line.substr(0, kGroupLength);
-        numbers.push_back(HexToInt(group.substr(0, kGroupLength - 1)));
-        line.remove_prefix(group.size());
-    } while (!line.empty() && numbers.size() < maxNumbers);
+    const std::size_t expected = line.size() / kOpcodeGroupLength + 1;
+    numbers.reserve(expected < maxNumbers ? expected : maxNumbers);
+    ForEachOpcodeGroup(line, [&](std::string_view digits, std::size_t) {
+        numbers.push_back(HexToInt(digits));
+        return numbers.size() < maxNumbers;
+    });
     return numbers;
 }
 

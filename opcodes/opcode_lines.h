@@ -13,6 +13,25 @@
 // Sum of value(c) * 16^(n-i), 32-bit arithmetic. "0".."9", "A".."F", "a".."f" are the
 // digits; any other character counts as 0. The empty text gives 0.
 int32_t HexToInt(std::string_view text);
+// "0".."9", "A".."F", "a".."f".
+bool IsHexDigit(char ch);
+
+// The characters of one number: four hexadecimal digits and one separator.
+inline constexpr std::size_t kOpcodeGroupLength = 5;
+
+// Calls visit(digits, offset) for each number of one line's text (without its line end):
+// `digits` is the group's first four characters (fewer at the end of the line), `offset`
+// where the group starts. An empty line is one empty group. Stops early when `visit`
+// returns false.
+template <typename Visit>
+void ForEachOpcodeGroup(std::string_view line, Visit&& visit) {
+    std::size_t offset = 0;
+    do {
+        const std::string_view group = line.substr(offset, kOpcodeGroupLength);
+        if (!visit(group.substr(0, kOpcodeGroupLength - 1), offset)) return;
+        offset += group.size();
+    } while (offset < line.size());
+}
 
 // The numbers of one line's text (without its line end), at most maxNumbers of them.
 // An empty line gives the single number 0.

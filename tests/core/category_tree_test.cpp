@@ -95,3 +95,34 @@ TEST(CategoryTree, UnreadableFileNamesItInTheError) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CategoryTreeAll, ReadsOnPastEveryInvalidLevel) {
+    const std::string text = "A\n\t\t\tB\n\t\tC\nD\n\t\tE\n";
+    std::vector<TreeItem> items;
+    std::vector<TreeLevelError> errors;
+    ParseCategoryTreeAll(text, items, errors);
+    // B goes one below A, so C is then a valid child of B; E is placed below D.
+    EXPECT_EQ(Shape(items), (std::vector<std::string>{"A@-", "B@A", "C@B", "D@-", "E@D"}));
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[0].item, 1u);
+    EXPECT_EQ(errors[1].item, 4u);
+    EXPECT_EQ(errors[1].message, "Invalid level (2) for item \"E\"");
+
+    // The first error is the one the program stops at, with the same message.
+    std::vector<TreeItem> loaded;
+    EXPECT_EQ(ParseError(text, loaded), errors[0].message);
+    EXPECT_EQ(loaded.size(), errors[0].item);
+}
+
+TEST(CategoryTreeAll, AValidTreeReadsAsTheProgramReadsIt) {
+    const std::string text = "A\r\n\tB\r\n\r\n C\r\n \tD\r\nE";
+    std::vector<TreeItem> items;
+    std::vector<TreeLevelError> errors;
+    ParseCategoryTreeAll(text, items, errors);
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(Shape(items), Parse(text));
+}
+
+}  // namespace

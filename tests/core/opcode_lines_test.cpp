@@ -82,3 +82,19 @@ TEST(OpcodeLineFile, OpenFailuresCarryTheFileSystemsMessage) {
     }
     EXPECT_THROW(ReadOpcodeLine("Ini", 1), EInOutError);  // a folder
 }
+
+TEST(ForEachOpcodeGroup, GivesEachNumbersDigitsAndWhereItStands) {
+    std::vector<std::pair<std::string, std::size_t>> groups;
+    const auto collect = [&](std::string_view digits, std::size_t offset) {
+        groups.emplace_back(std::string(digits), offset);
+        return groups.size() < 3;
+    };
+    ForEachOpcodeGroup("0001 0G02,A", collect);
+    EXPECT_EQ(groups, (std::vector<std::pair<std::string, std::size_t>>{{"0001", 0}, {"0G02", 5}, {"A", 10}}));
+    groups.clear();
+    ForEachOpcodeGroup("", collect);
+    EXPECT_EQ(groups, (std::vector<std::pair<std::string, std::size_t>>{{"", 0}}));
+    groups.clear();
+    ForEachOpcodeGroup("0001 0002 0003 0004 ", collect);  // the visitor stops it at three
+    EXPECT_EQ(groups.size(), 3u);
+}

@@ -1,0 +1,83 @@
+#pragma once
+// The lines of an INI file as TIniFile reads them, with their line numbers: section
+// headers, key lines and the lines the reader passes over. TIniFile builds its lookup
+// tables from the same scan, so a listing and a lookup never disagree on what a line is.
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "opcodes/cp1251.h"
+#include "opcodes/line_ends.h"
+
+struct IniEntry {
+    enum class Kind {
+        Section,  // "[name]": `name` is the text between the brackets, blanks removed
+        Key,      // "key=value": `name` is the key, `value` the rest after the first "="
+        Other,    // a non-blank line that is neither: the reader passes over it
+    };
+    Kind kind;
+    int line;                // counted from 1; CR LF, CR and LF each end a line
+    std::string_view name;   // blanks around it removed
+    std::string_view value;  // a key's value with blanks removed and quotes kept;
+                             // for Other the whole line
+};
+
+inline bool IsIniBlank(char ch) { return ch == ' ' || ch == '\t'; }
+
+inline std::string_view TrimIniBlanks(std::string_view s) {
+    while (!s.empty() && IsIniBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsIniBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+// Calls visit(const IniEntry&) for every non-blank line of `bytes`, in file order. The
+// views point into `bytes`.
+template <typename Visit>
+void ForEachIniEntry(std::string_view bytes, Visit&& visit) {
+    int line = 0;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        ++line;
+        const std::size_t end = FindLineEnd(bytes, pos);
+        const std::string_view text = TrimIniBlanks(
+            bytes.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos));
+        pos = end == std::string_view::npos ? bytes.size() : SkipLineEnd(bytes, end);
+        if (text.empty()) continue;
+        if (text.front() == '[') {
+            const std::string_view inner = text.substr(1);
+            visit(IniEntry{IniEntry::Kind::Section, line,
+                           TrimIniBlanks(inner.substr(0, inner.find(']'))), {}});
+            continue;
+        }
+        const std::size_t eq = text.find('=');
+        if (eq == std::string_view::npos) {
+            visit(IniEntry{IniEntry::Kind::Other, line, {}, text});
+            continue;
+        }
+        visit(IniEntry{IniEntry::Kind::Key, line, TrimIniBlanks(text.substr(0, eq)),
+                       TrimIniBlanks(text.substr(eq + 1))});
+    }
+}
+
+// The same entries as a list.
+std::vector<IniEntry> ListIniEntries(std::string_view bytes);
+
+// Section and key names match without regard to case: a hash and an equality for
+// unordered maps keyed by such names.
+struct IniNameHash {
+    std::size_t operator()(std::string_view s) const noexcept {
+        std::size_t h = 1469598103934665603ull;
+        for (char ch : s) {
+            h ^= FoldCaseCp1251(static_cast<unsigned char>(ch));
+            h *= 1099511628211ull;
+        }
+        return h;
+    }
+};
+
+struct IniNameEqual {
+    bool operator()(std::string_view a, std::string_view b) const noexcept {
+        return EqualsIgnoreCaseCp1251(a, b);
+    }
+};

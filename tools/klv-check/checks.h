@@ -1,0 +1,42 @@
+#pragma once
+// The checks of klv-check. Each looks at one kind of problem in a loaded folder and adds
+// its findings to the report; none changes the folder or throws.
+
+#include "tools/klv-check/check_report.h"
+#include "tools/klv-check/checked_folder.h"
+
+// A file among the seven that is missing, unreadable or empty.
+void CheckFilesPresent(const CheckedFolder& folder, CheckReport& report);
+// In each INI file: repeated sections and keys, lines the reader passes over, values
+// longer than the reader returns.
+void CheckIniLayout(const CheckedFolder& folder, CheckReport& report);
+
+// SASCM.ini and SASCM_RUS.ini: a missing [opcodes] section, keys that are never looked
+// up, count parts that are not integers, opcodes without a translation.
+void CheckOpcodeSections(const CheckedFolder& folder, CheckReport& report);
+void CheckOpcodeKeys(const CheckedFolder& folder, CheckReport& report);
+void CheckCountParts(const CheckedFolder& folder, CheckReport& report);
+void CheckTranslations(const CheckedFolder& folder, CheckReport& report);
+
+// TypeInfo.ini: more than 256 types, captions that are missing.
+void CheckTypeCount(const CheckedFolder& folder, CheckReport& report);
+void CheckTypeCaptions(const CheckedFolder& folder, CheckReport& report);
+
+// Opcodes.tree and NodeInfo.ini: invalid levels, odd lines, keys without a section,
+// sections without a caption or with an unreadable "Expanded", sections no key names.
+void CheckTreeLevels(const CheckedFolder& folder, CheckReport& report);
+void CheckTreeLines(const CheckedFolder& folder, CheckReport& report);
+void CheckNodeSections(const CheckedFolder& folder, CheckReport& report);
+void CheckUnnamedSections(const CheckedFolder& folder, CheckReport& report);
+
+// The "Opcodes" keys of types and nodes: not a number, 0 and below, past the end.
+void CheckLineReferences(const CheckedFolder& folder, CheckReport& report);
+// Types.Opcodes and Nodes.Opcodes: line ends other than CR LF, an early end-of-file
+// byte, the numbers of the lines that are read, lines that nothing names.
+void CheckLineEnds(const CheckedFolder& folder, CheckReport& report);
+void CheckNamedLines(const CheckedFolder& folder, CheckReport& report);
+void CheckUnusedLines(const CheckedFolder& folder, CheckReport& report);
+
+// Across files: opcodes that no category or no type lists, listed opcodes that
+// SASCM.ini does not define.
+void CheckCoverage(const CheckedFolder& folder, CheckReport& report);

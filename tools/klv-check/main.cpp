@@ -1,0 +1,95 @@
+// klv-check [FOLDER]: reads a data folder as KLV reads it at start-up and reports every
+// problem at once, one line each.
+
+#include <array>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "opcodes/database_files.h"
+#include "platform/files/file_names.h"
+#include "tools/klv-check/data_check.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kHelp =
+    "Usage: klv-check [FOLDER]\n"
+    "\n"
+    "Checks the data files of a KLV opcode database in FOLDER (the current directory\n"
+    "when left out): INI/SASCM.ini, INI/SASCM_RUS.ini, INI/TypeInfo.ini, INI/Types.Opcodes,\n"
+    "INI/Opcodes.tree, INI/NodeInfo.ini and INI/Nodes.Opcodes, read as KLV reads them at\n"
+    "start-up, and reports every problem at once:\n"
+    "\n"
+    "  FILE:LINE: error: MESSAGE     start-up would stop here, or misread the data\n"
+    "  FILE:LINE: warning: MESSAGE   it loads, but shows less or something odd\n"
+    "\n"
+    "LINE is left out where a problem concerns the whole file. Texts from the files\n"
+    "(Windows-1251) are quoted in UTF-8. A last line counts the errors and warnings.\n"
+    "\n"
+    "Errors: a parameter count in SASCM.ini that is not an integer; Opcodes.tree\n"
+    "missing; Types.Opcodes missing while a type names a line of it; Nodes.Opcodes\n"
+    "missing while the tree has categories; a tree line more than one level deeper\n"
+    "than the line before it; a number on a line that is read which is not four\n"
+    "hexadecimal digits.\n"
+    "\n"
+    "Warnings: other files missing or empty; no [opcodes] section; SASCM.ini keys that\n"
+    "are never looked up (fewer than four digits, above 0AF0, not a number); repeated\n"
+    "sections and keys; INI lines that are never read; values cut at 2047 characters;\n"
+    "opcodes without a translation, in no category or of no type; listed opcodes that\n"
+    "SASCM.ini does not define; more than 256 types; types and categories without a\n"
+    "caption; tree keys without a NodeInfo.ini section and sections no key names; an\n"
+    "indented first tree line, empty tree lines; Expanded that is not a number;\n"
+    "Opcodes that is not a number, below 1 or past the end of its line file; an empty\n"
+    "line or numbers above 0AF0 on a line that is read, more than 2800 numbers on a\n"
+    "category line; line ends other than CR LF and a 1A byte before the end of a line\n"
+    "file; lines that nothing names.\n"
+    "\n"
+    "Exit status: 0 no problems, 1 warnings only, 2 errors (or the folder cannot be\n"
+    "checked).\n";
+
+constexpr int kCannotCheck = 2;
+
+int Usage(std::string_view problem) {
+    std::cerr << "klv-check: " << problem << "\nUsage: klv-check [FOLDER]; klv-check --help explains.\n";
+    return kCannotCheck;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string folder;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::cout << kHelp;
+            return 0;
+        }
+        if (arg.size() > 1 && arg.front() == '-') return Usage("unknown option " + std::string(arg));
+        if (!folder.empty()) return Usage("give one folder at most");
+        folder = arg;
+    }
+
+    // The program names its files relative to its current directory: check from there.
+    if (!folder.empty()) {
+        std::error_code ec;
+        fs::current_path(folder, ec);
+        if (ec) {
+            std::cerr << "klv-check: cannot open the folder " << folder << ": " << ec.message() << "\n";
+            return kCannotCheck;
+        }
+    }
+
+    const CheckReport report = CheckDatabase(DatabaseFiles::ForCurrentDir(CurrentDir()));
+    // Names as the user can open them from where klv-check was started.
+    std::array<std::string, kDataFileCount> shown = report.fileNames;
+    if (!folder.empty())
+        for (std::string& name : shown)
+            name = (fs::path(folder) / name).lexically_normal().generic_string();
+    for (const Finding& finding : report.findings)
+        std::cout << FormatFinding(finding, shown[static_cast<std::size_t>(finding.file)]) << "\n";
+    std::cout << "klv-check: " << FormatSummary(report) << "\n";
+    return report.ExitStatus();
+}
