@@ -12,6 +12,7 @@
 
 TFormFind::TFormFind(TFormMain& formMain, const Platform& platform, QWidget* parent)
     : QWidget(parent), formMain_(formMain), platform_(platform) {
+    formMain_.AttachFormFind(this);
     setObjectName(QStringLiteral("FormFind"));
     // Only the main window's closing ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -28,6 +28,7 @@ class QPushButton;
 class QStatusBar;
 class QTimer;
 class QTreeWidget;
+class TFormFind;
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -37,6 +38,10 @@ class TFormMain : public QMainWindow {
     // error handler and leaves the window with what was loaded until then.
     explicit TFormMain(const Platform& platform, QWidget* parent = nullptr);
     ~TFormMain() override;
+
+    // The search window, created right after this one; the two reach each other through it.
+    void AttachFormFind(TFormFind* formFind) { formFind_ = formFind; }
+    TFormFind* FormFind() const { return formFind_; }
 
     // The opcode table, or null when the loading stopped before it was built.
     const TOpcodesList* OpcodeList() const { return opcodeList_.get(); }
@@ -133,6 +138,7 @@ class TFormMain : public QMainWindow {
     void LoadTypeList(const DatabaseFiles& files);
 
     Platform platform_;
+    TFormFind* formFind_ = nullptr;
     std::unique_ptr<TOpcodesList> opcodeList_;
     // The records attached to the tree's nodes; they live as long as the window.
     std::vector<CategoryInfo> categories_;
