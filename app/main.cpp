@@ -1,10 +1,40 @@
-#include <QApplication>
-#include <QMainWindow>
+// KLV: the main window, then the search window hidden, then the message loop until the
+// main window closes.
+#include <QByteArray>
+#include <QtGlobal>
+
+#include "platform/process_starter.h"
+#include "platform/system_platform.h"
+#include "ui/application.h"
+#include "ui/find/form_find.h"
+#include "ui/main/form_main.h"
+
+namespace {
+
+// A restart asks for the new instance to start minimised; the request ends here.
+bool StartMinimisedRequested() {
+    const bool requested = qgetenv(kStartMinimizedVariable) == QByteArrayLiteral("1");
+    qunsetenv(kStartMinimizedVariable);
+    return requested;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Kelpra v.0.2b"));
-    window.show();
+    KelpraApplication app(argc, argv);
+    // The task bar's name. No display name is set: the desktop would append it to the
+    // main window's caption.
+    app.setApplicationName(QStringLiteral("KLV"));
+    const bool minimised = StartMinimisedRequested();
+
+    SystemPlatform system;
+    const Platform platform = system.Services();
+    TFormMain formMain(platform);
+    TFormFind formFind(formMain, platform);
+
+    formMain.show();
+    // Minimised on top of maximised: restoring it gives the maximised window.
+    if (minimised)
+        formMain.setWindowState(formMain.windowState() | Qt::WindowMinimized);
     return app.exec();
 }

@@ -1,0 +1,23 @@
+// The benchmark program. With "--startup-child=<what>" it is instead the child process
+// that the start-up benchmark measures: it opens a window and exits once it is shown.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+
+#if KELPRA_BENCH_UI
+#include "bench/startup_child.h"
+#endif
+
+int main(int argc, char** argv) {
+#if KELPRA_BENCH_UI
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], kStartupChildOption, std::strlen(kStartupChildOption)) == 0)
+            return RunStartupChild(argv[i] + std::strlen(kStartupChildOption), argc, argv);
+#endif
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

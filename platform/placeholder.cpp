@@ -1,1 +1,0 @@
-int kelpra_platform_placeholder = 0;

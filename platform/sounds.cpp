@@ -1,0 +1,7 @@
+#include "platform/sounds.h"
+
+#include <QApplication>
+
+void QtSounds::Play(SystemSound) {
+    QApplication::beep();
+}

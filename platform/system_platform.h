@@ -1,0 +1,21 @@
+#pragma once
+// The real desktop services, owned together for the program's run.
+
+#include "platform/error_locator.h"
+#include "platform/message_boxes.h"
+#include "platform/platform.h"
+#include "platform/process_starter.h"
+#include "platform/shell.h"
+#include "platform/sounds.h"
+
+class SystemPlatform {
+  public:
+    Platform Services() { return {messageBoxes_, sounds_, processes_, shell_, errorLocator_}; }
+
+  private:
+    QtMessageBoxes messageBoxes_;
+    QtSounds sounds_;
+    DetachedProcessStarter processes_;
+    DesktopShell shell_;
+    DlErrorLocator errorLocator_;
+};

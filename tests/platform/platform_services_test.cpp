@@ -1,0 +1,51 @@
+// The real desktop services where a test can use them without side effects.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "opcodes/errors.h"
+#include "platform/error_locator.h"
+#include "platform/process_starter.h"
+#include "platform/shell.h"
+#include "tests/support/temp_dir.h"
+
+TEST(DlErrorLocator, NamesTheModuleAndTheOffsetFromItsBase) {
+    DlErrorLocator locator;
+    const EConvertError error("x");
+    const CodeLocation here = locator.Locate(error.RaiseAddress());
+    EXPECT_EQ(here.module, "ui_tests");
+    EXPECT_NE(here.offset, 0u);
+
+    void* strlenAddress = ::dlsym(RTLD_DEFAULT, "strlen");
+    ASSERT_NE(strlenAddress, nullptr);
+    EXPECT_EQ(locator.Locate(strlenAddress).module.rfind("libc.so", 0), 0u);
+}
+
+TEST(DlErrorLocator, UnknownAddressGivesTheExecutableAndZero) {
+    DlErrorLocator locator;
+    const CodeLocation none = locator.Locate(nullptr);
+    EXPECT_EQ(none.module, "ui_tests");
+    EXPECT_EQ(none.offset, 0u);
+    EXPECT_EQ(ExecutableName(), "ui_tests");
+}
+
+TEST(DesktopShell, MissingFileGivesTheSystemsText) {
+    TempDir dir;
+    CurrentDirScope cd(dir.path());
+    DesktopShell shell;
+    const ShellResult result = shell.Open(QStringLiteral("Intro.html"));
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, QString::fromLocal8Bit(std::strerror(ENOENT)));
+}
+
+TEST(DetachedProcessStarter, ProgramFoundNowhereIsNotStarted) {
+    TempDir dir;
+    CurrentDirScope cd(dir.path());
+    DetachedProcessStarter starter;
+    const StartResult result = starter.Start(QStringLiteral("kelpra-no-such-program"), true);
+    EXPECT_FALSE(result.started);
+    EXPECT_TRUE(
+        result.error.startsWith(QStringLiteral("Cannot start \"kelpra-no-such-program\". ")));
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The application object and the routing of errors: no exception may cross Qt's event
+// loop. Every exception that leaves an event handler, and every one that a guarded slot
+// lets out, goes to the one registered handler (the main window's), after which the
+// program goes on with its next event.
+
+#include <QApplication>
+#include <QPointer>
+#include <exception>
+#include <functional>
+#include <type_traits>
+#include <utility>
+
+class KelpraApplication : public QApplication {
+  public:
+    KelpraApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+using ExceptionHandler = std::function<void(std::exception_ptr)>;
+
+// Registers the handler for as long as `owner` lives.
+void SetExceptionHandler(QObject* owner, ExceptionHandler handler);
+
+// Passes the exception to the registered handler; without one, it is written to the
+// standard error stream. Never throws.
+void ReportException(std::exception_ptr error) noexcept;
+
+// A callable that runs `f` and reports whatever it throws, for connecting to signals:
+// Qt itself is not built to let exceptions pass through it. The signal's arguments are
+// passed on when `f` takes them.
+template <class F> auto Guarded(F f) {
+    return [f = std::move(f)](auto&&... args) {
+        try {
+            if constexpr (std::is_invocable_v<F&, decltype(args)...>)
+                f(std::forward<decltype(args)>(args)...);
+            else
+                f();
+        } catch (...) {
+            ReportException(std::current_exception());
+        }
+    };
+}

@@ -1,0 +1,28 @@
+#include "ui/main/form_main.h"
+
+#include <QFont>
+
+#include "ui/application.h"
+#include "ui/main/hint_tracker.h"
+
+TFormMain::TFormMain(const Platform& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform) {
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(QStringLiteral("Kelpra v.0.2b"));
+    QFont font(QStringLiteral("MS Sans Serif"), 8);
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
+    SetExceptionHandler(this,
+                        [this](std::exception_ptr error) { ApplicationEvents1Exception(error); });
+
+    createLayout();
+    createStatusBar();
+    createActions();
+    createMenus();
+    connectCommands();
+    hints_ = new HintTracker(this, StatusPanel(0));
+
+    Guarded([this] { FormCreate(); })();
+}
+
+TFormMain::~TFormMain() = default;

@@ -1,0 +1,148 @@
+#pragma once
+// The main window, FormMain: the category tree and type filter on the left, the quick
+// search and the opcode list in the middle, the description panel on the right, the
+// status bar, the menus and the actions. Its creation loads the whole database.
+
+#include <QMainWindow>
+#include <array>
+#include <exception>
+#include <memory>
+#include <vector>
+
+#include "opcodes/categories.h"
+#include "opcodes/opcode.h"
+#include "platform/platform.h"
+
+struct DatabaseFiles;
+class HintTracker;
+class MinSizeSplitter;
+class QAction;
+class QActionGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+class QTreeWidget;
+class TFormFind;
+
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // Builds the window and runs FormCreate; a loading error is reported through the
+    // error handler and leaves the window with what was loaded until then.
+    explicit TFormMain(const Platform& platform, QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    // The search window, created right after this one; the two reach each other through it.
+    void AttachFormFind(TFormFind* formFind) { formFind_ = formFind; }
+    TFormFind* FormFind() const { return formFind_; }
+
+    // The opcode table, or null when the loading stopped before it was built.
+    const TOpcodesList* OpcodeList() const { return opcodeList_.get(); }
+    // Status panels 0 to 4.
+    QLabel* StatusPanel(int index) const {
+        return statusPanels_.at(static_cast<std::size_t>(index));
+    }
+
+    // The loading sequence of the window's creation.
+    void FormCreate();
+    // Starts a new instance, minimised, then closes this one.
+    void NReExeClick();
+    // Opens the introduction page "Intro.html" of the current directory.
+    void HelpIntroExecute();
+    // Every error that no command handles ends here: sound, error box, "errors.log".
+    void ApplicationEvents1Exception(std::exception_ptr error) noexcept;
+
+    // Controls, named as the window's layout names them.
+    QWidget* Panel1 = nullptr;
+    QTreeWidget* OpTreeView = nullptr;
+    QListWidget* CheckListBoxType = nullptr;
+    QWidget* Panel2 = nullptr;
+    QPlainTextEdit* OpMemoFind = nullptr;
+    QTreeWidget* OpListView = nullptr;
+    QWidget* Panel3 = nullptr;
+    QPlainTextEdit* OpMemoNote = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    // Restarted on every change of the tree's current node; fires after the 1 ms change
+    // delay, when the tree reports the change.
+    QTimer* OpTreeViewChangeDelay = nullptr;
+
+    // Menus.
+    QMenu* NFile = nullptr;
+    QMenu* NFind = nullptr;
+    QMenu* NView = nullptr;
+    QMenu* NViewOpList = nullptr;
+    QMenu* NViewTree = nullptr;
+    QMenu* NTree = nullptr;
+    QMenu* NTreeMultiSelectMode = nullptr;
+    QMenu* NHelp = nullptr;
+    QMenu* OpListPopupMenu = nullptr;
+    QMenu* NInternet = nullptr;
+
+    // Menu items.
+    QAction* NReExe = nullptr;
+    QAction* NExit = nullptr;
+    QAction* NFindWin = nullptr;
+    QAction* NFindInOST = nullptr;
+    QAction* NOpListGridline = nullptr;
+    QAction* NOpListRowselect = nullptr;
+    QAction* NShowOpcodeN = nullptr;
+    QAction* NOpListFont = nullptr;
+    QAction* NTreeShow = nullptr;
+    QAction* NTreeAutoExpand = nullptr;
+    QAction* NTreeLines = nullptr;
+    QAction* NTreeExpandAll = nullptr;
+    QAction* NTreeCollapseAll = nullptr;
+    QAction* NTreeExpandChild = nullptr;
+    QAction* NCollapseChild = nullptr;
+    QAction* NTreeMultiSelect = nullptr;
+    QActionGroup* NTreeMultiSelectModeGroup = nullptr;
+    QAction* NTreeMultiSelectModeUnification = nullptr;
+    QAction* NTreeMultiSelectModeCrossing = nullptr;
+    QAction* SASCMINI1 = nullptr;
+    QAction* NCopyOp = nullptr;
+    QAction* NCopyAddOp = nullptr;
+    QAction* NCopyAll = nullptr;
+    QAction* NCopyAddAll = nullptr;
+
+    // The action list, ActionManager1: the menu items NOpcodeBase, NWiki, NIniEditor and
+    // NAbout are these actions themselves.
+    QAction* BrowseOpcodeBase = nullptr;
+    QAction* BrowseWiki = nullptr;
+    QAction* BrowseIniEditor = nullptr;
+    QAction* HelpIntro = nullptr;
+
+  private:
+    void createLayout();
+    QWidget* createLeftPanel();
+    QWidget* createCentrePanel();
+    QWidget* createRightPanel();
+    void createStatusBar();
+    void createActions();
+    void createListActions();
+    void createMenus();
+    void createTreeMenu();
+    void createListPopupMenu();
+    void connectCommands();
+
+    void LoadCategoryTree(const DatabaseFiles& files);
+    void LoadTypeList(const DatabaseFiles& files);
+
+    Platform platform_;
+    TFormFind* formFind_ = nullptr;
+    std::unique_ptr<TOpcodesList> opcodeList_;
+    // The records attached to the tree's nodes; they live as long as the window.
+    std::vector<CategoryInfo> categories_;
+    std::array<QLabel*, 5> statusPanels_{};
+    MinSizeSplitter* rightSplitter_ = nullptr; // Panel2 | Splitter2 | Panel3
+    HintTracker* hints_ = nullptr;
+};

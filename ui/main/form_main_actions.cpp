@@ -1,0 +1,226 @@
+// The main window's menus, the list's context menu and the action list.
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QTreeWidget>
+
+#include "opcodes/lookup_sites.h"
+#include "ui/application.h"
+#include "ui/main/form_main.h"
+
+namespace {
+
+struct ItemSpec {
+    const char16_t* name;
+    const char16_t* caption;
+    QKeySequence shortcut = {};
+    const char16_t* hint = u"";
+};
+
+QAction* NewItem(QObject* owner, const ItemSpec& spec) {
+    auto* action = new QAction(QString::fromUtf16(spec.caption), owner);
+    action->setObjectName(QString::fromUtf16(spec.name));
+    action->setShortcut(spec.shortcut);
+    action->setStatusTip(QString::fromUtf16(spec.hint));
+    return action;
+}
+
+QAction* NewCheckItem(QObject* owner, const ItemSpec& spec, bool checked) {
+    QAction* action = NewItem(owner, spec);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    return action;
+}
+
+QMenu* NewMenu(QWidget* parent, const char16_t* name, const char16_t* caption) {
+    auto* menu = new QMenu(QString::fromUtf16(caption), parent);
+    menu->setObjectName(QString::fromUtf16(name));
+    menu->menuAction()->setObjectName(QString::fromUtf16(name));
+    return menu;
+}
+
+// A hidden separator: it stays hidden, whatever Qt does with the separators around it.
+void AddHiddenSeparator(QMenu* menu) {
+    menu->addSeparator()->setVisible(false);
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+void TFormMain::createActions() {
+    NReExe = NewItem(
+        this, {u"NReExe", u"ППП(Полный перезапуск программы)", QKeySequence(Qt::CTRL | Qt::Key_R)});
+    NReExe->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    NExit = NewItem(this, {u"NExit", u"В&ыход", {}, u"Exit|Quits the application"});
+    NExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    NFindWin = NewItem(this, {u"NFindWin", u"Расширенный поиск...", QKeySequence(Qt::Key_F3)});
+    NFindWin->setIcon(QIcon::fromTheme(QStringLiteral("edit-find"),
+                                       style()->standardIcon(QStyle::SP_FileDialogContentsView)));
+    NFindInOST = NewItem(this, {u"NFindInOST", u"Искать в OST"});
+
+    NOpListGridline = NewCheckItem(this, {u"NOpListGridline", u"Сетка"}, false);
+    NOpListRowselect = NewCheckItem(this, {u"NOpListRowselect", u"Полное выделение"}, true);
+    NShowOpcodeN = NewCheckItem(this, {u"NShowOpcodeN", u"Показывать номер опкода в опкоде"}, true);
+    NOpListFont = NewItem(this, {u"NOpListFont", u"Шрифт..."});
+    NTreeShow = NewCheckItem(this, {u"NTreeShow", u"Показывать"}, true);
+    NTreeAutoExpand = NewCheckItem(this, {u"NTreeAutoExpand", u"Авторазвёртывание"}, false);
+    NTreeLines = NewCheckItem(this, {u"NTreeLines", u"Линии связи"}, true);
+
+    NTreeExpandAll =
+        NewItem(this, {u"NTreeExpandAll", u"Развернуть всё", QKeySequence(Qt::CTRL | Qt::Key_E)});
+    NTreeCollapseAll = NewItem(
+        this, {u"NTreeCollapseAll", u"Свернуть всё", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E)});
+    NTreeExpandChild = NewItem(this, {u"NTreeExpandChild", u"Развернуть все дочерние(*)"});
+    NCollapseChild = NewItem(this, {u"NCollapseChild", u"Свернуть все дочерние"});
+    NTreeMultiSelect = NewCheckItem(this, {u"NTreeMultiSelect", u"Мультивыделение"}, true);
+    NTreeMultiSelectModeUnification =
+        NewCheckItem(this,
+                     {u"NTreeMultiSelectModeUnification", u"Объединение списков",
+                      QKeySequence(Qt::CTRL | Qt::Key_U)},
+                     true);
+    NTreeMultiSelectModeCrossing =
+        NewCheckItem(this,
+                     {u"NTreeMultiSelectModeCrossing", u"Пересечение списков",
+                      QKeySequence(Qt::CTRL | Qt::Key_C)},
+                     false);
+    NTreeMultiSelectModeGroup = new QActionGroup(this);
+    NTreeMultiSelectModeGroup->setObjectName(QStringLiteral("NTreeMultiSelectModeGroup"));
+    // Their submenu stays hidden, which keeps their keys (Ctrl+C among them) inactive.
+    NTreeMultiSelectModeGroup->addAction(NTreeMultiSelectModeUnification);
+    NTreeMultiSelectModeGroup->addAction(NTreeMultiSelectModeCrossing);
+    SASCMINI1 = NewItem(this, {u"SASCMINI1", u"Сведения об SASCM.INI..."});
+    SASCMINI1->setVisible(false);
+
+    createListActions();
+}
+
+void TFormMain::createListActions() {
+    const struct {
+        QAction*& action;
+        ItemSpec spec;
+        int tag;
+    } copyItems[] = {
+        {NCopyOp,
+         {u"NCopyOp", u"&Копировать в буфер обмена", QKeySequence(Qt::CTRL | Qt::Key_C),
+          u"Копировать выделенные опкоды в буфер обмена"},
+         1},
+        {NCopyAddOp,
+         {u"NCopyAddOp",
+          u"&Добавить в буфер обмена",
+          {},
+          u"Добавить выделенные опкоды к содержимому буфера обмена"},
+         2},
+        {NCopyAll,
+         {u"NCopyAll", u"Копировать &всё в буфер обмена",
+          QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
+          u"Копировать все опкоды в списке в буфер обмена"},
+         3},
+        {NCopyAddAll,
+         {u"NCopyAddAll",
+          u"Добавить вс&ё в буфер обмена",
+          {},
+          u"Добавить все опкоды в списке к содержимому буфера обмена"},
+         4},
+    };
+    for (const auto& item : copyItems) {
+        item.action = NewItem(this, item.spec);
+        item.action->setProperty("tag", item.tag);
+        // The copy keys work only while the list has the keyboard focus.
+        item.action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        OpListView->addAction(item.action);
+    }
+
+    // The look-up actions: their keys work anywhere in the window.
+    for (const LookupSiteInfo& site : LookupSites()) {
+        auto* action = new QAction(FromUtf8(LookupCaption(site)), this);
+        action->setObjectName(FromUtf8(site.actionName));
+        action->setShortcut(QKeySequence(FromUtf8(site.shortcut), QKeySequence::PortableText));
+        action->setStatusTip(FromUtf8(LookupHint(site)));
+        action->setProperty("category", FromUtf8(kLookupCategory));
+        action->setProperty("menuItem", FromUtf8(site.menuItemName));
+        addAction(action);
+        (site.site == LookupSite::OpcodeBase ? BrowseOpcodeBase
+         : site.site == LookupSite::Wiki     ? BrowseWiki
+                                             : BrowseIniEditor) = action;
+    }
+    HelpIntro = NewItem(this, {u"HelpIntro", u"&Интро..."});
+    HelpIntro->setProperty("category", QStringLiteral(u"Справка"));
+    HelpIntro->setProperty("menuItem", QStringLiteral("NAbout"));
+}
+
+void TFormMain::createMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("OpMainMenu"));
+
+    NFile = NewMenu(this, u"NFile", u"Файл");
+    NFile->addActions({NReExe, NExit});
+    NFind = NewMenu(this, u"NFind", u"Поиск");
+    NFind->addAction(NFindWin);
+    NFind->addSeparator();
+    NFind->addAction(NFindInOST);
+
+    NView = NewMenu(this, u"NView", u"Вид");
+    NViewOpList = NewMenu(NView, u"NViewOpList", u"Расшир. список опкодов");
+    NViewOpList->addActions({NOpListGridline, NOpListRowselect, NShowOpcodeN, NOpListFont});
+    NViewTree = NewMenu(NView, u"NViewTree", u"Дерево");
+    NViewTree->addActions({NTreeShow, NTreeAutoExpand, NTreeLines});
+    NView->addMenu(NViewOpList);
+    NView->addMenu(NViewTree);
+
+    createTreeMenu();
+    NHelp = NewMenu(this, u"NHelp", u"Справка");
+    NHelp->addActions({SASCMINI1, HelpIntro});
+
+    for (QMenu* menu : {NFile, NFind, NView, NTree, NHelp})
+        bar->addMenu(menu);
+    createListPopupMenu();
+}
+
+void TFormMain::createTreeMenu() {
+    NTree = NewMenu(this, u"NTree", u"Дерево");
+    NTree->addActions({NTreeExpandAll, NTreeCollapseAll});
+    NTree->addSeparator();
+    NTree->addActions({NTreeExpandChild, NCollapseChild});
+    AddHiddenSeparator(NTree);
+    NTree->addAction(NTreeMultiSelect);
+    NTreeMultiSelect->setVisible(false);
+    NTreeMultiSelectMode = NewMenu(NTree, u"NTreeMultiSelectMode", u"При этом показать:");
+    NTreeMultiSelectMode->addActions(
+        {NTreeMultiSelectModeUnification, NTreeMultiSelectModeCrossing});
+    NTree->addMenu(NTreeMultiSelectMode);
+    NTreeMultiSelectMode->menuAction()->setVisible(false);
+}
+
+void TFormMain::createListPopupMenu() {
+    OpListPopupMenu = NewMenu(this, u"OpListPopupMenu", u"");
+    OpListPopupMenu->addActions({NCopyOp, NCopyAddOp});
+    OpListPopupMenu->addSeparator();
+    OpListPopupMenu->addActions({NCopyAll, NCopyAddAll});
+    OpListPopupMenu->addSeparator();
+
+    NInternet = new QMenu(FromUtf8(kLookupSubmenuCaption), OpListPopupMenu);
+    NInternet->setObjectName(QStringLiteral("NInternet"));
+    NInternet->menuAction()->setObjectName(QStringLiteral("NInternet"));
+    NInternet->menuAction()->setStatusTip(
+        QStringLiteral(u"Посмотреть информацию об текущем опкоде в интернет-ресурсах."));
+    QAction* heading = NInternet->addAction(FromUtf8(kLookupHeading));
+    heading->setEnabled(false);
+    NInternet->addActions({BrowseOpcodeBase, BrowseWiki, BrowseIniEditor});
+    OpListPopupMenu->addMenu(NInternet);
+
+    connect(OpListView, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        OpListPopupMenu->popup(OpListView->viewport()->mapToGlobal(pos));
+    });
+}
+
+void TFormMain::connectCommands() {
+    connect(NReExe, &QAction::triggered, this, Guarded([this] { NReExeClick(); }));
+    connect(NExit, &QAction::triggered, this, &QWidget::close);
+    connect(HelpIntro, &QAction::triggered, this, Guarded([this] { HelpIntroExecute(); }));
+}

@@ -1,0 +1,220 @@
+// The main window's controls: how they are docked and split, their sizes and texts.
+#include <algorithm>
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "ui/main/designed_items.h"
+#include "ui/main/form_main.h"
+#include "ui/main/hint_tracker.h"
+#include "ui/main/splitter.h"
+#include "ui/status_panels.h"
+
+namespace {
+
+// Outer size when restored: 684 x 396 with the frame, 676 x 342 inside.
+constexpr QSize kRestoredClientSize(676, 342);
+constexpr int kSplitterWidth = 3;
+
+QWidget* NewPanel(const char16_t* name, QWidget* content) {
+    auto* panel = new QWidget;
+    panel->setObjectName(QString::fromUtf16(name));
+    panel->setMinimumSize(1, 1);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(content);
+    return panel;
+}
+
+struct SplitSpec {
+    const char16_t* handleName;
+    int minimum;               // least size on either side while dragging
+    int firstSize, secondSize; // designed sizes
+    bool fillFirst;            // the first control takes what the window leaves
+    bool opaque;               // the controls follow the mouse, not just a line
+};
+
+// A splitter of two controls at their designed sizes; the docked one keeps its size when
+// the window is resized, the filling one takes what is left.
+MinSizeSplitter* NewSplit(Qt::Orientation orientation, QWidget* first, QWidget* second,
+                          const SplitSpec& spec) {
+    auto* splitter = new MinSizeSplitter(orientation);
+    splitter->setHandleWidth(kSplitterWidth);
+    splitter->setOpaqueResize(spec.opaque);
+    // The controls' own minimums would keep them from their designed sizes; the
+    // splitter's minimum limits the dragging instead.
+    for (QWidget* control : {first, second}) {
+        control->setMinimumSize(1, 1);
+        splitter->addWidget(control);
+    }
+    splitter->setStretchFactor(0, spec.fillFirst ? 1 : 0);
+    splitter->setStretchFactor(1, spec.fillFirst ? 0 : 1);
+    splitter->handle(1)->setObjectName(QString::fromUtf16(spec.handleName));
+    splitter->setHandleMinimum(1, spec.minimum);
+    // Sizes are taken as proportions of the splitter's current extent, so give it the
+    // designed one first.
+    const int extent = spec.firstSize + kSplitterWidth + spec.secondSize;
+    splitter->resize(orientation == Qt::Horizontal ? QSize(extent, 100) : QSize(100, extent));
+    splitter->setSizes({spec.firstSize, spec.secondSize});
+    return splitter;
+}
+
+// Selections stay drawn in full colour when the view loses the focus.
+void KeepSelectionDrawn(QWidget* view) {
+    QPalette palette = view->palette();
+    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    view->setPalette(palette);
+}
+
+} // namespace
+
+void TFormMain::createLayout() {
+    auto* centre = createCentrePanel();
+    auto* right = createRightPanel();
+    const int leftWidth = 185, rightWidth = 221;
+    const int centreWidth =
+        kRestoredClientSize.width() - leftWidth - rightWidth - 2 * kSplitterWidth;
+    rightSplitter_ = NewSplit(Qt::Horizontal, centre, right,
+                              {u"Splitter2", 30, centreWidth, rightWidth, true, false});
+    rightSplitter_->setObjectName(QStringLiteral("RightSplit"));
+    auto* main = NewSplit(Qt::Horizontal, createLeftPanel(), rightSplitter_,
+                          {u"Splitter1", 30, leftWidth, rightSplitter_->width(), false, true});
+    main->setObjectName(QStringLiteral("MainSplit"));
+    setCentralWidget(main);
+
+    setTabOrder(OpListView, OpMemoFind);
+    setTabOrder(OpMemoFind, OpMemoNote);
+    setTabOrder(OpMemoNote, Edit1);
+    setTabOrder(Edit1, Button1);
+    setTabOrder(Button1, OpTreeView);
+    setTabOrder(OpTreeView, CheckListBoxType);
+    OpListView->setFocus();
+
+    resize(kRestoredClientSize.width(), kRestoredClientSize.height() + 35);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+QWidget* TFormMain::createLeftPanel() {
+    OpTreeView = new QTreeWidget;
+    OpTreeView->setObjectName(QStringLiteral("OpTreeView"));
+    OpTreeView->setHeaderHidden(true);
+    OpTreeView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    OpTreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    OpTreeView->setIndentation(19);
+    OpTreeView->setMouseTracking(true);
+    KeepSelectionDrawn(OpTreeView);
+    AddDesignedTreeItems(OpTreeView);
+
+    OpTreeViewChangeDelay = new QTimer(this);
+    OpTreeViewChangeDelay->setObjectName(QStringLiteral("OpTreeViewChangeDelay"));
+    OpTreeViewChangeDelay->setSingleShot(true);
+    OpTreeViewChangeDelay->setInterval(1);
+    connect(OpTreeView, &QTreeWidget::currentItemChanged, OpTreeViewChangeDelay,
+            qOverload<>(&QTimer::start));
+
+    CheckListBoxType = new QListWidget;
+    CheckListBoxType->setObjectName(QStringLiteral("CheckListBoxType"));
+    CheckListBoxType->setUniformItemSizes(true);
+    AddDesignedTypeItems(CheckListBoxType);
+
+    auto* split = NewSplit(Qt::Vertical, OpTreeView, CheckListBoxType,
+                           {u"Splitter5", 15, 251, 69, true, false});
+    return Panel1 = NewPanel(u"Panel1", split);
+}
+
+QWidget* TFormMain::createCentrePanel() {
+    OpMemoFind = new QPlainTextEdit;
+    OpMemoFind->setObjectName(QStringLiteral("OpMemoFind"));
+    OpMemoFind->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    OpMemoFind->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    OpMemoFind->setTabChangesFocus(true);
+    // The designed 21 pixels hold one line with a slim margin.
+    OpMemoFind->document()->setDocumentMargin(2);
+    OpMemoFind->setStatusTip(
+        QStringLiteral(u"Мини-поиск. Введите часть слова для поиска и нажмите Enter."));
+
+    OpListView = new QTreeWidget;
+    OpListView->setObjectName(QStringLiteral("OpListView"));
+    OpListView->setColumnCount(4);
+    OpListView->setHeaderLabels({QStringLiteral(u"Опкод"),
+                                 QStringLiteral(u"Русский перевод (от Tovin)"),
+                                 QStringLiteral(u"Tип"), QStringLiteral(u"Кол-во парам")});
+    OpListView->setRootIsDecorated(false);
+    OpListView->setUniformRowHeights(true);
+    OpListView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    OpListView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    OpListView->setAllColumnsShowFocus(true);
+    OpListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    OpListView->setMouseTracking(true);
+    OpListView->setContextMenuPolicy(Qt::CustomContextMenu);
+    KeepSelectionDrawn(OpListView);
+    QHeaderView* header = OpListView->header();
+    header->setSectionsMovable(true);
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    header->resizeSection(2, 50);
+    header->resizeSection(3, 50);
+
+    auto* split =
+        NewSplit(Qt::Vertical, OpMemoFind, OpListView, {u"Splitter3", 17, 21, 299, false, false});
+    return Panel2 = NewPanel(u"Panel2", split);
+}
+
+QWidget* TFormMain::createRightPanel() {
+    OpMemoNote = new QPlainTextEdit;
+    OpMemoNote->setObjectName(QStringLiteral("OpMemoNote"));
+    OpMemoNote->setReadOnly(true);
+    OpMemoNote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    OpMemoNote->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    OpMemoNote->setTabChangesFocus(true);
+    OpMemoNote->setPlainText(QStringLiteral(u"Здесь появляется подробное \nописание опкодов.\n"
+                                            u"Щёлкните по опкоду для просмотра \nего описания."));
+
+    GroupBox1 = new QGroupBox(QStringLiteral(u"Копирование в буфер:"));
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    Edit1 = new QLineEdit(QStringLiteral("Edit1"));
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Button1 = new QPushButton(QStringLiteral(u"Копир"));
+    Button1->setObjectName(QStringLiteral("Button1"));
+    const QString copyHint = QStringLiteral(u"Скопировать в буфер обмена");
+    Button1->setStatusTip(copyHint);
+    Button1->setToolTip(HintTracker::ShortHint(copyHint));
+    // At least its designed 35 pixels, wider where the font needs it to show "Копир".
+    Button1->setFixedWidth(
+        qMax(35, Button1->fontMetrics().horizontalAdvance(Button1->text()) + 12));
+    auto* row = new QHBoxLayout(GroupBox1);
+    row->setContentsMargins(8, 2, 9, 4);
+    row->setSpacing(0);
+    row->addWidget(Edit1, 1);
+    row->addWidget(Button1);
+
+    auto* split =
+        NewSplit(Qt::Vertical, OpMemoNote, GroupBox1, {u"Splitter4", 40, 275, 45, true, false});
+    return Panel3 = NewPanel(u"Panel3", split);
+}
+
+void TFormMain::createStatusBar() {
+    StatusBar1 = new QStatusBar;
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    setStatusBar(StatusBar1);
+    const std::vector<QLabel*> panels = AddStatusPanels(StatusBar1, {{u"Готов", 470},
+                                                                     {u"Опкодов: 0", 82},
+                                                                     {u"Всего: 0", 65},
+                                                                     {u"Текущий: нет", 85},
+                                                                     {u"Выделено: 0", 50}});
+    std::copy(panels.begin(), panels.end(), statusPanels_.begin());
+}

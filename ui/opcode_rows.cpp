@@ -1,0 +1,73 @@
+#include "ui/opcode_rows.h"
+
+#include <QItemSelectionModel>
+
+#include "ui/qt_text.h"
+
+namespace {
+constexpr int kBytesRole = Qt::UserRole + 1;
+}
+
+QTreeWidgetItem* NewOpcodeRow(std::initializer_list<std::string_view> columns) {
+    auto* row = new QTreeWidgetItem;
+    int column = 0;
+    for (std::string_view bytes : columns) {
+        row->setText(column, FromCp1251(bytes));
+        row->setData(column, kBytesRole, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        ++column;
+    }
+    return row;
+}
+
+std::string RowBytes(const QTreeWidgetItem* row, int column) {
+    const QVariant bytes = row->data(column, kBytesRole);
+    if (bytes.isValid()) return bytes.toByteArray().toStdString();
+    return ToCp1251(row->text(column));
+}
+
+int OpcodeRows::Count() const { return list_->topLevelItemCount(); }
+
+std::string OpcodeRows::Caption(int row) const { return RowBytes(list_->topLevelItem(row), 0); }
+
+int OpcodeRows::FirstSelected() const {
+    int first = -1;
+    for (const QTreeWidgetItem* item : list_->selectedItems()) {
+        const int index = list_->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item));
+        if (index >= 0 && (first < 0 || index < first)) first = index;
+    }
+    return first;
+}
+
+int OpcodeRows::SelectedCount() const {
+    return static_cast<int>(list_->selectedItems().size());
+}
+
+void OpcodeRows::Deselect(int row) {
+    if (QTreeWidgetItem* item = list_->topLevelItem(row)) item->setSelected(false);
+}
+
+void OpcodeRows::SelectFocusScroll(int row) {
+    QTreeWidgetItem* item = list_->topLevelItem(row);
+    if (item == nullptr) return;
+    item->setSelected(true);
+    list_->scrollToItem(item, QAbstractItemView::EnsureVisible);
+    // The focus mark moves without touching the selection of other rows.
+    list_->selectionModel()->setCurrentIndex(list_->indexFromItem(item),
+                                             QItemSelectionModel::NoUpdate);
+}
+
+std::vector<std::string> OpcodeRows::Column(int column) const {
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(Count()));
+    for (int i = 0; i < Count(); ++i) texts.push_back(RowBytes(list_->topLevelItem(i), column));
+    return texts;
+}
+
+std::vector<std::string> OpcodeRows::SelectedColumn(int column) const {
+    std::vector<std::string> texts;
+    for (int i = 0; i < Count(); ++i) {
+        const QTreeWidgetItem* item = list_->topLevelItem(i);
+        if (item->isSelected()) texts.push_back(RowBytes(item, column));
+    }
+    return texts;
+}

@@ -1,1 +1,0 @@
-// The windows are added here.
