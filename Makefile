@@ -38,7 +38,8 @@ bench: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./bench/kelpra_bench
 
 # The whole test suite (the windows' too when they are built) under AddressSanitizer,
-# LeakSanitizer and UndefinedBehaviorSanitizer; the first fault stops the test.
+# LeakSanitizer and UndefinedBehaviorSanitizer; the first fault stops the test. (No
+# strict_string_checks: X's keyboard library strndup()s unterminated buffers, within bounds.)
 $(SANITIZE_DIR)/build.ninja: | deps
 	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
 	    -DKELPRA_SANITIZE=ON -DKELPRA_BUILD_BENCH=OFF $(CMAKE_FLAGS)
@@ -46,7 +47,7 @@ $(SANITIZE_DIR)/build.ninja: | deps
 test-sanitize: deps $(SANITIZE_DIR)/build.ninja
 	cmake --build $(SANITIZE_DIR) -j2
 	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
-	    ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1:detect_stack_use_after_return=1 \
+	    ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:detect_stack_use_after_return=1 \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
 	    ctest --output-on-failure
