@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/error_locator.h"
+#include "platform/font_dialogs.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
 #include "platform/process_starter.h"
@@ -62,12 +63,23 @@ class FakeErrorLocator : public ErrorLocator {
     CodeLocation location{"KLV", 0x0001A2B4};
 };
 
+class FakeFontDialogs : public FontDialogs {
+  public:
+    std::optional<QFont> Choose(const QFont& initial, QWidget*) override {
+        shown.push_back(initial);
+        return answer;
+    }
+    std::vector<QFont> shown;    // the font each dialog opened with
+    std::optional<QFont> answer; // what the user confirms; nothing: cancelled
+};
+
 struct FakePlatform {
     FakeMessageBoxes boxes;
     FakeSounds sounds;
     FakeProcessStarter processes;
     FakeShell shell;
     FakeErrorLocator locator;
+    FakeFontDialogs fonts;
 
-    Platform Services() { return {boxes, sounds, processes, shell, locator}; }
+    Platform Services() { return {boxes, sounds, processes, shell, locator, fonts}; }
 };
