@@ -30,7 +30,7 @@ CraftedDb BrowseDb() {
                   "[Много]\nCaption=Много\nOpcodes=3\n"
                   "[Глубже]\nCaption=Глубже\n";
     std::string many;
-    for (int i = 0; i < 60; ++i)
+    for (int i = 0; i < 150; ++i)
         many += OpcodeKey(1 + i % 6) + " ";
     db.nodeLines = "0005 0003 0001 0006 0002 0004 0007\n0002 0001 0002 0007\n" + many + "0008\n";
     return db;

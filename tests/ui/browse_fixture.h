@@ -19,7 +19,7 @@ class QTreeWidgetItem;
 //     Повторы (2: 0002 0001 0002 0007; note)
 //       Внутри (no line)
 //     Пусто (no line)
-//   Много (3: 60 rows of 0001..0006, then 0008)
+//   Много (3: 150 rows of 0001..0006, then 0008)
 //     Глубже (no line)
 CraftedDb BrowseDb();
 

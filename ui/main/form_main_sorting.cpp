@@ -2,7 +2,6 @@
 // follow the selection and the pointer.
 #include <QItemSelection>
 #include <QLabel>
-#include <QScrollBar>
 #include <QTreeWidget>
 #include <algorithm>
 #include <string>
@@ -54,7 +53,7 @@ void Reselect(QTreeWidget* list, const std::vector<SortedRow>& rows) {
 }
 
 // Sorts the rows by the column's bytes: taken out, put back in order, with their
-// selection, the focused row and the scroll position as they were.
+// selection and the focused row as they were. The view keeps its scroll position.
 void SortRows(QTreeWidget* list, int column) {
     std::vector<SortedRow> rows = RowsWithKeys(list, column);
     std::stable_sort(rows.begin(), rows.end(), [](const SortedRow& a, const SortedRow& b) {
@@ -62,7 +61,6 @@ void SortRows(QTreeWidget* list, int column) {
     });
     QTreeWidgetItem* focused = list->currentItem();
     const int focusedColumn = list->currentColumn();
-    const int scrolled = list->verticalScrollBar()->value();
 
     list->setUpdatesEnabled(false);
     list->invisibleRootItem()->takeChildren();
@@ -75,7 +73,6 @@ void SortRows(QTreeWidget* list, int column) {
     if (focused != nullptr)
         list->selectionModel()->setCurrentIndex(list->indexFromItem(focused, focusedColumn),
                                                 QItemSelectionModel::NoUpdate);
-    list->verticalScrollBar()->setValue(scrolled);
     list->setUpdatesEnabled(true);
 }
 
