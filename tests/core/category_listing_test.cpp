@@ -21,7 +21,7 @@ protected:
 
     std::vector<std::string> Listed(const std::vector<int32_t>& line, const TypeTicks& ticks) {
         TNodedata node;
-        node.Opcodes = line;
+        node.Opcodes = OpcodeNumbers(line);
         std::vector<std::string> texts;
         for (const TOpcode* op : ListedOpcodes(*table_, node, ticks))
             texts.push_back(op->Text);

@@ -137,7 +137,7 @@ TEST_F(ListingTest, FilterClickWithoutACurrentNodeBeeps) {
 TEST_F(ListingTest, NumbersWithoutARecordAreSkipped) {
     OpenShown();
     TNodedata outOfRange;
-    outOfRange.Opcodes = {0x0AF1, 0x0001, -5, 0x7FFFFFFF};
+    outOfRange.Opcodes = OpcodeNumbers({0x0AF1, 0x0001, -5, 0x7FFFFFFF});
     SetNodeData(Node(QStringLiteral(u"Пусто")), &outOfRange);
     ClickNode(QStringLiteral(u"Пусто"));
     EXPECT_EQ(Column(0), QStringList{QStringLiteral(u"0001: wait %1d% ms")});
