@@ -7,9 +7,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "opcodes/categories.h"
 #include "tests/ui/browse_fixture.h"
-#include "ui/main/tree_nodes.h"
 
 namespace {
 
@@ -132,18 +130,6 @@ TEST_F(ListingTest, FilterClickWithoutACurrentNodeBeeps) {
     EXPECT_EQ(FindPanel(2), QStringLiteral(u"из: 0"));
     EXPECT_TRUE(form->NInternet->menuAction()->isEnabled());
     EXPECT_TRUE(fake.boxes.errors.isEmpty());
-}
-
-TEST_F(ListingTest, NumbersWithoutARecordAreSkipped) {
-    OpenShown();
-    TNodedata outOfRange;
-    outOfRange.Opcodes = OpcodeNumbers({0x0AF1, 0x0001, -5, 0x7FFFFFFF});
-    SetNodeData(Node(QStringLiteral(u"Пусто")), &outOfRange);
-    ClickNode(QStringLiteral(u"Пусто"));
-    EXPECT_EQ(Column(0), QStringList{QStringLiteral(u"0001: wait %1d% ms")});
-    EXPECT_EQ(Panel(1), QStringLiteral(u"Опкодов: 4"));
-    EXPECT_TRUE(fake.boxes.errors.isEmpty());
-    SetNodeData(Node(QStringLiteral(u"Пусто")), nullptr);
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 // pointer.
 #include <QHeaderView>
 #include <QLabel>
-#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -70,19 +69,6 @@ TEST_F(SortingTest, SelectionAndFocusStayWithTheirRows) {
     EXPECT_EQ(SelectedNumbers(), (QStringList{QStringLiteral("0001"), QStringLiteral("0006")}));
     EXPECT_EQ(form->OpListView->currentItem()->text(0).left(4), QStringLiteral("0002"));
     EXPECT_EQ(Panel(4), QStringLiteral(u"Выделено: 2"));
-}
-
-TEST_F(SortingTest, SortKeepsTheScrollPosition) {
-    OpenShown();
-    ClickNode(QStringLiteral(u"Много"));
-    QScrollBar* bar = form->OpListView->verticalScrollBar();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return bar->maximum() > 10; }))
-        << form->OpListView->topLevelItemCount() << " " << form->OpListView->height();
-    bar->setValue(10);
-    ClickHeader(0);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(bar->value(), 10);
-    EXPECT_EQ(Column(0).first().left(4), QStringLiteral("0001"));
 }
 
 TEST_F(SortingTest, MovedColumnSortsByTheClickedCaption) {
