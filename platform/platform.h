@@ -7,6 +7,7 @@ class Sounds;
 class ProcessStarter;
 class Shell;
 class ErrorLocator;
+class Clipboard;
 
 struct Platform {
     MessageBoxes& messageBoxes;
@@ -14,4 +15,5 @@ struct Platform {
     ProcessStarter& processes;
     Shell& shell;
     ErrorLocator& errorLocator;
+    Clipboard& clipboard;
 };

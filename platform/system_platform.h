@@ -1,6 +1,7 @@
 #pragma once
 // The real desktop services, owned together for the program's run.
 
+#include "platform/clipboard.h"
 #include "platform/error_locator.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
@@ -10,7 +11,9 @@
 
 class SystemPlatform {
   public:
-    Platform Services() { return {messageBoxes_, sounds_, processes_, shell_, errorLocator_}; }
+    Platform Services() {
+        return {messageBoxes_, sounds_, processes_, shell_, errorLocator_, clipboard_};
+    }
 
   private:
     QtMessageBoxes messageBoxes_;
@@ -18,4 +21,5 @@ class SystemPlatform {
     DetachedProcessStarter processes_;
     DesktopShell shell_;
     DlErrorLocator errorLocator_;
+    QtClipboard clipboard_;
 };

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/clipboard.h"
 #include "platform/error_locator.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
@@ -62,12 +63,23 @@ class FakeErrorLocator : public ErrorLocator {
     CodeLocation location{"KLV", 0x0001A2B4};
 };
 
+class FakeClipboard : public Clipboard {
+  public:
+    std::string Text() override;
+    void SetText(std::string_view bytes) override;
+
+    std::string text; // Windows-1251, as the program handed it over
+    int writes = 0;
+    bool available = true; // false: every use fails as an unavailable clipboard does
+};
+
 struct FakePlatform {
     FakeMessageBoxes boxes;
     FakeSounds sounds;
     FakeProcessStarter processes;
     FakeShell shell;
     FakeErrorLocator locator;
+    FakeClipboard clipboard;
 
-    Platform Services() { return {boxes, sounds, processes, shell, locator}; }
+    Platform Services() { return {boxes, sounds, processes, shell, locator, clipboard}; }
 };
