@@ -195,4 +195,5 @@ void TFormMain::connectCommands() {
     connect(NReExe, &QAction::triggered, this, Guarded([this] { NReExeClick(); }));
     connect(NExit, &QAction::triggered, this, &QWidget::close);
     connect(HelpIntro, &QAction::triggered, this, Guarded([this] { HelpIntroExecute(); }));
+    connectOutsideCommands();
 }
