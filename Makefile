@@ -1,9 +1,15 @@
-# Kelpra: the two set-up commands (run, test), the benchmarks and the data check.
+# Kelpra: the two set-up commands (run, test), the benchmarks and the data check; the
+# sanitized test suite and the fuzzers.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
+SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_SHORT_SECONDS ?= 20
 
-.PHONY: all deps configure build run test bench check-data clean
+.PHONY: all deps configure build run test bench check-data clean fuzz-deps test-sanitize \
+        fuzz-build fuzz fuzz-short
 
 all: build
 
@@ -31,5 +37,38 @@ check-data: build
 bench: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./bench/kelpra_bench
 
+# The whole test suite (the windows' too when they are built) under AddressSanitizer,
+# LeakSanitizer and UndefinedBehaviorSanitizer; the first fault stops the test.
+$(SANITIZE_DIR)/build.ninja: | deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+	    -DKELPRA_SANITIZE=ON -DKELPRA_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+
+test-sanitize: deps $(SANITIZE_DIR)/build.ninja
+	cmake --build $(SANITIZE_DIR) -j2
+	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
+	    ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1:detect_stack_use_after_return=1 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
+	    ctest --output-on-failure
+
+# libFuzzer comes with clang; neither is needed by the ordinary build.
+fuzz-deps:
+	@bash tools/install-deps.sh clang libclang-rt-14-dev
+
+$(FUZZ_DIR)/build.ninja: | fuzz-deps
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_CXX_COMPILER=clang++ -DKELPRA_FUZZ=ON -DKELPRA_BUILD_UI=OFF \
+	    -DKELPRA_BUILD_TESTS=OFF -DKELPRA_BUILD_BENCH=OFF
+
+fuzz-build: fuzz-deps $(FUZZ_DIR)/build.ninja
+	cmake --build $(FUZZ_DIR) -j2
+
+# Each fuzz target in turn for FUZZ_SECONDS; `make fuzz FUZZ_TARGETS="database"` for one.
+fuzz: fuzz-build
+	bash fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+fuzz-short:
+	$(MAKE) fuzz FUZZ_SECONDS=$(FUZZ_SHORT_SECONDS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <unistd.h>
 
 #include "bench/synthetic_db.h"
@@ -95,11 +96,13 @@ void BM_LoadedDatabaseMemory(benchmark::State& state) {
         bytes += op.Text.capacity() + op.RusText.capacity() + op.ParamCountText.capacity() +
                  op.TypeText.capacity();
     }
+    std::set<const int32_t*> lines;  // nodes naming one line share its numbers
     for (const auto& c : db.categories) {
         bytes += sizeof(CategoryInfo) + c.Caption.capacity();
-        if (c.Data)
-            bytes += sizeof(TNodedata) + c.Data->Opcodes.capacity() * sizeof(int32_t) +
-                     c.Data->Name.capacity() + c.Data->Note.capacity();
+        if (!c.Data) continue;
+        bytes += sizeof(TNodedata) + c.Data->Name.capacity() + c.Data->Note.capacity();
+        const std::vector<int32_t>& numbers = c.Data->Opcodes;
+        if (lines.insert(numbers.data()).second) bytes += numbers.capacity() * sizeof(int32_t);
     }
     state.counters["db_bytes"] = static_cast<double>(bytes);
 }

@@ -1,6 +1,7 @@
 #include "opcodes/categories.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "opcodes/cp1251.h"
 #include "opcodes/ini_file.h"
@@ -8,6 +9,17 @@
 #include "opcodes/opcode_lines.h"
 
 const std::string kMissingNodeCaption = Utf8ToCp1251("***НЕ_НАЙДЕНО***  (NodeInfo.ini)");
+
+namespace {
+
+// The first 2800 numbers of the line; numbers without a record are left out.
+OpcodeNumbers ReadNodeLine(const OpcodeLineFile& lines, int32_t line) {
+    std::vector<int32_t> numbers = lines.ReadLine(line, kMaxNodeOpcodes);
+    std::erase_if(numbers, [](int32_t n) { return !TOpcodesList::IsOpcodeNumber(n); });
+    return OpcodeNumbers(std::move(numbers));
+}
+
+}  // namespace
 
 std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,
                                          const std::string& nodeInfoFile,
@@ -17,6 +29,7 @@ std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,
 
     const OpcodeLineFile lines = OpcodeLineFile::Open(nodeLinesFile);
     const TIniFile nodeInfo(nodeInfoFile);
+    std::unordered_map<int32_t, OpcodeNumbers> lineNumbers;  // each line is read once
     categories.reserve(items.size());
     for (const TreeItem& item : items) {
         CategoryInfo info;
@@ -25,9 +38,9 @@ std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,
         info.Expanded = nodeInfo.ReadBool(item.Key, "Expanded", false);
         if (line != -1) {
             auto data = std::make_unique<TNodedata>();
-            // The first 2800 numbers of the line; numbers without a record are left out.
-            data->Opcodes = lines.ReadLine(line, kMaxNodeOpcodes);
-            std::erase_if(data->Opcodes, [](int32_t n) { return !TOpcodesList::IsOpcodeNumber(n); });
+            auto [numbers, fresh] = lineNumbers.try_emplace(line);
+            if (fresh) numbers->second = ReadNodeLine(lines, line);
+            data->Opcodes = numbers->second;
             data->Name = item.Key;
             data->Note = nodeInfo.ReadString(item.Key, "Note", "");
             info.Data = std::move(data);
@@ -40,7 +53,8 @@ std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,
 std::vector<std::string> ReadTypeCaptions(const std::string& typeInfoFile) {
     const TIniFile typeInfo(typeInfoFile);
     std::vector<std::string> captions;
-    for (const std::string& section : typeInfo.ReadSections())
-        captions.push_back(typeInfo.ReadString(section, "Caption", kMissingTypeCaption));
+    const std::vector<std::string> sections = typeInfo.ReadSections();
+    for (std::size_t j = 0; j < sections.size() && j < static_cast<std::size_t>(kMaxTypes); ++j)
+        captions.push_back(typeInfo.ReadString(sections[j], "Caption", kMissingTypeCaption));
     return captions;
 }

@@ -18,7 +18,15 @@ using FoldedMap = std::unordered_map<std::string_view, T, IniNameHash, IniNameEq
 struct TIniFile::Parsed {
     struct Section {
         std::string_view name;
-        FoldedMap<std::string_view> values;  // key -> raw value (trimmed, quotes kept)
+        // key -> raw value (trimmed, quotes kept); made at the section's first key, so a
+        // file of millions of empty sections costs a pointer for each, not a table
+        std::unique_ptr<FoldedMap<std::string_view>> values;
+
+        const std::string_view* Find(std::string_view key) const {
+            if (!values) return nullptr;
+            const auto it = values->find(key);
+            return it == values->end() ? nullptr : &it->second;
+        }
     };
     std::string bytes;
     std::vector<Section> sections;
@@ -36,11 +44,12 @@ private:
         Section* current = nullptr;  // keys before the first section belong to none
         ForEachIniEntry(bytes, [&](const IniEntry& entry) {
             if (entry.kind == IniEntry::Kind::Section) {
-                sections.push_back({entry.name, {}});
+                sections.push_back({entry.name, nullptr});
                 current = &sections.back();
                 firstSection.emplace(current->name, sections.size() - 1);
             } else if (entry.kind == IniEntry::Kind::Key && current != nullptr) {
-                current->values.emplace(entry.name, entry.value);
+                if (!current->values) current->values = std::make_unique<FoldedMap<std::string_view>>();
+                current->values->emplace(entry.name, entry.value);
             }
         });
     }
@@ -65,9 +74,9 @@ std::string TIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view defaultValue) const {
     const Parsed::Section* s = parsed().Find(section);
     if (s == nullptr) return std::string(defaultValue);
-    const auto it = s->values.find(key);
-    if (it == s->values.end()) return std::string(defaultValue);
-    std::string_view value = UnquoteIniValue(it->second);
+    const std::string_view* found = s->Find(key);
+    if (found == nullptr) return std::string(defaultValue);
+    std::string_view value = UnquoteIniValue(*found);
     if (value.size() > kIniMaxValueLength) value = value.substr(0, kIniMaxValueLength);
     return std::string(value);
 }
@@ -95,7 +104,7 @@ bool TIniFile::HasSection(std::string_view section) const {
 
 bool TIniFile::HasKey(std::string_view section, std::string_view key) const {
     const Parsed::Section* s = parsed().Find(section);
-    return s != nullptr && s->values.count(key) != 0;
+    return s != nullptr && s->Find(key) != nullptr;
 }
 
 std::string_view UnquoteIniValue(std::string_view raw) {

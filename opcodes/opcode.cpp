@@ -13,7 +13,15 @@ const std::string kVariableParamCount = Utf8ToCp1251("до 255");
 
 namespace {
 const std::string kOpcodesSection = "opcodes";
+
+void AppendTypeCaption(std::string& typeText, const std::string& shortCaption) {
+    if (typeText.size() >= kMaxTypeTextLength) return;
+    typeText += shortCaption;
+    typeText += ", ";
+    if (typeText.size() > kMaxTypeTextLength) typeText.resize(kMaxTypeTextLength);
 }
+
+}  // namespace
 
 std::string OpcodeKey(int32_t n) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -75,8 +83,7 @@ TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& Tr
         for (int32_t m : typeLines->ReadLine(line)) {
             if (!IsOpcodeNumber(m)) continue;  // no record to give the type to
             Items[m].Types.set(j);
-            Items[m].TypeText += shortCaption;
-            Items[m].TypeText += ", ";
+            AppendTypeCaption(Items[m].TypeText, shortCaption);
         }
     }
 }

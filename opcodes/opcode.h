@@ -10,6 +10,10 @@
 inline constexpr int32_t kMaxOpcode = 0x0AF0;          // the highest opcode number
 inline constexpr int32_t kOpcodeCount = kMaxOpcode + 1;  // 2801 records
 inline constexpr int kMaxTypes = 256;                  // type indices 0..255
+// The longest type column text. Nobody reads further in a list column, and without a
+// bound a long type line named by many types with long captions would copy captions
+// into the records without end (gigabytes from a file of a megabyte).
+inline constexpr std::size_t kMaxTypeTextLength = 4096;
 
 // Texts of the opcode database (Windows-1251).
 extern const std::string kDefaultOpcodeValue;  // "0, ???"
@@ -22,7 +26,7 @@ struct TOpcode {
     int32_t ParamCount = 0;      // -1 for a variable number of parameters
     std::string ParamCountText;  // count part, a blank before counts below 10, "до 255" for -1
     std::bitset<kMaxTypes> Types;
-    std::string TypeText;  // each type's short caption followed by ", "
+    std::string TypeText;  // each type's short caption followed by ", ", cut at kMaxTypeTextLength
 };
 
 class TOpcodesList {

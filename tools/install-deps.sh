@@ -5,7 +5,8 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build make pkg-config qt6-base-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev "$@")
+          libgtest-dev libgmock-dev libbenchmark-dev
+          xvfb xauth xdotool xclip openbox imagemagick "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #include "platform/files/file_io.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -77,21 +78,27 @@ FileResult WriteWithFlags(std::string_view windowsName, std::string_view bytes, 
 FileResult ReadWholeFile(std::string_view windowsName, std::string& bytes) {
     bytes.clear();
     const fs::path path = ResolveFileName(windowsName);
-    Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    // Non-blocking, so that a pipe under the name cannot hold the open; it changes
+    // nothing for a regular file.
+    Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
     if (file.fd < 0) return FromErrno(errno, path);
     struct stat st {};
     if (::fstat(file.fd, &st) != 0) return FromErrno(errno, path);
     if (S_ISDIR(st.st_mode)) return FromErrno(EISDIR, path);
-    if (S_ISREG(st.st_mode) && st.st_size > 0) bytes.reserve(static_cast<std::size_t>(st.st_size));
+    if (!S_ISREG(st.st_mode)) return {FileError::AccessDenied, "Not a regular file"};
+    if (static_cast<uintmax_t>(st.st_size) > kMaxReadFileSize) return FromErrno(EFBIG, path);
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
         if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            const FileResult failed = FromErrno(errno, path);
+        if (n < 0 && errno == EINTR) continue;
+        // A file that grows while it is read is held to the same bound.
+        const int err = n < 0 ? errno : 0;
+        if (err != 0 || bytes.size() + static_cast<std::size_t>(n) > kMaxReadFileSize) {
             bytes.clear();
-            return failed;
+            bytes.shrink_to_fit();
+            return FromErrno(err != 0 ? err : EFBIG, path);
         }
         bytes.append(buffer, static_cast<std::size_t>(n));
     }

@@ -19,7 +19,14 @@ struct FileResult {
     bool ok() const { return error == FileError::None; }
 };
 
-// Reads the whole file named Windows-style into `bytes` (emptied first).
+// The largest file ReadWholeFile reads. The program's files are text of a few megabytes;
+// without a bound a runaway file would take all the memory there is.
+inline constexpr std::size_t kMaxReadFileSize = std::size_t{256} << 20;
+
+// Reads the whole file named Windows-style into `bytes` (emptied first). Only regular
+// files are read: a device, a pipe or a socket under a data file's name is refused
+// (AccessDenied, "Not a regular file") rather than read without end or waited on; a
+// file over kMaxReadFileSize is refused too (Other, "File too large").
 FileResult ReadWholeFile(std::string_view windowsName, std::string& bytes);
 
 // Creates or truncates the file and writes `bytes`.

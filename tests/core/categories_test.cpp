@@ -90,4 +90,25 @@ TEST_F(CategoriesTest, TypeCaptionsInSectionOrder) {
     EXPECT_TRUE(ReadTypeCaptions(dir_.Name("INI/absent.ini")).empty());
 }
 
+TEST_F(CategoriesTest, TypeCaptionsStopAtTheLastTypeIndex) {
+    std::string typeInfo;
+    for (int t = 0; t < 300; ++t)
+        typeInfo += "[T" + std::to_string(t) + "]\r\nCaption=c" + std::to_string(t) + "\r\n";
+    dir_.Write("INI/TypeInfo.ini", typeInfo);
+    const std::vector<std::string> captions = ReadTypeCaptions(dir_.Name("INI/TypeInfo.ini"));
+    ASSERT_EQ(captions.size(), 256u);
+    EXPECT_EQ(captions.back(), "c255");
+}
+
+TEST_F(CategoriesTest, NodesNamingOneLineShareItsNumbers) {
+    dir_.Write("INI/NodeInfo.ini", "[A]\r\nOpcodes=2\r\n[B]\r\nOpcodes=2\r\n[C]\r\nOpcodes=1\r\n");
+    dir_.Write("INI/Nodes.Opcodes", "0001\r\n0002 0003\r\n");
+    const auto cats = Read("A\nB\nA\nC\n");
+    EXPECT_EQ(cats[0].Data->Opcodes, (std::vector<int32_t>{2, 3}));
+    EXPECT_EQ(cats[1].Data->Opcodes.begin(), cats[0].Data->Opcodes.begin());
+    EXPECT_EQ(cats[2].Data->Opcodes.begin(), cats[0].Data->Opcodes.begin());
+    EXPECT_EQ(cats[3].Data->Opcodes, (std::vector<int32_t>{1}));
+    EXPECT_EQ(cats[1].Data->Name, "B");  // only the numbers are shared
+}
+
 }  // namespace

@@ -44,6 +44,28 @@ TEST(FileIo, FailuresAreToldApart) {
     EXPECT_EQ(InOutErrorMessage(r), "File access denied");
 }
 
+TEST(FileIo, OnlyRegularFilesOfBoundedSizeAreRead) {
+    TempDir dir;
+    CurrentDirScope cd(dir.path());
+    std::string bytes = "old";
+    // A pipe under a data file's name is refused at once, not waited on.
+    ASSERT_EQ(::mkfifo(dir.Name("pipe.ini").c_str(), 0600), 0);
+    FileResult r = ReadWholeFile("PIPE.INI", bytes);
+    EXPECT_EQ(r.error, FileError::AccessDenied);
+    EXPECT_EQ(r.systemMessage, "Not a regular file");
+    EXPECT_TRUE(bytes.empty());
+    // A device that never ends.
+    std::filesystem::create_symlink("/dev/zero", dir.path() / "zero.ini");
+    EXPECT_EQ(ReadWholeFile("zero.ini", bytes).error, FileError::AccessDenied);
+    // A (sparse) file one byte over the bound is not read at all.
+    dir.Write("big.ini", "x");
+    std::filesystem::resize_file(dir.path() / "big.ini", kMaxReadFileSize + 1);
+    r = ReadWholeFile("big.ini", bytes);
+    EXPECT_EQ(r.error, FileError::Other);
+    EXPECT_EQ(InOutErrorMessage(r), "File too large");
+    EXPECT_TRUE(bytes.empty());
+}
+
 TEST(FileIo, WriteAppendAndAtomicReplace) {
     TempDir dir;
     CurrentDirScope cd(dir.path());

@@ -2,6 +2,7 @@
 
 #include "opcodes/cp1251.h"
 #include "opcodes/errors.h"
+#include "opcodes/ini_file.h"
 #include "opcodes/opcode.h"
 #include "tests/support/temp_dir.h"
 
@@ -129,6 +130,24 @@ TEST_F(OpcodeTableTest, TypesBeyondIndex255AreIgnored) {
     EXPECT_EQ(table.GetItem(7).Types.count(), 256u);
     EXPECT_EQ(table.GetItem(7).TypeText.find("t256, "), std::string::npos);
     EXPECT_NE(table.GetItem(7).TypeText.find("t255, "), std::string::npos);
+}
+
+TEST_F(OpcodeTableTest, TypeTextStopsAtItsLimitWhileTypesStillCount) {
+    // A line that repeats one number, named by three types with the longest captions.
+    const std::string caption(kIniMaxValueLength, 'c');
+    std::string typeInfo, line;
+    for (int t = 0; t < 3; ++t)
+        typeInfo += "[T" + std::to_string(t) + "]\r\nShortCaption=" + caption + "\r\nOpcodes=1\r\n";
+    for (int i = 0; i < 1000; ++i) line += "0009 ";
+    dir_.Write("INI/TypeInfo.ini", typeInfo);
+    dir_.Write("INI/Types.Opcodes", line + "0001\r\n");
+    const TOpcodesList table = Build();
+    const TOpcode& op = table.GetItem(9);
+    EXPECT_EQ(op.Types.count(), 3u);
+    ASSERT_EQ(op.TypeText.size(), kMaxTypeTextLength);
+    EXPECT_EQ(op.TypeText.substr(0, caption.size() + 4), caption + ", cc");
+    EXPECT_EQ(table.GetItem(1).TypeText.size(), kMaxTypeTextLength);  // 3 x 2049, cut
+    EXPECT_EQ(table.GetItem(1).Types.count(), 3u);
 }
 
 }  // namespace

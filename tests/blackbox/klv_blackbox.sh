@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Drives the real KLV program under a virtual X display with real key and mouse events,
+# as a user would, and checks what it leaves behind: windows, clipboard, files.
+#   klv_blackbox.sh KLV SAMPLE_DIR ARTIFACT_DIR
+set -euo pipefail
+
+if [ -z "${KLV_BLACKBOX_DISPLAY:-}" ]; then
+    export KLV_BLACKBOX_DISPLAY=1
+    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+fi
+
+# The real desktop, not the offscreen platform the other tests use.
+export QT_QPA_PLATFORM=xcb
+KLV=$(realpath "$1")
+SAMPLE=$(realpath "$2")
+ARTIFACTS=$(mkdir -p "$3" && realpath "$3")
+HERE=$(dirname "$(realpath "$0")")
+WORK=$(mktemp -d /tmp/klv-blackbox-XXXXXX)
+PIDS=()
+
+cleanup() {
+    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# shellcheck source=tests/blackbox/lib.sh
+source "$HERE/lib.sh"
+
+openbox >/dev/null 2>&1 &
+PIDS+=($!)
+sleep 1
+
+for scenario in "$HERE"/scenarios/*.sh; do
+    run_scenario "$scenario"
+done
+finish

@@ -1,0 +1,12 @@
+# The program opens its maximised main window on the sample database.
+db=$(make_database start)
+pid=$(start_klv "$db")
+win=$(wait_window '^Kelpra v\.0\.2b$' "$pid") || fail "the main window did not open"
+sleep 1
+screenshot main-window
+geometry=$(xdotool getwindowgeometry "$win")
+width=$(echo "$geometry" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+check "the window is maximised ($width px wide)" test "$width" -ge 1200
+check "no error box at start" test -z "$(xdotool search --onlyvisible --name '^Error$' 2>/dev/null)"
+check "no errors.log at start" test ! -e "$db/errors.log"
+kill "$pid"

@@ -1,0 +1,14 @@
+# A broken data file: one error box, one errors.log record, and the window still opens.
+db=$(make_database broken)
+printf '[OPCODES]\r\n0001=x,broken count\r\n' >"$db/INI/SASCM.ini"
+pid=$(start_klv "$db")
+box=$(wait_window '^Error$' "$pid") || fail "no error box"
+screenshot error-box
+check "the log is written only after the box is closed" test ! -e "$db/errors.log"
+keys "$box" Return
+main=$(wait_window '^Kelpra v\.0\.2b$' "$pid") || fail "the main window did not open after the error"
+sleep 0.5
+check "errors.log names the error's class" grep -aq "Exception EConvertError in module " "$db/errors.log"
+check "errors.log holds the message" grep -aq "'x' is not a valid integer value\." "$db/errors.log"
+check "the record ends with a blank line" test "$(tail -c 4 "$db/errors.log" | od -An -tx1 | tr -d ' \n')" = "0d0a0d0a"
+kill "$pid"

@@ -1,0 +1,19 @@
+# Ctrl+R starts a new instance and closes this one.
+db=$(make_database restart)
+pid=$(start_klv "$db")
+win=$(wait_window '^Kelpra v\.0\.2b$' "$pid") || fail "the main window did not open"
+sleep 0.5
+keys "$win" ctrl+r
+check "the old instance ends" wait_gone "$pid"
+new=""
+for _ in $(seq 1 100); do
+    for w in $(xdotool search --name '^Kelpra v\.0\.2b$' 2>/dev/null); do
+        p=$(xdotool getwindowpid "$w" 2>/dev/null || true)
+        [ -n "$p" ] && [ "$p" != "$pid" ] && new=$p
+    done
+    [ -n "$new" ] && break
+    sleep 0.1
+done
+check "a new instance runs" test -n "$new"
+check "the new instance reads the same folder" test "$(readlink "/proc/$new/cwd")" = "$db"
+[ -n "$new" ] && kill "$new"

@@ -1,0 +1,118 @@
+#pragma once
+// Data files at the limits: huge, deep, long-lined or random. Shared by the tests that
+// check such files load (or fail with the program's error) and the benchmarks that show
+// time and memory grow no faster than the files. Header-only, so the benchmarks need no
+// test library.
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace pathological {
+
+inline void WriteFile(const std::filesystem::path& file, std::string_view bytes) {
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+inline std::string Hex4(uint32_t n) {
+    char key[8];
+    std::snprintf(key, sizeof key, "%04X", n & 0xFFFFu);
+    return key;
+}
+
+// About `bytes` bytes of SASCM.ini: a filler section of opcode-like keys, then the real
+// "opcodes" section with every number, the last key standing at the very end.
+inline std::string LargeOpcodesIni(std::size_t bytes) {
+    std::string text = "[filler]\r\n";
+    text.reserve(bytes + 200000);
+    for (uint32_t n = 0; text.size() < bytes; ++n)
+        text += "F" + std::to_string(n) + "=2,set_actor %1d% position_to %2d% %3d% %4d%\r\n";
+    text += "[opcodes]\r\n";
+    for (uint32_t n = 0; n <= 0x0AF0; ++n) text += Hex4(n) + "=1,op" + std::to_string(n) + "\r\n";
+    return text;
+}
+
+// `bytes` bytes of sections without keys, each named differently.
+inline std::string IniOfSections(std::size_t bytes) {
+    std::string text;
+    text.reserve(bytes + 32);
+    for (uint32_t n = 0; text.size() < bytes; ++n) text += "[s" + std::to_string(n) + "]\r\n";
+    return text;
+}
+
+// One section whose one key has a value of `chars` characters, in quotes.
+inline std::string IniOfOneValue(std::size_t chars) {
+    return "[s]\r\nk=\"" + std::string(chars, 'v') + "\"\r\n";
+}
+
+// One opcode line of `chars` characters: the numbers 0000, 0001, ... (wrapping past FFFF).
+inline std::string LongOpcodeLine(std::size_t chars) {
+    std::string line;
+    line.reserve(chars + 5);
+    for (uint32_t n = 0; line.size() < chars; ++n) line += Hex4(n) + " ";
+    line.resize(chars);
+    return line;
+}
+
+// A tree of `lines` nodes, each key "k<index>", the levels going 0 1 2 3 0 1 2 3 ...
+inline std::string WideTree(std::size_t lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines; ++i)
+        text += std::string(i % 4, '\t') + "k" + std::to_string(i) + "\r\n";
+    return text;
+}
+
+// A chain of `levels` nodes, each one level below the one before, all with the key "n".
+inline std::string DeepTree(std::size_t levels) {
+    std::string text;
+    text.reserve(levels * (levels + 5) / 2);
+    for (std::size_t level = 0; level < levels; ++level) text += std::string(level, ' ') + "n\r\n";
+    return text;
+}
+
+// `sections` type sections, each naming line 1 of the type lines, with a caption and a
+// short caption of `captionLength` characters.
+inline std::string TypeInfo(std::size_t sections, std::size_t captionLength) {
+    std::string text;
+    const std::string caption(captionLength, 'c');
+    for (std::size_t i = 0; i < sections; ++i)
+        text += "[T" + std::to_string(i) + "]\r\nCaption=" + caption + "\r\nShortCaption=" + caption +
+                "\r\nOpcodes=1\r\n";
+    return text;
+}
+
+// The text with each CR LF replaced by `lineEnd` (a lone CR or LF).
+inline std::string WithLineEnds(std::string_view text, std::string_view lineEnd) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find("\r\n", at);
+        out.append(text.substr(at, end - at));
+        if (end == std::string_view::npos) break;
+        out.append(lineEnd);
+        at = end + 2;
+    }
+    return out;
+}
+
+// `bytes` random bytes, the same for the same seed.
+inline std::string Garbage(std::size_t bytes, uint64_t seed) {
+    std::string text(bytes, '\0');
+    for (char& ch : text) {
+        seed += 0x9E3779B97F4A7C15ull;  // splitmix64
+        uint64_t z = seed;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        ch = static_cast<char>(z ^ (z >> 31));
+    }
+    return text;
+}
+
+}  // namespace pathological
