@@ -1,14 +1,14 @@
-// Browsing the full-size synthetic database in the main window, offscreen: listing a
-// category of 2800 entries, sorting its rows by each column, and one quick-search
-// confirmation that walks the whole list twice.
+// Browsing the full-size synthetic database in the main window, under the benchmark
+// program's offscreen application object: listing a category of 2800 entries, sorting
+// its rows by each column, and one quick-search confirmation that walks the whole list
+// twice.
 #if KELPRA_BENCH_UI
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
-#include <cstdio>
 
 #include "bench/synthetic_db.h"
 #include "platform/system_platform.h"
@@ -17,30 +17,11 @@
 
 namespace {
 
-// The one application object of the benchmarks that need widgets.
-void EnsureApplication() {
-    if (QCoreApplication::instance() != nullptr)
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "kelpra_bench";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv); // lives until the process ends
-}
-
-// Nobody answers a box here: a message goes to the console instead.
-class ConsoleBoxes : public MessageBoxes {
-  public:
-    void Error(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    void Warning(const QString& text) override { Error(text); }
-};
-
 // The main window shown on the synthetic database, its first category (2800 entries)
 // current and listed.
 class BrowsingWindow {
   public:
-    BrowsingWindow() : form_((EnsureApplication(), Services())) {
+    BrowsingWindow() : form_(platform_.Services()) {
         form_.show();
         QCoreApplication::processEvents();
         node_ = form_.OpTreeView->topLevelItem(0);
@@ -58,17 +39,8 @@ class BrowsingWindow {
     }
 
   private:
-    Platform Services() {
-        return {boxes_, sounds_, processes_, shell_, errorLocator_, fontDialogs_};
-    }
-
     SyntheticFolder folder_;
-    ConsoleBoxes boxes_;
-    QtSounds sounds_;
-    DetachedProcessStarter processes_;
-    DesktopShell shell_;
-    DlErrorLocator errorLocator_;
-    QtFontDialogs fontDialogs_;
+    SystemPlatform platform_;
     TFormMain form_;
     QTreeWidgetItem* node_ = nullptr;
 };

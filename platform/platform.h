@@ -7,6 +7,7 @@ class Sounds;
 class ProcessStarter;
 class Shell;
 class ErrorLocator;
+class Clipboard;
 class FontDialogs;
 
 struct Platform {
@@ -15,5 +16,6 @@ struct Platform {
     ProcessStarter& processes;
     Shell& shell;
     ErrorLocator& errorLocator;
+    Clipboard& clipboard;
     FontDialogs& fontDialogs;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // The real desktop services, owned together for the program's run.
 
+#include "platform/clipboard.h"
 #include "platform/error_locator.h"
 #include "platform/font_dialogs.h"
 #include "platform/message_boxes.h"
@@ -12,7 +13,8 @@
 class SystemPlatform {
   public:
     Platform Services() {
-        return {messageBoxes_, sounds_, processes_, shell_, errorLocator_, fontDialogs_};
+        return {messageBoxes_, sounds_,    processes_,  shell_,
+                errorLocator_, clipboard_, fontDialogs_};
     }
 
   private:
@@ -21,5 +23,6 @@ class SystemPlatform {
     DetachedProcessStarter processes_;
     DesktopShell shell_;
     DlErrorLocator errorLocator_;
+    QtClipboard clipboard_;
     QtFontDialogs fontDialogs_;
 };

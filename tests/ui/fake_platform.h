@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/clipboard.h"
 #include "platform/error_locator.h"
 #include "platform/font_dialogs.h"
 #include "platform/message_boxes.h"
@@ -63,6 +64,16 @@ class FakeErrorLocator : public ErrorLocator {
     CodeLocation location{"KLV", 0x0001A2B4};
 };
 
+class FakeClipboard : public Clipboard {
+  public:
+    std::string Text() override;
+    void SetText(std::string_view bytes) override;
+
+    std::string text; // Windows-1251, as the program handed it over
+    int writes = 0;
+    bool available = true; // false: every use fails as an unavailable clipboard does
+};
+
 class FakeFontDialogs : public FontDialogs {
   public:
     std::optional<QFont> Choose(const QFont& initial, QWidget*) override {
@@ -79,7 +90,8 @@ struct FakePlatform {
     FakeProcessStarter processes;
     FakeShell shell;
     FakeErrorLocator locator;
+    FakeClipboard clipboard;
     FakeFontDialogs fonts;
 
-    Platform Services() { return {boxes, sounds, processes, shell, locator, fonts}; }
+    Platform Services() { return {boxes, sounds, processes, shell, locator, clipboard, fonts}; }
 };

@@ -8,6 +8,7 @@
 #include <array>
 #include <exception>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "opcodes/categories.h"
@@ -170,6 +171,21 @@ class TFormMain : public QMainWindow {
     QAction* BrowseWiki = nullptr;
     QAction* BrowseIniEditor = nullptr;
     QAction* HelpIntro = nullptr;
+
+    // The commands that take opcodes out of the list. NFindWinClick shows the search
+    // window and brings it to the front. NCopyOpClick runs the copy item `sender` (by its
+    // tag) on the list. BeforeBrowse sets the three look-up actions' addresses (property
+    // "address") from the list's focused row. NFindInOSTClick hands the listed captions to
+    // the outside search tool.
+    void NFindWinClick();
+    void NCopyOpClick(const QObject* sender);
+    void BeforeBrowse();
+    void NFindInOSTClick();
+
+  private:
+    void connectOutsideCommands();
+    void SetLookupAddresses(std::string_view opcodeText);
+    void Browse(const QAction* action);
 
   private:
     void createLayout();

@@ -21,6 +21,7 @@
 #include "ui/main/splitter.h"
 #include "ui/main/view_styles.h"
 #include "ui/status_panels.h"
+#include "ui/window_look.h"
 
 namespace {
 
@@ -69,14 +70,6 @@ MinSizeSplitter* NewSplit(Qt::Orientation orientation, QWidget* first, QWidget* 
     splitter->resize(orientation == Qt::Horizontal ? QSize(extent, 100) : QSize(100, extent));
     splitter->setSizes({spec.firstSize, spec.secondSize});
     return splitter;
-}
-
-// Selections stay drawn in full colour when the view loses the focus.
-void KeepSelectionDrawn(QWidget* view) {
-    QPalette palette = view->palette();
-    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
-        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-    view->setPalette(palette);
 }
 
 } // namespace
