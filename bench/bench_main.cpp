@@ -6,6 +6,7 @@
 
 #if KELPRA_BENCH_UI
 #include "bench/startup_child.h"
+#include "ui/application.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -13,6 +14,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         if (std::strncmp(argv[i], kStartupChildOption, std::strlen(kStartupChildOption)) == 0)
             return RunStartupChild(argv[i] + std::strlen(kStartupChildOption), argc, argv);
+    // The window benchmarks need the application object: offscreen unless told otherwise.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    KelpraApplication app(argc, argv);
 #endif
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -9,6 +9,10 @@ bool CopiesSelection(CopyCommand command) {
     return command == CopyCommand::CopySelected || command == CopyCommand::AddSelected;
 }
 
+bool AddsToClipboard(CopyCommand command) {
+    return command == CopyCommand::AddSelected || command == CopyCommand::AddAll;
+}
+
 std::string MainListLine(std::string_view rowText, std::string_view translation) {
     std::string line;
     line.reserve(rowText.size() + kTranslationSeparator.size() + translation.size());
@@ -36,8 +40,7 @@ std::string AllRowsText(std::span<const std::string> rowTexts) {
 
 std::string ClipboardTextAfter(CopyCommand command, std::string_view current,
                                std::string_view text) {
-    const bool adds = command == CopyCommand::AddSelected || command == CopyCommand::AddAll;
-    if (!adds) return std::string(text);
+    if (!AddsToClipboard(command)) return std::string(text);
     std::string joined;
     joined.reserve(current.size() + kLineBreak.size() + text.size());
     joined.append(current).append(kLineBreak).append(text);

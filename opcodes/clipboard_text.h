@@ -20,6 +20,9 @@ std::optional<CopyCommand> CopyCommandOfTag(int tag);
 // The commands that copy the selected rows, and so need at least one.
 bool CopiesSelection(CopyCommand command);
 
+// The commands that keep the clipboard's current text and add to it.
+bool AddsToClipboard(CopyCommand command);
+
 // A selected main-list row as one line: its text, the separator, its translation.
 std::string MainListLine(std::string_view rowText, std::string_view translation);
 

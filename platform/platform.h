@@ -7,6 +7,8 @@ class Sounds;
 class ProcessStarter;
 class Shell;
 class ErrorLocator;
+class Clipboard;
+class FontDialogs;
 
 struct Platform {
     MessageBoxes& messageBoxes;
@@ -14,4 +16,6 @@ struct Platform {
     ProcessStarter& processes;
     Shell& shell;
     ErrorLocator& errorLocator;
+    Clipboard& clipboard;
+    FontDialogs& fontDialogs;
 };

@@ -1,7 +1,9 @@
 #pragma once
 // The real desktop services, owned together for the program's run.
 
+#include "platform/clipboard.h"
 #include "platform/error_locator.h"
+#include "platform/font_dialogs.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
 #include "platform/process_starter.h"
@@ -10,7 +12,10 @@
 
 class SystemPlatform {
   public:
-    Platform Services() { return {messageBoxes_, sounds_, processes_, shell_, errorLocator_}; }
+    Platform Services() {
+        return {messageBoxes_, sounds_,    processes_,  shell_,
+                errorLocator_, clipboard_, fontDialogs_};
+    }
 
   private:
     QtMessageBoxes messageBoxes_;
@@ -18,4 +23,6 @@ class SystemPlatform {
     DetachedProcessStarter processes_;
     DesktopShell shell_;
     DlErrorLocator errorLocator_;
+    QtClipboard clipboard_;
+    QtFontDialogs fontDialogs_;
 };

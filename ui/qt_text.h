@@ -1,10 +1,5 @@
 #pragma once
-// The one crossing between the program's Windows-1251 bytes and Qt's Unicode strings.
+// The windows' way to the text conversions, which live beside the platform layers: the
+// clipboard needs them as much as the widgets do.
 
-#include <QString>
-#include <string>
-#include <string_view>
-
-QString FromCp1251(std::string_view bytes);
-// Characters that Windows-1251 cannot hold become "?".
-std::string ToCp1251(const QString& text);
+#include "platform/qt_text.h"

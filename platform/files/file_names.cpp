@@ -30,21 +30,19 @@ std::vector<std::string_view> SplitComponents(std::string_view name) {
     return parts;
 }
 
-// The entry of `dir` called `component`: the exact name when it exists, otherwise the
-// first entry whose name differs only in case, otherwise the name as written.
-fs::path ResolveComponent(const fs::path& dir, std::string_view component) {
-    const fs::path exact = dir / fs::path(std::string(component));
+}  // namespace
+
+fs::path ResolveEntry(const fs::path& dir, std::string_view name) {
+    const fs::path exact = dir / fs::path(std::string(name));
     std::error_code ec;
     if (fs::exists(fs::symlink_status(exact, ec))) return exact;
     for (fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec), end; !ec && it != end;
          it.increment(ec)) {
         const std::string entry = it->path().filename().string();
-        if (SameIgnoringAsciiCase(entry, component)) return dir / it->path().filename();
+        if (SameIgnoringAsciiCase(entry, name)) return dir / it->path().filename();
     }
     return exact;
 }
-
-}  // namespace
 
 fs::path ResolveFileName(std::string_view windowsName) {
     const bool absolute = !windowsName.empty() && (windowsName[0] == '\\' || windowsName[0] == '/');
@@ -54,7 +52,7 @@ fs::path ResolveFileName(std::string_view windowsName) {
             path /= fs::path(std::string(part));
             continue;
         }
-        path = ResolveComponent(path, part);
+        path = ResolveEntry(path, part);
     }
     return path;
 }

@@ -8,6 +8,11 @@
 #include <string>
 #include <string_view>
 
+// The entry of `dir` called `name`: the exact name when it exists, otherwise the first
+// entry whose name differs only in the case of its Latin letters, otherwise the name as
+// written.
+std::filesystem::path ResolveEntry(const std::filesystem::path& dir, std::string_view name);
+
 // The path a Windows-style name stands for. Components that exist nowhere are kept as
 // written, so opening the result fails the way the missing file would.
 std::filesystem::path ResolveFileName(std::string_view windowsName);

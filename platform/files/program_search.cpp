@@ -1,5 +1,7 @@
 #include "platform/files/program_search.h"
 
+#include "platform/files/file_names.h"
+
 #include <unistd.h>
 
 #include <string>
@@ -14,16 +16,24 @@ bool IsExecutableFile(const fs::path& file) {
     return fs::is_regular_file(file, ec) && ::access(file.c_str(), X_OK) == 0;
 }
 
+// The program in `dir`, when it is there under its name in any case and can be run.
+std::optional<fs::path> ProgramIn(const fs::path& dir, std::string_view name) {
+    const fs::path file = ResolveEntry(dir, name);
+    if (IsExecutableFile(file))
+        return file;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<fs::path> FindProgram(std::string_view name, const fs::path& executableDir,
                                     const fs::path& currentDir, std::string_view searchPath) {
     if (name.empty())
         return std::nullopt;
-    const fs::path program{std::string(name)};
     for (const fs::path& dir : {executableDir, currentDir})
-        if (!dir.empty() && IsExecutableFile(dir / program))
-            return dir / program;
+        if (!dir.empty())
+            if (auto found = ProgramIn(dir, name))
+                return found;
 
     std::size_t start = 0;
     while (start <= searchPath.size()) {
@@ -32,8 +42,8 @@ std::optional<fs::path> FindProgram(std::string_view name, const fs::path& execu
             end = searchPath.size();
         const std::string_view entry = searchPath.substr(start, end - start);
         const fs::path dir = entry.empty() ? currentDir : fs::path(std::string(entry));
-        if (IsExecutableFile(dir / program))
-            return dir / program;
+        if (auto found = ProgramIn(dir, name))
+            return found;
         start = end + 1;
     }
     return std::nullopt;

@@ -52,3 +52,18 @@ TEST(FindProgram, EmptyPathEntryMeansTheCurrentDirectory) {
     EXPECT_EQ(FindProgram("KLV", {}, dir.path() / "cd", "/nonexistent::/also-not"),
               dir.path() / "cd" / "KLV");
 }
+
+TEST(FindProgram, NameMatchesInAnyCaseAndTheExactNameWins) {
+    TempDir dir;
+    WriteProgram(dir, "cd/opctool.exe");
+    WriteProgram(dir, "p/OPCTOOL.EXE");
+    const fs::path cd = dir.path() / "cd";
+    EXPECT_EQ(FindProgram("opctool.EXE", {}, cd, ""), cd / "opctool.exe");
+    EXPECT_EQ(FindProgram("OpcTool.Exe", {}, {}, dir.Name("p")), dir.path() / "p" / "OPCTOOL.EXE");
+
+    WriteProgram(dir, "cd/opctool.EXE");
+    EXPECT_EQ(FindProgram("opctool.EXE", {}, cd, ""), cd / "opctool.EXE");
+    // Cyrillic letters are no Latin letters: their case must match.
+    WriteProgram(dir, "cd/утилита");
+    EXPECT_EQ(FindProgram("УТИЛИТА", {}, cd, ""), std::nullopt);
+}

@@ -1,5 +1,7 @@
 #include "tests/ui/fake_platform.h"
 
+#include "opcodes/errors.h"
+
 void FakeMessageBoxes::Error(const QString& text) {
     errors.append(text);
     if (whileOpen)
@@ -15,4 +17,17 @@ void FakeMessageBoxes::Warning(const QString& text) {
 StartResult FakeProcessStarter::Start(const QString& program, bool minimised) {
     calls.push_back({program, minimised});
     return result;
+}
+
+std::string FakeClipboard::Text() {
+    if (!available)
+        throw EOSError(kClipboardUnavailableMessage);
+    return text;
+}
+
+void FakeClipboard::SetText(std::string_view bytes) {
+    if (!available)
+        throw EOSError(kClipboardUnavailableMessage);
+    text = bytes;
+    ++writes;
 }

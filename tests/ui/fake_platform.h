@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/clipboard.h"
 #include "platform/error_locator.h"
+#include "platform/font_dialogs.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
 #include "platform/process_starter.h"
@@ -62,12 +64,34 @@ class FakeErrorLocator : public ErrorLocator {
     CodeLocation location{"KLV", 0x0001A2B4};
 };
 
+class FakeClipboard : public Clipboard {
+  public:
+    std::string Text() override;
+    void SetText(std::string_view bytes) override;
+
+    std::string text; // Windows-1251, as the program handed it over
+    int writes = 0;
+    bool available = true; // false: every use fails as an unavailable clipboard does
+};
+
+class FakeFontDialogs : public FontDialogs {
+  public:
+    std::optional<QFont> Choose(const QFont& initial, QWidget*) override {
+        shown.push_back(initial);
+        return answer;
+    }
+    std::vector<QFont> shown;    // the font each dialog opened with
+    std::optional<QFont> answer; // what the user confirms; nothing: cancelled
+};
+
 struct FakePlatform {
     FakeMessageBoxes boxes;
     FakeSounds sounds;
     FakeProcessStarter processes;
     FakeShell shell;
     FakeErrorLocator locator;
+    FakeClipboard clipboard;
+    FakeFontDialogs fonts;
 
-    Platform Services() { return {boxes, sounds, processes, shell, locator}; }
+    Platform Services() { return {boxes, sounds, processes, shell, locator, clipboard, fonts}; }
 };

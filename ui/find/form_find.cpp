@@ -1,38 +1,137 @@
 #include "ui/find/form_find.h"
 
-#include <algorithm>
-
+#include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QStatusBar>
-#include <QVBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
 
+#include "platform/message_boxes.h"
+#include "platform/sounds.h"
 #include "ui/application.h"
+#include "ui/copy_commands.h"
 #include "ui/main/form_main.h"
-#include "ui/status_panels.h"
+#include "ui/main/hint_tracker.h"
+#include "ui/opcode_rows.h"
+#include "ui/qt_text.h"
+#include "ui/window_look.h"
+
+namespace {
+
+constexpr int kCreatedOpacity = 250, kInactiveOpacity = 200, kActiveOpacity = 252;
+// A search at the minimum height grows the window so that the results can be seen.
+constexpr int kGrownClientHeight = 268;
+
+} // namespace
 
 TFormFind::TFormFind(TFormMain& formMain, const Platform& platform, QWidget* parent)
     : QWidget(parent), formMain_(formMain), platform_(platform) {
     formMain_.AttachFormFind(this);
     setObjectName(QStringLiteral("FormFind"));
+    setWindowTitle(QStringLiteral(u"Расширенный поиск (F3)"));
+    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // Only the main window's closing ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
-    createStatusBar();
+    setFont(DesignedFont());
+    createControls();
+    connectCommands();
+    // Hints show where all the program's hints do: in the main window's status bar.
+    new HintTracker(this, formMain_.StatusPanel(0));
+    SetAlphaBlendValue(kCreatedOpacity);
     Guarded([this] { FormCreate(); })();
 }
 
-void TFormFind::createStatusBar() {
-    StatusBar1 = new QStatusBar;
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    const std::vector<QLabel*> panels = AddStatusPanels(
-        StatusBar1, {{u"Готово.", 50}, {u"Найдено: 0", 80}, {u"из: 0", 50}, {u"Всего: 0", 70}});
-    std::copy(panels.begin(), panels.end(), statusPanels_.begin());
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addStretch(1);
-    layout->addWidget(StatusBar1);
+void TFormFind::connectCommands() {
+    // Closing only hides the window (a close of a window without a parent hides it), so
+    // the fields and the results are there at the next showing.
+    connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+    for (QPushButton* button : {BtnAll, ButtonFind})
+        connect(button, &QPushButton::clicked, this,
+                Guarded([this, button] { ButtonFindClick(button); }));
+    connect(ListViewFind, &QTreeWidget::itemDoubleClicked, this, Guarded([this] { NShowClick(); }));
+    connect(NShow, &QAction::triggered, this, Guarded([this] { NShowClick(); }));
+    for (QAction* item : {NCopyOp, NCopyAddOp, NCopyAll, NCopyAddAll})
+        connect(item, &QAction::triggered, this, Guarded([this, item] { NCopyOpClick(item); }));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, Guarded([this] { Timer1Timer(); }));
+    Timer1->start();
 }
 
 void TFormFind::FormCreate() {
     StatusPanel(3)->setText(formMain_.StatusPanel(2)->text());
+}
+
+void TFormFind::ButtonFindClick(const QObject* sender) {
+    StatusPanel(0)->setText(QStringLiteral(u"Поиск..."));
+    if (height() == minimumHeight())
+        resize(width(), kGrownClientHeight);
+    const bool findAll = sender != nullptr && IsFindAllSender(sender->objectName().toStdString());
+    FindOpcodes(*this, formMain_.OpListView, WordList::Split(ToCp1251(EditYes->text())),
+                WordList::Split(ToCp1251(EditNo->text())),
+                WordList::Split(ToCp1251(EditOr->text())), findAll);
+}
+
+void FindOpcodes(TFormFind& formFind, QTreeWidget* mainList, const WordList& yesWords,
+                 const WordList& noWords, const WordList& orWords, bool findAll) {
+    QTreeWidget* results = formFind.ListViewFind;
+    results->clear();
+    OpcodeRows rows(mainList);
+    const FindOutcome outcome = FindOpcodes(rows, yesWords, noWords, orWords, findAll);
+    // One insertion for the whole pass: the list lays itself out once.
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(outcome.results.size()));
+    for (const std::string& caption : outcome.results)
+        items.append(NewOpcodeRow({caption}));
+    results->addTopLevelItems(items);
+    if (outcome.passEnded) {
+        formFind.StatusPanel(0)->setText(QStringLiteral(u"Готово."));
+        formFind.StatusPanel(1)->setText(
+            QStringLiteral(u"Найдено: %1").arg(results->topLevelItemCount()));
+    }
+}
+
+void TFormFind::NShowClick() {
+    const QTreeWidgetItem* focused = ListViewFind->currentItem();
+    if (focused == nullptr)
+        return;
+    OpcodeRows rows(formMain_.OpListView);
+    if (ShowInList(rows, RowBytes(focused, 0)))
+        return;
+    platform_.sounds.Play(SystemSound::Information);
+    platform_.messageBoxes.Warning(
+        QStringLiteral(u"Нет в списке!\n\rВозможно, Вы выбрали иную категорию,\r\n"
+                       u"чем та, что была использована при поиске."));
+}
+
+void TFormFind::NCopyOpClick(const QObject* sender) {
+    if (const std::optional<CopyCommand> command = CopyCommandOf(sender))
+        CopyListRows(platform_, ListViewFind, *command, SelectedLine::RowText);
+}
+
+void TFormFind::Timer1Timer() {
+    if (!isActiveWindow())
+        SetAlphaBlendValue(kInactiveOpacity);
+    else if (alphaBlendValue_ == kInactiveOpacity)
+        SetAlphaBlendValue(kActiveOpacity);
+}
+
+void TFormFind::SetAlphaBlendValue(int value) {
+    alphaBlendValue_ = value;
+    setWindowOpacity(value / 255.0);
+}
+
+void TFormFind::keyPressEvent(QKeyEvent* event) {
+    // Enter that no control took presses the default button; Esc is left alone, since
+    // no button of the window answers it.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        ButtonFind->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

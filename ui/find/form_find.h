@@ -1,14 +1,23 @@
 #pragma once
 // The advanced search window, FormFind: created hidden right after the main window and
-// only shown and hidden afterwards.
+// only shown and hidden afterwards. It searches the rows that the main window's list
+// shows, selects a match there or lists all matches in its own result list, and copies
+// its results to the clipboard.
 
 #include <QWidget>
 #include <array>
 
+#include "opcodes/find_opcodes.h"
 #include "platform/platform.h"
 
+class QAction;
 class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
 class QStatusBar;
+class QTimer;
+class QTreeWidget;
 class TFormMain;
 
 class TFormFind : public QWidget {
@@ -18,18 +27,64 @@ class TFormFind : public QWidget {
     TFormFind(TFormMain& formMain, const Platform& platform, QWidget* parent = nullptr);
 
     void FormCreate();
+    // Both search buttons: BtnAll lists all matches, any other sender finds the next one.
+    void ButtonFindClick(const QObject* sender);
+    // Selects the focused result's row in the main list, or warns that it is not there.
+    void NShowClick();
+    void NCopyOpClick(const QObject* sender);
+    // Fades the window while another window is active.
+    void Timer1Timer();
+
+    // Opacity on the scale 0 (invisible) to 255 (opaque).
+    int AlphaBlendValue() const { return alphaBlendValue_; }
+    void SetAlphaBlendValue(int value);
 
     // Status panels 0 to 3.
     QLabel* StatusPanel(int index) const {
         return statusPanels_.at(static_cast<std::size_t>(index));
     }
 
+    QLabel* LabelYes = nullptr;
+    QLineEdit* EditYes = nullptr;
+    QLabel* LabelNo = nullptr;
+    QLineEdit* EditNo = nullptr;
+    QLabel* LabelOr = nullptr;
+    QLineEdit* EditOr = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BtnAll = nullptr;
+    QPushButton* ButtonFind = nullptr;
+    QTreeWidget* ListViewFind = nullptr;
     QStatusBar* StatusBar1 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    QMenu* OpListPopupMenu = nullptr;
+    QAction* NShow = nullptr;
+    QAction* NCopyOp = nullptr;
+    QAction* NCopyAddOp = nullptr;
+    QAction* NCopyAll = nullptr;
+    QAction* NCopyAddAll = nullptr;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void createControls();
+    void createResultList();
     void createStatusBar();
+    void createPopupMenu();
+    void connectCommands();
+    void placeControls();
 
     TFormMain& formMain_;
     Platform platform_;
     std::array<QLabel*, 4> statusPanels_{};
+    int alphaBlendValue_ = 255;
+    int editLeft_ = 0; // where the word fields begin: right of the widest label
 };
+
+// One search of the main window's list with the three word lists: empties the result
+// list, lists the matches there (list all) or selects the next match in the main list
+// (find next), and sets the status panels when a pass has run to its end.
+void FindOpcodes(TFormFind& formFind, QTreeWidget* mainList, const WordList& yesWords,
+                 const WordList& noWords, const WordList& orWords, bool findAll);

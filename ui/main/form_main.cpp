@@ -1,17 +1,14 @@
 #include "ui/main/form_main.h"
 
-#include <QFont>
-
 #include "ui/application.h"
 #include "ui/main/hint_tracker.h"
+#include "ui/window_look.h"
 
 TFormMain::TFormMain(const Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Kelpra v.0.2b"));
-    QFont font(QStringLiteral("MS Sans Serif"), 8);
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    setFont(DesignedFont());
     SetExceptionHandler(this,
                         [this](std::exception_ptr error) { ApplicationEvents1Exception(error); });
 

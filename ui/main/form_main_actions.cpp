@@ -9,6 +9,7 @@
 
 #include "opcodes/lookup_sites.h"
 #include "ui/application.h"
+#include "ui/copy_commands.h"
 #include "ui/main/form_main.h"
 
 namespace {
@@ -101,40 +102,11 @@ void TFormMain::createActions() {
 }
 
 void TFormMain::createListActions() {
-    const struct {
-        QAction*& action;
-        ItemSpec spec;
-        int tag;
-    } copyItems[] = {
-        {NCopyOp,
-         {u"NCopyOp", u"&Копировать в буфер обмена", QKeySequence(Qt::CTRL | Qt::Key_C),
-          u"Копировать выделенные опкоды в буфер обмена"},
-         1},
-        {NCopyAddOp,
-         {u"NCopyAddOp",
-          u"&Добавить в буфер обмена",
-          {},
-          u"Добавить выделенные опкоды к содержимому буфера обмена"},
-         2},
-        {NCopyAll,
-         {u"NCopyAll", u"Копировать &всё в буфер обмена",
-          QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
-          u"Копировать все опкоды в списке в буфер обмена"},
-         3},
-        {NCopyAddAll,
-         {u"NCopyAddAll",
-          u"Добавить вс&ё в буфер обмена",
-          {},
-          u"Добавить все опкоды в списке к содержимому буфера обмена"},
-         4},
-    };
-    for (const auto& item : copyItems) {
-        item.action = NewItem(this, item.spec);
-        item.action->setProperty("tag", item.tag);
-        // The copy keys work only while the list has the keyboard focus.
-        item.action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        OpListView->addAction(item.action);
-    }
+    const std::array<QAction*, 4> copyItems = NewCopyItems(this, OpListView);
+    NCopyOp = copyItems[0];
+    NCopyAddOp = copyItems[1];
+    NCopyAll = copyItems[2];
+    NCopyAddAll = copyItems[3];
 
     // The look-up actions: their keys work anywhere in the window.
     for (const LookupSiteInfo& site : LookupSites()) {
@@ -223,4 +195,6 @@ void TFormMain::connectCommands() {
     connect(NReExe, &QAction::triggered, this, Guarded([this] { NReExeClick(); }));
     connect(NExit, &QAction::triggered, this, &QWidget::close);
     connect(HelpIntro, &QAction::triggered, this, Guarded([this] { HelpIntroExecute(); }));
+    connectOutsideCommands();
+    connectBrowsing();
 }

@@ -1,4 +1,4 @@
-#include "ui/qt_text.h"
+#include "platform/qt_text.h"
 
 #include "opcodes/cp1251.h"
 

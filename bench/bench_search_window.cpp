@@ -1,0 +1,112 @@
+// The search window's list-all search and the copy-all command over a full category of
+// 2800 rows, with the real widgets and the real clipboard (the benchmark program's
+// application object, offscreen).
+#if KELPRA_BENCH_UI
+
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <filesystem>
+#include <memory>
+#include <unistd.h>
+
+#include "bench/synthetic_db.h"
+#include "platform/system_platform.h"
+#include "ui/find/form_find.h"
+#include "ui/main/form_main.h"
+#include "ui/opcode_rows.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Both windows, shown, on a synthetic database, with the main list holding the 2800
+// opcodes 0001..0AF0 as the listing fills it.
+class SearchWindows {
+  public:
+    SearchWindows() {
+        dir_ = fs::temp_directory_path() / ("kelpra-bench-find-" + std::to_string(::getpid()));
+        fs::remove_all(dir_);
+        WriteSyntheticDatabase(dir_);
+        previous_ = fs::current_path();
+        fs::current_path(dir_);
+        platform_ = std::make_unique<SystemPlatform>();
+        formMain = std::make_unique<TFormMain>(platform_->Services());
+        formFind = std::make_unique<TFormFind>(*formMain, platform_->Services());
+        FillMainList();
+        formMain->show();
+        formFind->show();
+        QCoreApplication::processEvents();
+    }
+    ~SearchWindows() {
+        formFind.reset();
+        formMain.reset();
+        fs::current_path(previous_);
+        fs::remove_all(dir_);
+    }
+
+    std::unique_ptr<TFormMain> formMain;
+    std::unique_ptr<TFormFind> formFind;
+
+  private:
+    void FillMainList() {
+        QList<QTreeWidgetItem*> rows;
+        for (int n = 1; n <= kMaxOpcode; ++n) {
+            const TOpcode& opcode = formMain->OpcodeList()->GetItem(n);
+            rows.append(NewOpcodeRow(
+                {opcode.Text, opcode.RusText, opcode.TypeText, opcode.ParamCountText}));
+        }
+        formMain->OpListView->addTopLevelItems(rows);
+    }
+
+    fs::path dir_, previous_;
+    std::unique_ptr<SystemPlatform> platform_;
+};
+
+// Empty fields: every row matches, so the result list gets all 2800 rows. The events
+// after the click (the result list's layout and painting) are counted too.
+void BM_SearchWindowListAll(benchmark::State& state) {
+    SearchWindows windows;
+    for (auto _ : state) {
+        windows.formFind->BtnAll->click();
+        QCoreApplication::processEvents();
+    }
+    state.counters["results"] = windows.formFind->ListViewFind->topLevelItemCount();
+}
+BENCHMARK(BM_SearchWindowListAll)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Find next with words that no row holds: both passes walk the whole list.
+void BM_SearchWindowFindNextNoMatch(benchmark::State& state) {
+    SearchWindows windows;
+    windows.formFind->EditYes->setText(QStringLiteral("no such words"));
+    for (auto _ : state)
+        windows.formFind->ButtonFind->click();
+}
+BENCHMARK(BM_SearchWindowFindNextNoMatch)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Copy all of the main list to the desktop clipboard.
+void BM_MainListCopyAll(benchmark::State& state) {
+    SearchWindows windows;
+    for (auto _ : state)
+        windows.formMain->NCopyAll->trigger();
+    state.counters["bytes"] = static_cast<double>(QGuiApplication::clipboard()->text().size());
+}
+BENCHMARK(BM_MainListCopyAll)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+#endif

@@ -1,0 +1,87 @@
+#include "ui/copy_commands.h"
+
+#include <QAction>
+#include <QTreeWidget>
+
+#include "platform/clipboard.h"
+#include "platform/message_boxes.h"
+#include "platform/sounds.h"
+#include "ui/opcode_rows.h"
+
+namespace {
+
+struct CopyItemSpec {
+    const char16_t* name;
+    const char16_t* caption;
+    QKeySequence shortcut;
+    const char16_t* hint;
+};
+
+constexpr int kTranslationColumn = 1;
+
+// The selected rows' lines in list order.
+std::vector<std::string> SelectedLines(const OpcodeRows& rows, SelectedLine line) {
+    std::vector<std::string> texts = rows.SelectedColumn(0);
+    if (line == SelectedLine::RowTextAndTranslation) {
+        const std::vector<std::string> translations = rows.SelectedColumn(kTranslationColumn);
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            texts[i] = MainListLine(texts[i], translations[i]);
+    }
+    return texts;
+}
+
+} // namespace
+
+std::array<QAction*, 4> NewCopyItems(QObject* owner, QWidget* list) {
+    const CopyItemSpec specs[] = {
+        {u"NCopyOp", u"&Копировать в буфер обмена", QKeySequence(Qt::CTRL | Qt::Key_C),
+         u"Копировать выделенные опкоды в буфер обмена"},
+        {u"NCopyAddOp",
+         u"&Добавить в буфер обмена",
+         {},
+         u"Добавить выделенные опкоды к содержимому буфера обмена"},
+        {u"NCopyAll", u"Копировать &всё в буфер обмена",
+         QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
+         u"Копировать все опкоды в списке в буфер обмена"},
+        {u"NCopyAddAll",
+         u"Добавить вс&ё в буфер обмена",
+         {},
+         u"Добавить все опкоды в списке к содержимому буфера обмена"},
+    };
+    std::array<QAction*, 4> items{};
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        auto* action = new QAction(QString::fromUtf16(specs[i].caption), owner);
+        action->setObjectName(QString::fromUtf16(specs[i].name));
+        action->setShortcut(specs[i].shortcut);
+        action->setStatusTip(QString::fromUtf16(specs[i].hint));
+        action->setProperty("tag", static_cast<int>(i) + 1);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        list->addAction(action);
+        items[i] = action;
+    }
+    return items;
+}
+
+std::optional<CopyCommand> CopyCommandOf(const QObject* sender) {
+    if (sender == nullptr)
+        return std::nullopt;
+    return CopyCommandOfTag(sender->property("tag").toInt());
+}
+
+void CopyListRows(const Platform& platform, QTreeWidget* list, CopyCommand command,
+                  SelectedLine line) {
+    const OpcodeRows rows(list);
+    std::string text;
+    if (CopiesSelection(command)) {
+        if (rows.SelectedCount() == 0) {
+            platform.sounds.Play(SystemSound::CriticalStop);
+            platform.messageBoxes.Error(QStringLiteral(u"Ни один опкод не выделен!"));
+            return;
+        }
+        text = SelectionText(SelectedLines(rows, line));
+    } else {
+        text = AllRowsText(rows.Column(0));
+    }
+    const std::string current = AddsToClipboard(command) ? platform.clipboard.Text() : "";
+    platform.clipboard.SetText(ClipboardTextAfter(command, current, text));
+}
