@@ -16,8 +16,8 @@ QSize StatusPanel::minimumSizeHint() const {
 std::vector<QLabel*> AddStatusPanels(QStatusBar* bar,
                                      std::initializer_list<StatusPanelSpec> panels) {
     std::vector<QLabel*> labels;
-    for (const StatusPanelSpec& spec : panels) {
-        auto* label = new StatusPanel(QString::fromUtf16(spec.text), spec.width);
+    for (const StatusPanelSpec& panel : panels) {
+        auto* label = new StatusPanel(QString::fromUtf16(panel.text), panel.width);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(labels.size()));
         const bool last = labels.size() + 1 == panels.size();
         bar->addWidget(label, last ? 1 : 0);

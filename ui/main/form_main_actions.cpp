@@ -21,16 +21,16 @@ struct ItemSpec {
     const char16_t* hint = u"";
 };
 
-QAction* NewItem(QObject* owner, const ItemSpec& spec) {
-    auto* action = new QAction(QString::fromUtf16(spec.caption), owner);
-    action->setObjectName(QString::fromUtf16(spec.name));
-    action->setShortcut(spec.shortcut);
-    action->setStatusTip(QString::fromUtf16(spec.hint));
+QAction* NewItem(QObject* owner, const ItemSpec& item) {
+    auto* action = new QAction(QString::fromUtf16(item.caption), owner);
+    action->setObjectName(QString::fromUtf16(item.name));
+    action->setShortcut(item.shortcut);
+    action->setStatusTip(QString::fromUtf16(item.hint));
     return action;
 }
 
-QAction* NewCheckItem(QObject* owner, const ItemSpec& spec, bool checked) {
-    QAction* action = NewItem(owner, spec);
+QAction* NewCheckItem(QObject* owner, const ItemSpec& item, bool checked) {
+    QAction* action = NewItem(owner, item);
     action->setCheckable(true);
     action->setChecked(checked);
     return action;

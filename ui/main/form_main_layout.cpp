@@ -50,25 +50,25 @@ struct SplitSpec {
 // A splitter of two controls at their designed sizes; the docked one keeps its size when
 // the window is resized, the filling one takes what is left.
 MinSizeSplitter* NewSplit(Qt::Orientation orientation, QWidget* first, QWidget* second,
-                          const SplitSpec& spec) {
+                          const SplitSpec& split) {
     auto* splitter = new MinSizeSplitter(orientation);
     splitter->setHandleWidth(kSplitterWidth);
-    splitter->setOpaqueResize(spec.opaque);
+    splitter->setOpaqueResize(split.opaque);
     // The controls' own minimums would keep them from their designed sizes; the
     // splitter's minimum limits the dragging instead.
     for (QWidget* control : {first, second}) {
         control->setMinimumSize(1, 1);
         splitter->addWidget(control);
     }
-    splitter->setStretchFactor(0, spec.fillFirst ? 1 : 0);
-    splitter->setStretchFactor(1, spec.fillFirst ? 0 : 1);
-    splitter->handle(1)->setObjectName(QString::fromUtf16(spec.handleName));
-    splitter->setHandleMinimum(1, spec.minimum);
+    splitter->setStretchFactor(0, split.fillFirst ? 1 : 0);
+    splitter->setStretchFactor(1, split.fillFirst ? 0 : 1);
+    splitter->handle(1)->setObjectName(QString::fromUtf16(split.handleName));
+    splitter->setHandleMinimum(1, split.minimum);
     // Sizes are taken as proportions of the splitter's current extent, so give it the
     // designed one first.
-    const int extent = spec.firstSize + kSplitterWidth + spec.secondSize;
+    const int extent = split.firstSize + kSplitterWidth + split.secondSize;
     splitter->resize(orientation == Qt::Horizontal ? QSize(extent, 100) : QSize(100, extent));
-    splitter->setSizes({spec.firstSize, spec.secondSize});
+    splitter->setSizes({split.firstSize, split.secondSize});
     return splitter;
 }
 
