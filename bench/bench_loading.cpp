@@ -4,7 +4,6 @@
 #include <fstream>
 #include <iterator>
 #include <set>
-#include <unistd.h>
 
 #include "bench/synthetic_db.h"
 #include "opcodes/categories.h"
@@ -16,27 +15,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// A synthetic database in a fresh folder, made the current directory while it lives.
-class SyntheticFolder {
-public:
-    explicit SyntheticFolder(const SyntheticDbOptions& options) {
-        // Named by the process too, so that benchmarks run side by side keep apart.
-        dir_ = fs::temp_directory_path() / ("kelpra-bench-" + std::to_string(::getpid()) + "-" +
-                                            std::to_string(options.fillerSections));
-        fs::remove_all(dir_);
-        WriteSyntheticDatabase(dir_, options);
-        previous_ = fs::current_path();
-        fs::current_path(dir_);
-    }
-    ~SyntheticFolder() {
-        fs::current_path(previous_);
-        fs::remove_all(dir_);
-    }
-
-private:
-    fs::path dir_, previous_;
-};
 
 struct LoadedDatabase {
     TOpcodesList opcodes;
@@ -87,7 +65,7 @@ BENCHMARK(BM_ReadAndSplitFloor)->Arg(0)->Arg(1)->Arg(3)->Unit(benchmark::kMillis
 
 // What the loaded database holds in memory, in bytes (strings and number arrays).
 void BM_LoadedDatabaseMemory(benchmark::State& state) {
-    SyntheticFolder folder({});
+    SyntheticFolder folder;
     LoadedDatabase db = LoadAll();
     for (auto _ : state) benchmark::DoNotOptimize(db.types.size());
     std::size_t bytes = sizeof(TOpcode) * kOpcodeCount;

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <string>
+#include <unistd.h>
 
 #include "opcodes/cp1251.h"
 #include "opcodes/opcode.h"
@@ -93,4 +94,19 @@ void WriteSyntheticDatabase(const fs::path& dir, const SyntheticDbOptions& optio
     WriteFile(ini / "Opcodes.tree", tree);
     WriteFile(ini / "NodeInfo.ini", nodeInfo);
     WriteFile(ini / "Nodes.Opcodes", nodeLines);
+}
+
+SyntheticFolder::SyntheticFolder(const SyntheticDbOptions& options) {
+    // Named by the process too, so that benchmarks run side by side keep apart.
+    dir_ = fs::temp_directory_path() / ("kelpra-bench-" + std::to_string(::getpid()) + "-" +
+                                        std::to_string(options.fillerSections));
+    fs::remove_all(dir_);
+    WriteSyntheticDatabase(dir_, options);
+    previous_ = fs::current_path();
+    fs::current_path(dir_);
+}
+
+SyntheticFolder::~SyntheticFolder() {
+    fs::current_path(previous_);
+    fs::remove_all(dir_);
 }

@@ -8,6 +8,7 @@ class ProcessStarter;
 class Shell;
 class ErrorLocator;
 class Clipboard;
+class FontDialogs;
 
 struct Platform {
     MessageBoxes& messageBoxes;
@@ -16,4 +17,5 @@ struct Platform {
     Shell& shell;
     ErrorLocator& errorLocator;
     Clipboard& clipboard;
+    FontDialogs& fontDialogs;
 };

@@ -3,6 +3,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/error_locator.h"
+#include "platform/font_dialogs.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
 #include "platform/process_starter.h"
@@ -12,7 +13,8 @@
 class SystemPlatform {
   public:
     Platform Services() {
-        return {messageBoxes_, sounds_, processes_, shell_, errorLocator_, clipboard_};
+        return {messageBoxes_, sounds_,    processes_,  shell_,
+                errorLocator_, clipboard_, fontDialogs_};
     }
 
   private:
@@ -22,4 +24,5 @@ class SystemPlatform {
     DesktopShell shell_;
     DlErrorLocator errorLocator_;
     QtClipboard clipboard_;
+    QtFontDialogs fontDialogs_;
 };

@@ -9,6 +9,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/error_locator.h"
+#include "platform/font_dialogs.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
 #include "platform/process_starter.h"
@@ -73,6 +74,16 @@ class FakeClipboard : public Clipboard {
     bool available = true; // false: every use fails as an unavailable clipboard does
 };
 
+class FakeFontDialogs : public FontDialogs {
+  public:
+    std::optional<QFont> Choose(const QFont& initial, QWidget*) override {
+        shown.push_back(initial);
+        return answer;
+    }
+    std::vector<QFont> shown;    // the font each dialog opened with
+    std::optional<QFont> answer; // what the user confirms; nothing: cancelled
+};
+
 struct FakePlatform {
     FakeMessageBoxes boxes;
     FakeSounds sounds;
@@ -80,6 +91,7 @@ struct FakePlatform {
     FakeShell shell;
     FakeErrorLocator locator;
     FakeClipboard clipboard;
+    FakeFontDialogs fonts;
 
-    Platform Services() { return {boxes, sounds, processes, shell, locator, clipboard}; }
+    Platform Services() { return {boxes, sounds, processes, shell, locator, clipboard, fonts}; }
 };

@@ -3,6 +3,7 @@
 // search and the opcode list in the middle, the description panel on the right, the
 // status bar, the menus and the actions. Its creation loads the whole database.
 
+#include <QFont>
 #include <QMainWindow>
 #include <array>
 #include <exception>
@@ -17,6 +18,7 @@
 struct DatabaseFiles;
 class HintTracker;
 class MinSizeSplitter;
+class OpListDelegate;
 class QAction;
 class QActionGroup;
 class QGroupBox;
@@ -29,7 +31,10 @@ class QPushButton;
 class QStatusBar;
 class QTimer;
 class QTreeWidget;
+class QTreeWidgetItem;
 class TFormFind;
+class TreeLinesStyle;
+class TreeNodeDelegate;
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -60,6 +65,51 @@ class TFormMain : public QMainWindow {
     // Every error that no command handles ends here: sound, error box, "errors.log".
     void ApplicationEvents1Exception(std::exception_ptr error) noexcept;
 
+    // Browsing: the category listing, the column sort, the pointer and selection displays,
+    // the quick search, and the commands of the View and Tree menus.
+    // Rebuilds the list for the tree's current node; the type filter's clicks too.
+    void OpTreeViewChange(QTreeWidgetItem* Node);
+    void CheckListBoxTypeClickCheck();
+    // Sorts the rows once, ascending, by the texts of the clicked column.
+    void OpListViewColumnClick(int column);
+    void OpListViewSelectItem();
+    // The pointer's position is in the view's viewport coordinates.
+    void OpListViewMouseMove(const QPoint& pos);
+    void OpTreeViewMouseMove(const QPoint& pos);
+    // A character typed into the quick-search box; true when it confirmed a search, and
+    // the box must then not receive it.
+    bool OpMemoFindKeyPress(char32_t Key);
+    void NOpListGridlineClick(bool checked);
+    void NOpListRowselectClick(bool checked);
+    void NOpListFontClick();
+    void NTreeShowClick();
+    void NTreeAutoExpandClick();
+    void NTreeLinesClick(bool checked);
+    void NTreeExpandAllClick();
+    void NTreeCollapseAllClick();
+    void NTreeExpandChildClick();
+    void NCollapseChildClick();
+    // The column of the last header click; it survives rebuilds, which list unsorted.
+    int SortColumn = 0;
+
+  private:
+    void connectBrowsing();
+    void connectQuickSearch();
+    void connectViewCommands();
+    void RebuildList(QTreeWidgetItem* node);
+    void FillList(const TNodedata& node);
+    void ShowListCounts(int count);
+    QString QuickSearchText() const;
+    void AutoExpand(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+    void SetPanel1Width(int width);
+
+    OpListDelegate* listDelegate_ = nullptr;
+    TreeNodeDelegate* treeDelegate_ = nullptr;
+    TreeLinesStyle* treeLines_ = nullptr;
+    bool treeAutoExpand_ = false;
+    QFont fontDialog1Font_; // the font dialog opens with the font last confirmed in it
+
+  public:
     // Controls, named as the window's layout names them.
     QWidget* Panel1 = nullptr;
     QTreeWidget* OpTreeView = nullptr;

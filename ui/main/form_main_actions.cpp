@@ -196,4 +196,5 @@ void TFormMain::connectCommands() {
     connect(NExit, &QAction::triggered, this, &QWidget::close);
     connect(HelpIntro, &QAction::triggered, this, Guarded([this] { HelpIntroExecute(); }));
     connectOutsideCommands();
+    connectBrowsing();
 }

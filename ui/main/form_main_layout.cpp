@@ -19,6 +19,7 @@
 #include "ui/main/form_main.h"
 #include "ui/main/hint_tracker.h"
 #include "ui/main/splitter.h"
+#include "ui/main/view_styles.h"
 #include "ui/status_panels.h"
 #include "ui/window_look.h"
 
@@ -159,8 +160,8 @@ QWidget* TFormMain::createCentrePanel() {
     header->setStretchLastSection(false);
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     header->setSectionResizeMode(1, QHeaderView::Stretch);
-    header->resizeSection(2, 50);
-    header->resizeSection(3, 50);
+    // Designed 50 pixels wide, but never so narrow that a caption is cut.
+    KeepCaptionsReadable(header, {2, 3}, 50);
 
     auto* split =
         NewSplit(Qt::Vertical, OpMemoFind, OpListView, {u"Splitter3", 17, 21, 299, false, false});

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 
 #include "opcodes/database_files.h"
@@ -96,6 +97,8 @@ void TFormMain::LoadCategoryTree(const DatabaseFiles& files) {
 }
 
 void TFormMain::LoadTypeList(const DatabaseFiles& files) {
+    // The filter's notifications are for the user's clicks, not for the loading's ticks.
+    const QSignalBlocker quiet(CheckListBoxType);
     CheckListBoxType->clear();
     for (const std::string& caption : ReadTypeCaptions(files.TypeInfo))
         AddCheckItem(CheckListBoxType, FromCp1251(caption), true);

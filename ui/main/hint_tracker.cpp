@@ -39,6 +39,11 @@ void HintTracker::Show(const QString& hint) {
         panel_->setText(LongHint(hint));
 }
 
+void HintTracker::HintChanged(const QWidget* control) {
+    if (InWindow(control))
+        Show(HintOf(control));
+}
+
 bool HintTracker::InWindow(const QWidget* widget) const {
     return widget != nullptr && widget->window() == window_;
 }

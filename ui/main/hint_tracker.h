@@ -17,6 +17,9 @@ class HintTracker : public QObject {
     HintTracker(QWidget* window, QLabel* panel);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A control changed its hint while the pointer is on it (the tree's hint follows the
+    // node under the pointer): shown at once, as when the pointer came onto the control.
+    void HintChanged(const QWidget* control);
 
     // The hint that a control shows: its own or its nearest parent's.
     static QString HintOf(const QWidget* widget);

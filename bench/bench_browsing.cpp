@@ -1,0 +1,95 @@
+// Browsing the full-size synthetic database in the main window, under the benchmark
+// program's offscreen application object: listing a category of 2800 entries, sorting
+// its rows by each column, and one quick-search confirmation that walks the whole list
+// twice.
+#if KELPRA_BENCH_UI
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTreeWidget>
+
+#include "bench/synthetic_db.h"
+#include "platform/system_platform.h"
+#include "ui/main/form_main.h"
+#include "ui/main/tree_nodes.h"
+
+namespace {
+
+// The main window shown on the synthetic database, its first category (2800 entries)
+// current and listed.
+class BrowsingWindow {
+  public:
+    BrowsingWindow() : form_(platform_.Services()) {
+        form_.show();
+        QCoreApplication::processEvents();
+        node_ = form_.OpTreeView->topLevelItem(0);
+        form_.OpTreeView->setCurrentItem(node_);
+        Relist();
+    }
+
+    TFormMain& Form() { return form_; }
+    int Rows() const { return form_.OpListView->topLevelItemCount(); }
+    int Entries() const { return NodeData(node_)->Count(); }
+    // The rebuild of the list, and the layout and repaint it leads to.
+    void Relist() {
+        form_.OpTreeViewChange(node_);
+        QCoreApplication::processEvents();
+    }
+
+  private:
+    SyntheticFolder folder_;
+    SystemPlatform platform_;
+    TFormMain form_;
+    QTreeWidgetItem* node_ = nullptr;
+};
+
+void BM_ListCategory(benchmark::State& state) {
+    BrowsingWindow window;
+    for (auto _ : state)
+        window.Form().OpTreeViewChange(window.Form().OpTreeView->currentItem());
+    state.counters["entries"] = window.Entries();
+    state.counters["rows"] = window.Rows();
+}
+BENCHMARK(BM_ListCategory)->Unit(benchmark::kMillisecond);
+
+// The same, up to the list shown on screen: its layout and its repaint.
+void BM_ListCategoryShown(benchmark::State& state) {
+    BrowsingWindow window;
+    for (auto _ : state)
+        window.Relist();
+    state.counters["rows"] = window.Rows();
+}
+BENCHMARK(BM_ListCategoryShown)->Unit(benchmark::kMillisecond);
+
+// A header click on the category's rows in line order, a quarter of them selected.
+void BM_SortColumn(benchmark::State& state) {
+    BrowsingWindow window;
+    QTreeWidget* list = window.Form().OpListView;
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.Relist();
+        for (int i = 0; i < window.Rows(); i += 4)
+            list->topLevelItem(i)->setSelected(true);
+        state.ResumeTiming();
+        window.Form().OpListViewColumnClick(static_cast<int>(state.range(0)));
+    }
+    state.counters["rows"] = window.Rows();
+}
+BENCHMARK(BM_SortColumn)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// Enter in the quick-search box with a text no row holds: both walks cover every row.
+void BM_QuickSearchConfirm(benchmark::State& state) {
+    BrowsingWindow window;
+    QPlainTextEdit* box = window.Form().OpMemoFind;
+    box->setPlainText(QStringLiteral("no such words"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    for (auto _ : state)
+        QCoreApplication::sendEvent(box, &enter);
+    state.counters["rows"] = window.Rows();
+}
+BENCHMARK(BM_QuickSearchConfirm)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+#endif

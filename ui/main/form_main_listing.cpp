@@ -1,0 +1,83 @@
+// What the opcode list shows: the rows of the one selected category that carry a ticked
+// type, rebuilt on every change of the tree's current node and every click in the type
+// filter, and the counts in both windows' status bars.
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QTreeWidget>
+
+#include "opcodes/category_listing.h"
+#include "platform/sounds.h"
+#include "ui/find/form_find.h"
+#include "ui/main/form_main.h"
+#include "ui/main/tree_nodes.h"
+#include "ui/opcode_rows.h"
+
+namespace {
+
+TypeTicks TickedTypes(const QListWidget* filter) {
+    TypeTicks ticked;
+    const int count = qMin(filter->count(), static_cast<int>(ticked.size()));
+    for (int i = 0; i < count; ++i)
+        if (filter->item(i)->checkState() == Qt::Checked)
+            ticked.set(static_cast<std::size_t>(i));
+    return ticked;
+}
+
+} // namespace
+
+void TFormMain::OpTreeViewChange(QTreeWidgetItem* Node) {
+    RebuildList(Node);
+}
+
+void TFormMain::CheckListBoxTypeClickCheck() {
+    RebuildList(OpTreeView->currentItem());
+}
+
+void TFormMain::RebuildList(QTreeWidgetItem* node) {
+    NInternet->menuAction()->setEnabled(true);
+    OpListView->clear();
+    // The removed rows took their selection with them.
+    OpListViewSelectItem();
+
+    const QList<QTreeWidgetItem*> selected = OpTreeView->selectedItems();
+    if (selected.size() != 1) {
+        ShowListCounts(0);
+        return;
+    }
+    if (node == nullptr) {
+        platform_.sounds.Play(SystemSound::Default);
+        return;
+    }
+    // The node the user sees selected: a Ctrl-click that takes the selection off the
+    // current node leaves another node as the only selected one.
+    const TNodedata* data = NodeData(selected.front());
+    if (data == nullptr || opcodeList_ == nullptr)
+        return;
+    StatusPanel(0)->setText(QStringLiteral(u"Подождите пожалуйста. Идёт постороение списка."));
+    FillList(*data);
+    ShowListCounts(data->Count());
+}
+
+void TFormMain::FillList(const TNodedata& node) {
+    const std::vector<const TOpcode*> listed =
+        ListedOpcodes(*opcodeList_, node, TickedTypes(CheckListBoxType));
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(static_cast<qsizetype>(listed.size()));
+    for (const TOpcode* op : listed)
+        rows.append(NewOpcodeRow({op->Text, op->RusText, op->TypeText, op->ParamCountText}));
+    // One layout and one repaint for the whole category.
+    OpListView->setUpdatesEnabled(false);
+    OpListView->addTopLevelItems(rows);
+    OpListView->setUpdatesEnabled(true);
+}
+
+void TFormMain::ShowListCounts(int count) {
+    StatusPanel(1)->setText(QStringLiteral(u"Опкодов: %1").arg(count));
+    if (formFind_ != nullptr) {
+        formFind_->StatusPanel(2)->setText(QStringLiteral(u"из: %1").arg(count));
+        formFind_->StatusPanel(1)->setText(QStringLiteral(u"Найдено: 0"));
+    }
+    StatusPanel(0)->setText(QStringLiteral(u"Готов."));
+}

@@ -1,0 +1,75 @@
+#include "ui/main/view_styles.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyleFactory>
+#include <vector>
+
+#include "ui/main/event_hooks.h"
+
+void OpListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                           const QModelIndex& index) const {
+    QStyleOptionViewItem cell(option);
+    if (!wholeRow_) {
+        if (index.column() != 0) {
+            cell.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        } else if (const auto* view = qobject_cast<const QAbstractItemView*>(option.widget)) {
+            // The focus mark belongs to the row, whichever of its cells was clicked.
+            if (view->hasFocus() && view->currentIndex().row() == index.row() &&
+                view->currentIndex().parent() == index.parent())
+                cell.state |= QStyle::State_HasFocus;
+        }
+    }
+    QStyledItemDelegate::paint(painter, cell, index);
+    if (gridLines_) {
+        const QRect r = option.rect;
+        painter->save();
+        painter->setPen(option.palette.color(QPalette::Mid));
+        painter->drawLine(r.topRight(), r.bottomRight());
+        painter->drawLine(r.bottomLeft(), r.bottomRight());
+        painter->restore();
+    }
+}
+
+void TreeNodeDelegate::initStyleOption(QStyleOptionViewItem* option,
+                                       const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!hotTracking_) {
+        option->state &= ~QStyle::State_MouseOver;
+        return;
+    }
+    if (option->state & QStyle::State_MouseOver) {
+        option->font.setUnderline(true);
+        if (!(option->state & QStyle::State_Selected))
+            option->palette.setColor(QPalette::Text, option->palette.color(QPalette::Link));
+    }
+}
+
+TreeLinesStyle::TreeLinesStyle()
+    : QProxyStyle(QStyleFactory::create(QApplication::style()->name())),
+      lines_(QStyleFactory::create(QStringLiteral("Windows"))) {}
+
+TreeLinesStyle::~TreeLinesStyle() = default;
+
+void TreeLinesStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                   QPainter* painter, const QWidget* widget) const {
+    if (element == PE_IndicatorBranch && linesShown_ && lines_ != nullptr)
+        lines_->drawPrimitive(element, option, painter, widget);
+    else
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void KeepCaptionsReadable(QHeaderView* header, std::initializer_list<int> columns, int minimum) {
+    const std::vector<int> fitted(columns);
+    const auto fit = [header, fitted, minimum] {
+        for (int column : fitted)
+            header->resizeSection(column, qMax(minimum, header->sectionSizeHint(column)));
+    };
+    fit();
+    OnEvent(header, QEvent::FontChange, [fit](QEvent*) {
+        fit();
+        return false;
+    });
+}
