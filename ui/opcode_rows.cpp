@@ -5,23 +5,39 @@
 #include "ui/qt_text.h"
 
 namespace {
-constexpr int kBytesRole = Qt::UserRole + 1;
-}
+
+constexpr int kOpcodeRowType = QTreeWidgetItem::UserType + 1;
+
+// A row with its columns' bytes in plain strings: the searches read every caption on
+// every pass, and a string copy is all that costs.
+class OpcodeRowItem : public QTreeWidgetItem {
+public:
+    OpcodeRowItem() : QTreeWidgetItem(kOpcodeRowType) {}
+    QTreeWidgetItem* clone() const override { return new OpcodeRowItem(*this); }
+
+    std::vector<std::string> bytes;
+};
+
+}  // namespace
 
 QTreeWidgetItem* NewOpcodeRow(std::initializer_list<std::string_view> columns) {
-    auto* row = new QTreeWidgetItem;
+    auto* row = new OpcodeRowItem;
+    row->bytes.reserve(columns.size());
     int column = 0;
     for (std::string_view bytes : columns) {
-        row->setText(column, FromCp1251(bytes));
-        row->setData(column, kBytesRole, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-        ++column;
+        row->setText(column++, FromCp1251(bytes));
+        row->bytes.emplace_back(bytes);
     }
     return row;
 }
 
 std::string RowBytes(const QTreeWidgetItem* row, int column) {
-    const QVariant bytes = row->data(column, kBytesRole);
-    if (bytes.isValid()) return bytes.toByteArray().toStdString();
+    if (row->type() == kOpcodeRowType) {
+        const auto& bytes = static_cast<const OpcodeRowItem*>(row)->bytes;
+        if (column >= 0 && static_cast<std::size_t>(column) < bytes.size())
+            return bytes[static_cast<std::size_t>(column)];
+        return {};
+    }
     return ToCp1251(row->text(column));
 }
 

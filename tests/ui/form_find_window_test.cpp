@@ -1,7 +1,6 @@
 // The search window as it opens: its frame, controls, menu, panels, opacity, and how it
 // is shown, hidden and driven from the keyboard.
 #include <QAction>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -36,6 +35,17 @@ TEST_F(SearchWindowsTest, SearchWindowIsAStayOnTopToolWindowOfTheDesignedSize) {
     EXPECT_NEAR(formFind->windowOpacity(), 250 / 255.0, 0.01);
     EXPECT_EQ(formFind->Timer1->interval(), 100);
     EXPECT_TRUE(formFind->Timer1->isActive());
+    EXPECT_TRUE(formFind->ButtonFind->isDefault());
+
+    QStringList panels;
+    for (int i = 0; i < 4; ++i)
+        panels.append(formFind->StatusPanel(i)->text());
+    // Panel 3 copies the main window's total.
+    EXPECT_EQ(panels, (QStringList{QStringLiteral(u"Готово."), QStringLiteral(u"Найдено: 0"),
+                                   QStringLiteral(u"из: 0"), QStringLiteral(u"Всего: 4")}));
+    // No pop-up tips: the hints go to the main window's status bar.
+    for (const QWidget* control : formFind->findChildren<QWidget*>())
+        EXPECT_TRUE(control->toolTip().isEmpty()) << control->objectName().toStdString();
 }
 
 TEST_F(SearchWindowsTest, ControlsSitWhereDesignedAndFollowTheSize) {
@@ -68,41 +78,8 @@ TEST_F(SearchWindowsTest, ControlsSitWhereDesignedAndFollowTheSize) {
     EXPECT_EQ(formFind->StatusBar1->geometry(), QRect(0, 281, 500, 19));
 }
 
-TEST_F(SearchWindowsTest, ControlsCarryTheirTextsAndHints) {
-    EXPECT_EQ(formFind->LabelYes->text(), QStringLiteral(u"Обязательно есть:"));
-    EXPECT_EQ(formFind->LabelNo->text(), QStringLiteral(u"Обязательно нет:"));
-    EXPECT_EQ(formFind->LabelOr->text(), QStringLiteral(u"Хотя-бы одно:"));
-    EXPECT_EQ(formFind->LabelOr->buddy(), formFind->EditOr);
-    EXPECT_EQ(formFind->EditNo->statusTip(),
-              QStringLiteral(u"Введите сюда те слова через пробел, которые все будут "
-                             u"отсутствовать в опкоде."));
-    EXPECT_EQ(formFind->BitBtn1->text(), QStringLiteral(u"&Закрыть"));
-    EXPECT_FALSE(formFind->BitBtn1->icon().isNull());
-    EXPECT_EQ(formFind->BtnAll->text(), QStringLiteral(u"Искать всё"));
-    EXPECT_EQ(formFind->ButtonFind->text(), QStringLiteral(u"Поиск!"));
-    EXPECT_TRUE(formFind->ButtonFind->isDefault());
-    // No pop-up tips: the hints go to the main window's status bar.
-    for (const QWidget* control : formFind->findChildren<QWidget*>())
-        EXPECT_TRUE(control->toolTip().isEmpty()) << control->objectName().toStdString();
-
-    QStringList panels;
-    for (int i = 0; i < 4; ++i)
-        panels.append(formFind->StatusPanel(i)->text());
-    // Panel 3 copies the main window's total.
-    EXPECT_EQ(panels, (QStringList{QStringLiteral(u"Готово."), QStringLiteral(u"Найдено: 0"),
-                                   QStringLiteral(u"из: 0"), QStringLiteral(u"Всего: 4")}));
-}
-
-TEST_F(SearchWindowsTest, ResultListAndItsMenu) {
+TEST_F(SearchWindowsTest, ResultListMenuHoldsShowAndTheCopyItems) {
     const QTreeWidget* list = formFind->ListViewFind;
-    EXPECT_EQ(list->columnCount(), 1);
-    EXPECT_EQ(list->headerItem()->text(0), QStringLiteral(u"Опкод"));
-    EXPECT_TRUE(list->header()->stretchLastSection());
-    EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
-    EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
-    EXPECT_EQ(list->editTriggers(), QAbstractItemView::NoEditTriggers);
-    EXPECT_EQ(list->palette().color(QPalette::Inactive, QPalette::Highlight),
-              list->palette().color(QPalette::Active, QPalette::Highlight));
 
     QStringList items;
     for (const QAction* item : formFind->OpListPopupMenu->actions())
@@ -170,6 +147,9 @@ TEST_F(SearchWindowsTest, F3ShowsTheWindowAndClosingOnlyHidesIt) {
     EXPECT_FALSE(formFind->isVisible());
     formMain->NFindWin->trigger();
     EXPECT_EQ(formFind->EditYes->text(), QStringLiteral("actor"));
+    formFind->setWindowState(Qt::WindowMinimized);
+    formMain->NFindWin->trigger();
+    EXPECT_FALSE(formFind->isMinimized());
     EXPECT_EQ(formFind->ListViewFind->topLevelItemCount(), 2);
     EXPECT_TRUE(formMain->isVisible());
 }

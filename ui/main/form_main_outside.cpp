@@ -24,6 +24,8 @@ void TFormMain::connectOutsideCommands() {
 void TFormMain::NFindWinClick() {
     if (formFind_ == nullptr)
         return;
+    // A window manager may offer to minimise even a tool window: bring it back too.
+    formFind_->setWindowState(formFind_->windowState() & ~Qt::WindowMinimized);
     formFind_->show();
     formFind_->raise();
     formFind_->activateWindow();
