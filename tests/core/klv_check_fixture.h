@@ -8,13 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "opcodes/categories.h"
-#include "opcodes/category_tree.h"
 #include "opcodes/cp1251.h"
 #include "opcodes/database_files.h"
-#include "opcodes/errors.h"
-#include "opcodes/opcode.h"
 #include "platform/files/file_names.h"
+#include "tests/support/start_up_load.h"
 #include "tests/support/temp_dir.h"
 #include "tools/klv-check/data_check.h"
 
@@ -81,17 +78,7 @@ public:
     // Whether the program's own loading stops with an error on this folder.
     bool StartUpStops() const {
         CurrentDirScope cd(dir_.path());
-        const DatabaseFiles files = DatabaseFiles::ForCurrentDir(CurrentDir());
-        try {
-            const TOpcodesList table(files.Opcodes, files.Translation, files.TypeInfo, files.TypeLines);
-            std::vector<TreeItem> tree;
-            ReadCategoryTree(files.Tree, tree);
-            ReadCategories(tree, files.NodeInfo, files.NodeLines);
-            ReadTypeCaptions(files.TypeInfo);
-        } catch (const Exception&) {
-            return true;
-        }
-        return false;
+        return StartUpLoadStops(DatabaseFiles::ForCurrentDir(CurrentDir()));
     }
 
 private:
