@@ -2,6 +2,7 @@
 # Drives the real KLV program under a virtual X display with real key and mouse events,
 # as a user would, and checks what it leaves behind: windows, clipboard, files.
 #   klv_blackbox.sh KLV SAMPLE_DIR ARTIFACT_DIR
+# KLV_BLACKBOX_ONLY=PATTERN runs only the scenarios whose names match (for example 90_*).
 set -euo pipefail
 
 if [ -z "${KLV_BLACKBOX_DISPLAY:-}" ]; then
@@ -18,8 +19,17 @@ HERE=$(dirname "$(realpath "$0")")
 WORK=$(mktemp -d /tmp/klv-blackbox-XXXXXX)
 PIDS=()
 
+# A sanitized KLV writes any report (an invalid access, undefined behaviour, a leak found
+# at exit) to a file of its own here instead of into the scenario's output.
+for var in ASAN_OPTIONS UBSAN_OPTIONS; do
+    export "$var=${!var:-}${!var:+:}log_path=$WORK/sanitizer"
+done
+
 cleanup() {
-    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    local pid
+    for pid in "${PIDS[@]}" $(cat "$WORK/.pids" 2>/dev/null); do
+        kill "$pid" 2>/dev/null || true
+    done
     rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -31,7 +41,8 @@ openbox >/dev/null 2>&1 &
 PIDS+=($!)
 sleep 1
 
-for scenario in "$HERE"/scenarios/*.sh; do
+for scenario in "$HERE"/scenarios/${KLV_BLACKBOX_ONLY:-*}.sh; do
     run_scenario "$scenario"
 done
+check_sanitizer_reports || true
 finish

@@ -46,6 +46,23 @@ run_scenario() {
 
 save_counts() { echo "$PASSED $FAILED" >"$WORK/.counts"; }
 
+# Every KLV of the run has ended through its own exit by now; a sanitized build has
+# checked itself for invalid accesses and leaks and left a report for anything it found.
+check_sanitizer_reports() {
+    CURRENT=sanitizers
+    if ! grep -aq __asan_init "$KLV"; then
+        echo "skip [$CURRENT]: $KLV is not built with the sanitizers"
+        return 0
+    fi
+    local reports
+    reports=$(find "$WORK" -maxdepth 1 -name 'sanitizer.*' | sort)
+    for report in $reports; do
+        cp "$report" "$ARTIFACTS/"
+        cat "$report" >&2
+    done
+    check "no invalid access, undefined behaviour or leak in any KLV of the run" test -z "$reports"
+}
+
 finish() {
     echo "$PASSED passed, $FAILED failed"
     [ "$FAILED" -eq 0 ]
@@ -63,8 +80,15 @@ make_database() {  # make_database NAME -> prints the folder
 start_klv() {
     (cd "$1" && exec "$KLV" >"$1/klv.out" 2>&1) &
     local pid=$!
-    PIDS+=("$pid")
+    echo "$pid" >>"$WORK/.pids"
     echo "$pid"
+}
+
+# Closes the window as a user would (Alt+F4 through the window manager) and waits for the
+# process to end.
+close_klv() {  # close_klv WINDOW PID
+    keys "$1" alt+F4
+    wait_gone "$2"
 }
 
 # The first window whose title matches, waiting up to 10 s; prints its id.
@@ -82,9 +106,17 @@ wait_window() {  # wait_window TITLE_REGEX [PID]
     return 1
 }
 
+# Whether a process still runs; an ended one that nobody has reaped yet counts as gone.
+running() {  # running PID
+    local state=""
+    read -r _ _ state _ <"/proc/$1/stat" 2>/dev/null || return 1
+    [ "$state" != Z ]
+}
+
+# Waits up to 30 s for a process to end (a sanitized one checks for leaks on the way out).
 wait_gone() {  # wait_gone PID
-    for _ in $(seq 1 100); do
-        kill -0 "$1" 2>/dev/null || return 0
+    for _ in $(seq 1 300); do
+        running "$1" || return 0
         sleep 0.1
     done
     return 1
@@ -98,6 +130,15 @@ keys() {  # keys WINDOW KEY...
         xdotool key --clearmodifiers "$key"
         sleep 0.15
     done
+}
+
+# From the opcode list (where the focus is at start), moves to the tree, chooses its Nth
+# node from the top with the cursor keys, and goes back to the list.
+choose_node() {  # choose_node WINDOW N
+    local moves=()
+    for _ in $(seq 2 "$2"); do moves+=(Down); done
+    keys "$1" shift+Tab shift+Tab Home "${moves[@]}" Tab Tab
+    sleep 0.3
 }
 
 type_text() {  # type_text TEXT
@@ -114,13 +155,40 @@ screenshot() {  # screenshot NAME
     import -window root "$ARTIFACTS/$1.png" 2>/dev/null || true
 }
 
+# The text after the count of an opcode's record in an INI file of the database.
+record_text() {  # record_text FILE NUMBER
+    local value
+    value=$(grep -a -m1 "^$2=" "$1" | tr -d '\r')
+    echo "${value#*,}"
+}
+
 # The caption of every opcode of a line of Nodes.Opcodes, as the list shows them.
 captions_of_line() {  # captions_of_line DB LINE
     local numbers
     numbers=$(sed -n "${2}p" "$1/INI/Nodes.Opcodes" | tr -d '\r')
     for n in $numbers; do
-        local value
-        value=$(grep -a -m1 "^$n=" "$1/INI/SASCM.ini" | tr -d '\r')
-        printf '%s: %s\n' "$n" "${value#*,}"
+        printf '%s: %s\n' "$n" "$(record_text "$1/INI/SASCM.ini" "$n")"
     done
+}
+
+# Captions on stdin as the main list copies selected rows: caption, "   //", translation.
+add_translations() {  # add_translations DB
+    local caption
+    while IFS= read -r caption; do
+        printf '%s   //%s\n' "$caption" "$(record_text "$1/INI/SASCM_RUS.ini" "${caption%%:*}")"
+    done
+}
+
+# Lines on stdin as the copy-all text: CR LF before every line, none after the last.
+all_text() { awk 'BEGIN { ORS = "" } { print "\r\n" $0 }'; }
+
+# Lines on stdin as the copy-selection text: CR LF between the lines only.
+selection_text() { awk 'BEGIN { ORS = "" } NR > 1 { print "\r\n" } { print }'; }
+
+# Expected and actual bytes side by side when a comparison fails.
+same_bytes() {  # same_bytes EXPECTED ACTUAL
+    cmp -s "$1" "$2" && return 0
+    echo "expected:" >&2; od -c "$1" | head -n 8 >&2
+    echo "actual:" >&2; od -c "$2" | head -n 8 >&2
+    return 1
 }

@@ -11,4 +11,4 @@ sleep 0.5
 check "errors.log names the error's class" grep -aq "Exception EConvertError in module " "$db/errors.log"
 check "errors.log holds the message" grep -aq "'x' is not a valid integer value\." "$db/errors.log"
 check "the record ends with a blank line" test "$(tail -c 4 "$db/errors.log" | od -An -tx1 | tr -d ' \n')" = "0d0a0d0a"
-kill "$pid"
+check "KLV ends when its window is closed" close_klv "$main" "$pid"

@@ -9,11 +9,18 @@ new=""
 for _ in $(seq 1 100); do
     for w in $(xdotool search --name '^Kelpra v\.0\.2b$' 2>/dev/null); do
         p=$(xdotool getwindowpid "$w" 2>/dev/null || true)
-        [ -n "$p" ] && [ "$p" != "$pid" ] && new=$p
+        [ -n "$p" ] && [ "$p" != "$pid" ] && { new=$p; newwin=$w; }
     done
     [ -n "$new" ] && break
     sleep 0.1
 done
 check "a new instance runs" test -n "$new"
 check "the new instance reads the same folder" test "$(readlink "/proc/$new/cwd")" = "$db"
-[ -n "$new" ] && kill "$new"
+if [ -n "$new" ]; then
+    echo "$new" >>"$WORK/.pids"
+    sleep 0.5
+    check "the new instance starts minimised" \
+        sh -c "xprop -id $newwin WM_STATE | grep -q 'window state: Iconic'"
+    # Activating the window restores it; then it closes like any other.
+    check "the new instance ends when its window is closed" close_klv "$newwin" "$new"
+fi

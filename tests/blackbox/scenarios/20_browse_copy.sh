@@ -1,0 +1,32 @@
+# Choosing a category from the keyboard, copying its rows, and the quick search.
+db=$(make_database browse)
+pid=$(start_klv "$db")
+win=$(wait_window '^Kelpra v\.0\.2b$' "$pid") || fail "the main window did not open"
+sleep 0.5
+# The third node, "Игрок", lists line 2 of Nodes.Opcodes.
+choose_node "$win" 3
+captions_of_line "$db" 2 >"$WORK/player"
+
+keys "$win" ctrl+alt+c
+all_text <"$WORK/player" >"$WORK/expected"
+clipboard_to "$WORK/clip"
+check "copy all: CR LF before each caption of the category" same_bytes "$WORK/expected" "$WORK/clip"
+
+keys "$win" Home shift+Down shift+Down ctrl+c
+head -n 3 "$WORK/player" | add_translations "$db" | selection_text >"$WORK/expected"
+clipboard_to "$WORK/clip"
+check "copy selection: three rows with their translations on three lines" \
+    same_bytes "$WORK/expected" "$WORK/clip"
+
+# Quick search: from the first row, Enter finds the next caption holding the word in any
+# letter case, and Enter again the one after it.
+keys "$win" Home Tab
+type_text WanTeD
+keys "$win" Return Return shift+Tab ctrl+c
+tail -n +2 "$WORK/player" | LC_ALL=C grep -i wanted | sed -n 2p | add_translations "$db" |
+    selection_text >"$WORK/expected"
+check "the category has two captions with the word after its first row" test -s "$WORK/expected"
+clipboard_to "$WORK/clip"
+check "two confirmations of the quick search select the second match" \
+    same_bytes "$WORK/expected" "$WORK/clip"
+check "KLV ends when its window is closed" close_klv "$win" "$pid"

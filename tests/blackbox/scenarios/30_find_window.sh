@@ -1,0 +1,39 @@
+# F3 opens the search window over the listed category; list all, the copy commands of its
+# result list, and find next selecting a row of the main list.
+db=$(make_database find)
+pid=$(start_klv "$db")
+win=$(wait_window '^Kelpra v\.0\.2b$' "$pid") || fail "the main window did not open"
+sleep 0.5
+choose_node "$win" 3
+captions_of_line "$db" 2 >"$WORK/player"
+LC_ALL=C grep -i money "$WORK/player" >"$WORK/money"
+check "the category holds at least two captions with the word" test "$(wc -l <"$WORK/money")" -ge 2
+
+# The third row, the first with the word in the sample, is selected before the search.
+keys "$win" Home Down Down F3
+find=$(wait_window '^Расширенный поиск \(F3\)$' "$pid") || fail "F3 did not show the search window"
+sleep 0.3
+screenshot search-window
+# The focus starts in the first field; "Искать всё" is one step back, the result list two.
+type_text money
+keys "$find" shift+Tab space shift+Tab ctrl+alt+c
+all_text <"$WORK/money" >"$WORK/expected"
+clipboard_to "$WORK/clip"
+check "list all, then copy all: CR LF before each matching caption" \
+    same_bytes "$WORK/expected" "$WORK/clip"
+
+keys "$find" Home shift+End ctrl+c
+selection_text <"$WORK/money" >"$WORK/expected"
+clipboard_to "$WORK/clip"
+check "copy of the selected results: bare captions on separate lines" \
+    same_bytes "$WORK/expected" "$WORK/clip"
+
+# "Поиск!" is two steps back from the result list. Find next selects the first match below
+# the main list's selected row in place of it.
+keys "$find" shift+Tab shift+Tab space
+keys "$win" ctrl+c
+tail -n +4 "$WORK/player" | LC_ALL=C grep -i money | sed -n 1p | add_translations "$db" |
+    selection_text >"$WORK/expected"
+clipboard_to "$WORK/clip"
+check "find next selects the next match below the selected row" same_bytes "$WORK/expected" "$WORK/clip"
+check "KLV ends when its window is closed" close_klv "$win" "$pid"
