@@ -84,6 +84,13 @@ start_klv() {
     echo "$pid"
 }
 
+# Starts KLV in the folder and waits for its main window: sets pid and win.
+open_klv() {  # open_klv DB
+    pid=$(start_klv "$1")
+    win=$(wait_window '^Kelpra v\.0\.2b$' "$pid") || fail "the main window did not open"
+    sleep 0.5
+}
+
 # Closes the window as a user would (Alt+F4 through the window manager) and waits for the
 # process to end.
 close_klv() {  # close_klv WINDOW PID
@@ -141,8 +148,9 @@ choose_node() {  # choose_node WINDOW N
     sleep 0.3
 }
 
-type_text() {  # type_text TEXT
-    xdotool type --delay 40 --clearmodifiers "$1"
+type_text() {  # type_text WINDOW TEXT
+    xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
+    xdotool type --delay 40 --clearmodifiers "$2"
     sleep 0.2
 }
 

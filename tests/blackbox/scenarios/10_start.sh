@@ -1,8 +1,7 @@
 # The program opens its maximised main window on the sample database.
 db=$(make_database start)
-pid=$(start_klv "$db")
-win=$(wait_window '^Kelpra v\.0\.2b$' "$pid") || fail "the main window did not open"
-sleep 1
+open_klv "$db"
+sleep 0.5
 screenshot main-window
 geometry=$(xdotool getwindowgeometry "$win")
 width=$(echo "$geometry" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')

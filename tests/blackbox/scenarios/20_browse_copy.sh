@@ -1,8 +1,6 @@
 # Choosing a category from the keyboard, copying its rows, and the quick search.
 db=$(make_database browse)
-pid=$(start_klv "$db")
-win=$(wait_window '^Kelpra v\.0\.2b$' "$pid") || fail "the main window did not open"
-sleep 0.5
+open_klv "$db"
 # The third node, "Игрок", lists line 2 of Nodes.Opcodes.
 choose_node "$win" 3
 captions_of_line "$db" 2 >"$WORK/player"
@@ -21,7 +19,7 @@ check "copy selection: three rows with their translations on three lines" \
 # Quick search: from the first row, Enter finds the next caption holding the word in any
 # letter case, and Enter again the one after it.
 keys "$win" Home Tab
-type_text WanTeD
+type_text "$win" WanTeD
 keys "$win" Return Return shift+Tab ctrl+c
 tail -n +2 "$WORK/player" | LC_ALL=C grep -i wanted | sed -n 2p | add_translations "$db" |
     selection_text >"$WORK/expected"

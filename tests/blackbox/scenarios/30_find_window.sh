@@ -1,9 +1,7 @@
 # F3 opens the search window over the listed category; list all, the copy commands of its
 # result list, and find next selecting a row of the main list.
 db=$(make_database find)
-pid=$(start_klv "$db")
-win=$(wait_window '^Kelpra v\.0\.2b$' "$pid") || fail "the main window did not open"
-sleep 0.5
+open_klv "$db"
 choose_node "$win" 3
 captions_of_line "$db" 2 >"$WORK/player"
 LC_ALL=C grep -i money "$WORK/player" >"$WORK/money"
@@ -15,7 +13,7 @@ find=$(wait_window '^Расширенный поиск \(F3\)$' "$pid") || fail 
 sleep 0.3
 screenshot search-window
 # The focus starts in the first field; "Искать всё" is one step back, the result list two.
-type_text money
+type_text "$find" money
 keys "$find" shift+Tab space shift+Tab ctrl+alt+c
 all_text <"$WORK/money" >"$WORK/expected"
 clipboard_to "$WORK/clip"

@@ -9,9 +9,7 @@ cp temp.txt "seen-$(wc -l <started.log | tr -d ' ').txt"
 TOOL
 chmod +x "$db/opctool.exe"
 printf '[main]\r\nlang=ru\r\n[setup]\r\ntxt=old.txt\r\nfont=8\r\n' >"$db/opc.ini"
-pid=$(start_klv "$db")
-win=$(wait_window '^Kelpra v\.0\.2b$' "$pid") || fail "the main window did not open"
-sleep 0.5
+open_klv "$db"
 choose_node "$win" 3
 captions_of_line "$db" 2 | all_text >"$WORK/expected"
 

@@ -1,8 +1,6 @@
 # Ctrl+R starts a new instance and closes this one.
 db=$(make_database restart)
-pid=$(start_klv "$db")
-win=$(wait_window '^Kelpra v\.0\.2b$' "$pid") || fail "the main window did not open"
-sleep 0.5
+open_klv "$db"
 keys "$win" ctrl+r
 check "the old instance ends" wait_gone "$pid"
 new=""
