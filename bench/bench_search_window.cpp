@@ -11,17 +11,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <filesystem>
 #include <memory>
-#include <unistd.h>
 
 #include "bench/synthetic_db.h"
 #include "platform/system_platform.h"
 #include "ui/find/form_find.h"
 #include "ui/main/form_main.h"
 #include "ui/opcode_rows.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -30,11 +26,6 @@ namespace {
 class SearchWindows {
   public:
     SearchWindows() {
-        dir_ = fs::temp_directory_path() / ("kelpra-bench-find-" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        WriteSyntheticDatabase(dir_);
-        previous_ = fs::current_path();
-        fs::current_path(dir_);
         platform_ = std::make_unique<SystemPlatform>();
         formMain = std::make_unique<TFormMain>(platform_->Services());
         formFind = std::make_unique<TFormFind>(*formMain, platform_->Services());
@@ -46,8 +37,6 @@ class SearchWindows {
     ~SearchWindows() {
         formFind.reset();
         formMain.reset();
-        fs::current_path(previous_);
-        fs::remove_all(dir_);
     }
 
     std::unique_ptr<TFormMain> formMain;
@@ -64,7 +53,7 @@ class SearchWindows {
         formMain->OpListView->addTopLevelItems(rows);
     }
 
-    fs::path dir_, previous_;
+    SyntheticFolder folder_;
     std::unique_ptr<SystemPlatform> platform_;
 };
 
