@@ -10,6 +10,14 @@ all_text <"$WORK/player" >"$WORK/expected"
 clipboard_to "$WORK/clip"
 check "copy all: CR LF before each caption of the category" same_bytes "$WORK/expected" "$WORK/clip"
 
+# "Добавить всё", the fourth item of the list's context menu (Menu key): what the clipboard
+# held, CR LF, then the whole list again.
+keys "$win" Menu Down Down Down Down Return
+{ cat "$WORK/clip"; printf '\r\n'; all_text <"$WORK/player"; } >"$WORK/expected"
+clipboard_to "$WORK/clip"
+check "add all from the context menu: the old text, CR LF, the list" \
+    same_bytes "$WORK/expected" "$WORK/clip"
+
 keys "$win" Home shift+Down shift+Down ctrl+c
 head -n 3 "$WORK/player" | add_translations "$db" | selection_text >"$WORK/expected"
 clipboard_to "$WORK/clip"
