@@ -10,8 +10,9 @@ if [ -z "${KLV_BLACKBOX_DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
 fi
 
-# The real desktop, not the offscreen platform the other tests use.
-export QT_QPA_PLATFORM=xcb
+# The real desktop, not the offscreen platform the other tests use; a UTF-8 locale
+# whatever the caller's, so that the tools read the windows' Russian titles.
+export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 KLV=$(realpath "$1")
 SAMPLE=$(realpath "$2")
 ARTIFACTS=$(mkdir -p "$3" && realpath "$3")
