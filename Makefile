@@ -7,9 +7,10 @@ SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_SHORT_SECONDS ?= 20
+PREFIX ?= /usr/local
 
 .PHONY: all deps configure build run test bench check-data clean fuzz-deps test-sanitize \
-        fuzz-build fuzz fuzz-short
+        fuzz-build fuzz fuzz-short install package
 
 all: build
 
@@ -33,6 +34,14 @@ test: build
 # Checks the shipped sample database with klv-check; it must come out clean.
 check-data: build
 	./$(BUILD_DIR)/tools/klv-check/klv-check sample
+
+# Installs Kelpra as a desktop program under PREFIX (DESTDIR=... stages it elsewhere).
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package kelpra_VERSION_ARCH.deb, in this folder.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB -D CPACK_OUTPUT_FILE_PREFIX=$(CURDIR)
 
 bench: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./bench/kelpra_bench

@@ -1,6 +1,7 @@
 // KLV: the main window, then the search window hidden, then the message loop until the
 // main window closes.
 #include <QByteArray>
+#include <QIcon>
 #include <QtGlobal>
 
 #include "platform/process_starter.h"
@@ -25,6 +26,9 @@ int main(int argc, char** argv) {
     // The task bar's name. No display name is set: the desktop would append it to the
     // main window's caption.
     app.setApplicationName(QStringLiteral("KLV"));
+    // The icon of the installed menu entry (kelpra.desktop), for every window.
+    app.setDesktopFileName(QStringLiteral("kelpra"));
+    app.setWindowIcon(QIcon(QStringLiteral(":/kelpra.png")));
     const bool minimised = StartMinimisedRequested();
 
     SystemPlatform system;

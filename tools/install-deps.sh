@@ -7,6 +7,9 @@ set -euo pipefail
 packages=(g++ cmake ninja-build make pkg-config qt6-base-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth xdotool xclip x11-utils openbox imagemagick "$@")
+# Installing and packaging: the desktop entry's and AppStream validators, the manual page,
+# and what CPack's Debian generator runs (dpkg-shlibdeps, file).
+packages+=(desktop-file-utils appstream help2man dpkg-dev file)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# Installs Kelpra into a temporary DESTDIR and checks the tree: the files, the desktop
+# entry and the AppStream data through their validators, and how the menu entry's launcher
+# picks and makes the database folder (with a stand-in KLV that notes where it started).
+#   install_check.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+
+BUILD=$(realpath "$1")
+SOURCE=$(realpath "$2")
+WORK=$(mktemp -d /tmp/kelpra-install-XXXXXX)
+trap 'rm -rf "$WORK"' EXIT
+# shellcheck source=tests/install/lib.sh
+source "$(dirname "$0")/lib.sh"
+
+DESTDIR=$WORK/root cmake --install "$BUILD" --prefix /usr >"$WORK/install.log"
+prefix=$WORK/root/usr
+kelpra=$prefix/bin/kelpra
+
+# --- The tree ---------------------------------------------------------------------------
+check "the installed files, the sample apart" same_text "bin/KLV
+bin/kelpra
+bin/klv-check
+share/applications/kelpra.desktop
+share/icons/hicolor/48x48/apps/kelpra.png
+share/icons/hicolor/scalable/apps/kelpra.svg
+share/man/man1/klv-check.1.gz
+share/metainfo/io.github.kelpra.kelpra.metainfo.xml" \
+    "$(files_under "$prefix" | grep -v '^share/kelpra/sample/')"
+check "the sample database and Intro.html, as in the source" \
+    diff -r -x .gitattributes -x errors.log -x temp.txt -x opc.ini "$SOURCE/sample" "$prefix/share/kelpra/sample"
+check "the three programs run" test -x "$prefix/bin/KLV" -a -x "$kelpra" -a -x "$prefix/bin/klv-check"
+check "the desktop entry is valid" desktop-file-validate "$prefix/share/applications/kelpra.desktop"
+check "the AppStream data are valid" \
+    appstreamcli validate --no-net "$prefix/share/metainfo/io.github.kelpra.kelpra.metainfo.xml"
+check "the PNG icon is 48 px square" \
+    test "$(identify -format %wx%h "$prefix/share/icons/hicolor/48x48/apps/kelpra.png")" = 48x48
+check "the manual page is klv-check's help" \
+    sh -c "gzip -dc '$prefix/share/man/man1/klv-check.1.gz' | grep -q 'Exit status: 0 no problems'"
+
+# --- The launcher -----------------------------------------------------------------------
+# A stand-in for KLV notes the folder it was started in.
+cat >"$prefix/bin/KLV" <<EOF
+#!/bin/sh
+pwd -P >"$WORK/started"
+EOF
+share_state() { (cd "$prefix/share" && find . -printf '%p %s %m %T@\n' | sort); }
+share_before=$(share_state)
+
+# Runs the launcher with XDG_DATA_HOME unset and the given VAR=VALUE settings and
+# arguments; prints the folder KLV started in, or nothing.
+started_in() {  # started_in [VAR=VALUE...] [--] [FOLDER]
+    local settings=()
+    while [ $# -gt 0 ] && [[ $1 == *=* ]]; do settings+=("$1"); shift; done
+    [ "${1-}" != -- ] || shift
+    rm -f "$WORK/started"
+    env -u XDG_DATA_HOME "${settings[@]}" "$kelpra" "$@" 2>"$WORK/launcher.err" || true
+    cat "$WORK/started" 2>/dev/null || true
+}
+no_leftovers() { [ -z "$(find "$1" -maxdepth 1 -name '.kelpra.*')" ]; }
+
+home=$WORK/home
+xdg=$WORK/xdg
+mkdir -p "$home"
+
+check "first start: KLV starts in \$XDG_DATA_HOME/kelpra" \
+    test "$(started_in HOME="$home" XDG_DATA_HOME="$xdg")" = "$xdg/kelpra"
+check "first start: the folder holds the sample" diff -r "$prefix/share/kelpra/sample" "$xdg/kelpra"
+check "first start: no half copy is left beside it" no_leftovers "$xdg"
+check "nothing is made under HOME then" test ! -e "$home/.local"
+
+echo "edited" >>"$xdg/kelpra/INI/SASCM.ini"
+rm "$xdg/kelpra/Intro.html"
+check "second start: the same folder" test "$(started_in HOME="$home" XDG_DATA_HOME="$xdg")" = "$xdg/kelpra"
+check "second start: the user's changes stay, nothing is copied again" \
+    sh -c "tail -n 1 '$xdg/kelpra/INI/SASCM.ini' | grep -q edited && test ! -e '$xdg/kelpra/Intro.html'"
+
+mkdir -p "$WORK/own/kelpra"
+echo mine >"$WORK/own/kelpra/notes.txt"
+check "an existing folder is used as it is" \
+    test "$(started_in HOME="$home" XDG_DATA_HOME="$WORK/own")" = "$WORK/own/kelpra"
+check "an existing folder is left untouched" test "$(ls -A "$WORK/own/kelpra")" = notes.txt
+
+check "XDG_DATA_HOME unset: ~/.local/share/kelpra" \
+    test "$(started_in HOME="$home")" = "$home/.local/share/kelpra"
+check "XDG_DATA_HOME unset: the sample is copied there" test -f "$home/.local/share/kelpra/INI/SASCM.ini"
+rm -rf "$home/.local"
+check "XDG_DATA_HOME relative: ignored, ~/.local/share/kelpra" \
+    test "$(started_in HOME="$home" XDG_DATA_HOME=relative/dir)" = "$home/.local/share/kelpra"
+
+mkdir -p "$WORK/db/INI"
+check "a folder given: KLV starts there" test "$(started_in HOME="$WORK/none" -- "$WORK/db")" = "$WORK/db"
+check "a folder given: no user folder is made" test ! -e "$WORK/none"
+check "a missing folder given: KLV does not start, the launcher says why" \
+    sh -c "test -z \"\$1\" && grep -q 'no database folder' '$WORK/launcher.err'" _ \
+    "$(started_in HOME="$home" -- "$WORK/no-such-folder")"
+
+# A copy that fails part-way (a cp that copies, then reports a failure) leaves nothing.
+mkdir -p "$WORK/failing-cp"
+printf '#!/bin/sh\n%s "$@"\nexit 1\n' "$(command -v cp)" >"$WORK/failing-cp/cp"
+chmod +x "$WORK/failing-cp/cp"
+check "a failed copy: KLV does not start" \
+    test -z "$(started_in HOME="$home" XDG_DATA_HOME="$WORK/fail" PATH="$WORK/failing-cp:$PATH")"
+check "a failed copy: neither a database folder nor a half copy is left" test -z "$(ls -A "$WORK/fail")"
+
+check "installed under the data folder itself: refused, not opened" \
+    test -z "$(started_in HOME="$home" XDG_DATA_HOME="$prefix/share")"
+check "the installed share/ folder is never written" same_text "$share_before" "$(share_state)"
+
+finish
