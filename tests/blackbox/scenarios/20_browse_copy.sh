@@ -10,12 +10,16 @@ all_text <"$WORK/player" >"$WORK/expected"
 clipboard_to "$WORK/clip"
 check "copy all: CR LF before each caption of the category" same_bytes "$WORK/expected" "$WORK/clip"
 
-# "Добавить всё", the fourth item of the list's context menu (Menu key): what the clipboard
-# held, CR LF, then the whole list again.
+# "Добавить всё", the fourth item of the list's context menu (Menu key): the text the
+# clipboard held, exactly as it was (also the characters that Windows-1251 lacks), CR LF,
+# then the whole list.
+kept='Grüße € 日本 ✓'
+printf '%s' "$kept" | xclip -selection clipboard
 keys "$win" Menu Down Down Down Down Return
-{ cat "$WORK/clip"; printf '\r\n'; all_text <"$WORK/player"; } >"$WORK/expected"
-clipboard_to "$WORK/clip"
-check "add all from the context menu: the old text, CR LF, the list" \
+{ printf '%s\r\n' "$kept"; all_text <"$WORK/player" | iconv -f CP1251 -t UTF-8; } \
+    >"$WORK/expected"
+xclip -selection clipboard -o >"$WORK/clip"
+check "add all from the context menu: the old text as it was, CR LF, the list" \
     same_bytes "$WORK/expected" "$WORK/clip"
 
 keys "$win" Home shift+Down shift+Down ctrl+c
