@@ -154,6 +154,17 @@ type_text() {  # type_text WINDOW TEXT
     sleep 0.2
 }
 
+# Whether window A lies above window B in the window manager's stacking order.
+stacked_above() {  # stacked_above A B
+    local i=0 a="" b="" w
+    for w in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*#//; s/,/ /g'); do
+        [ $((w)) -eq "$1" ] && a=$i
+        [ $((w)) -eq "$2" ] && b=$i
+        i=$((i + 1))
+    done
+    [ -n "$a" ] && [ -n "$b" ] && [ "$a" -gt "$b" ]
+}
+
 # The clipboard's text as Windows-1251 bytes, into a file.
 clipboard_to() {  # clipboard_to FILE
     xclip -selection clipboard -o 2>/dev/null | iconv -f UTF-8 -t CP1251 >"$1"
