@@ -124,6 +124,13 @@ TEST_F(ViewTest, AutoExpandFollowsTheSelectionAndTracksThePointer) {
     EXPECT_TRUE(Node(QStringLiteral(u"Повторы"))->isExpanded());
     ClickNode(QStringLiteral(u"Внутри")); // inside the last branch: it stays open
     EXPECT_TRUE(Node(QStringLiteral(u"Повторы"))->isExpanded());
+    // Closing "Повторы" moves the rows below it up; the click still lands on "Пусто".
+    ClickNode(QStringLiteral(u"Повторы"));
+    ClickNode(QStringLiteral(u"Пусто"));
+    EXPECT_FALSE(Node(QStringLiteral(u"Повторы"))->isExpanded());
+    EXPECT_EQ(tree->currentItem(), Node(QStringLiteral(u"Пусто")));
+    EXPECT_EQ(tree->selectedItems(), QList<QTreeWidgetItem*>{Node(QStringLiteral(u"Пусто"))});
+    EXPECT_EQ(form->OpListView->topLevelItemCount(), 0);
     ClickNode(QStringLiteral(u"Много"));
     EXPECT_TRUE(Node(QStringLiteral(u"Много"))->isExpanded());
     ClickNode(QStringLiteral(u"Пусто"));
