@@ -38,11 +38,9 @@ std::string AllRowsText(std::span<const std::string> rowTexts) {
     return text;
 }
 
-std::string ClipboardTextAfter(CopyCommand command, std::string_view current,
-                               std::string_view text) {
-    if (!AddsToClipboard(command)) return std::string(text);
-    std::string joined;
-    joined.reserve(current.size() + kLineBreak.size() + text.size());
-    joined.append(current).append(kLineBreak).append(text);
-    return joined;
+std::string AddedText(std::string_view text) {
+    std::string added;
+    added.reserve(kLineBreak.size() + text.size());
+    added.append(kLineBreak).append(text);
+    return added;
 }

@@ -34,7 +34,6 @@ std::string SelectionText(std::span<const std::string> lines);
 // without one, and is empty for an empty list. Also the content of "temp.txt".
 std::string AllRowsText(std::span<const std::string> rowTexts);
 
-// What the clipboard holds after the command: `text` alone, or for the add commands the
-// clipboard's current text, a line break and `text` (even when the current text is empty).
-std::string ClipboardTextAfter(CopyCommand command, std::string_view current,
-                               std::string_view text);
+// What the add commands put after the clipboard's current text, which they keep as it
+// is (even when empty): a line break and `text`.
+std::string AddedText(std::string_view text);

@@ -17,18 +17,21 @@ QClipboard& OpenClipboard() {
     return *clipboard;
 }
 
-} // namespace
-
-std::string QtClipboard::Text() {
-    return ToCp1251(OpenClipboard().text());
-}
-
-void QtClipboard::SetText(std::string_view bytes) {
-    QClipboard& clipboard = OpenClipboard();
-    const QString text = FromCp1251(bytes);
+void Put(QClipboard& clipboard, const QString& text) {
     clipboard.setText(text);
     // A desktop that refuses the program the clipboard (another program holding on to
     // it) leaves the old content: the copy must not pass for done then.
     if (clipboard.text() != text)
         throw EOSError(kClipboardUnavailableMessage);
+}
+
+} // namespace
+
+void QtClipboard::SetText(std::string_view bytes) {
+    Put(OpenClipboard(), FromCp1251(bytes));
+}
+
+void QtClipboard::AddText(std::string_view bytes) {
+    QClipboard& clipboard = OpenClipboard();
+    Put(clipboard, clipboard.text() + FromCp1251(bytes));
 }

@@ -3,9 +3,10 @@
 #include <QFontDialog>
 
 std::optional<QFont> QtFontDialogs::Choose(const QFont& initial, QWidget* parent) {
-    bool confirmed = false;
-    const QFont chosen = QFontDialog::getFont(&confirmed, initial, parent);
-    if (!confirmed)
+    QFontDialog dialog(initial, parent);
+    // Above the search window that stays on top, as the message boxes are.
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return chosen;
+    return dialog.selectedFont();
 }

@@ -13,7 +13,7 @@ class FontDialogs {
     virtual std::optional<QFont> Choose(const QFont& initial, QWidget* parent) = 0;
 };
 
-// The toolkit's own modal font dialog.
+// The toolkit's own modal font dialog, above every window of the program.
 class QtFontDialogs : public FontDialogs {
   public:
     std::optional<QFont> Choose(const QFont& initial, QWidget* parent) override;

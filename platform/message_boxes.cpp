@@ -9,6 +9,9 @@ void ShowBox(QMessageBox::Icon icon, const QString& title, const QString& text) 
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(icon, title, shown, QMessageBox::Ok, QApplication::activeWindow());
+    // Above every window, the search window that stays on top included: a modal box
+    // beneath it would leave the program looking frozen.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
 }
 

@@ -11,7 +11,8 @@ class MessageBoxes {
     virtual void Warning(const QString& text) = 0;
 };
 
-// The boxes on screen, over the active window; each returns once the user closed it.
+// The boxes on screen, over the active window and above every other window of the
+// program; each returns once the user closed it.
 class QtMessageBoxes : public MessageBoxes {
   public:
     void Error(const QString& text) override;

@@ -82,6 +82,9 @@ void CopyListRows(const Platform& platform, QTreeWidget* list, CopyCommand comma
     } else {
         text = AllRowsText(rows.Column(0));
     }
-    const std::string current = AddsToClipboard(command) ? platform.clipboard.Text() : "";
-    platform.clipboard.SetText(ClipboardTextAfter(command, current, text));
+    // The text the clipboard holds stays as it is: only the rows go through the code page.
+    if (AddsToClipboard(command))
+        platform.clipboard.AddText(AddedText(text));
+    else
+        platform.clipboard.SetText(text);
 }

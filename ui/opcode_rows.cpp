@@ -18,6 +18,12 @@ public:
     std::vector<std::string> bytes;
 };
 
+// Whether any pixel row of the item lies inside the list's viewport.
+bool PartlyVisible(const QTreeWidget* list, const QTreeWidgetItem* item) {
+    const QRect rect = list->visualItemRect(item);
+    return rect.isValid() && rect.bottom() >= 0 && rect.top() < list->viewport()->height();
+}
+
 }  // namespace
 
 QTreeWidgetItem* NewOpcodeRow(std::initializer_list<std::string_view> columns) {
@@ -66,10 +72,15 @@ void OpcodeRows::SelectFocusScroll(int row) {
     QTreeWidgetItem* item = list_->topLevelItem(row);
     if (item == nullptr) return;
     item->setSelected(true);
-    list_->scrollToItem(item, QAbstractItemView::EnsureVisible);
-    // The focus mark moves without touching the selection of other rows.
+    // A partly visible row counts as visible: the list moves only for a row out of sight.
+    if (!PartlyVisible(list_, item)) list_->scrollToItem(item, QAbstractItemView::EnsureVisible);
+    // The focus mark moves without touching the selection of other rows, and without the
+    // view's own scrolling to its current row.
+    const bool autoScroll = list_->hasAutoScroll();
+    list_->setAutoScroll(false);
     list_->selectionModel()->setCurrentIndex(list_->indexFromItem(item),
                                              QItemSelectionModel::NoUpdate);
+    list_->setAutoScroll(autoScroll);
 }
 
 std::vector<std::string> OpcodeRows::Column(int column) const {

@@ -2,7 +2,8 @@
 
 #include <QStatusBar>
 
-StatusPanel::StatusPanel(const QString& text, int width) : QLabel(text), width_(width) {}
+StatusPanel::StatusPanel(const QString& text, int width, bool givesWay)
+    : QLabel(text), width_(width), givesWay_(givesWay) {}
 
 QSize StatusPanel::sizeHint() const {
     const QSize hint = QLabel::sizeHint();
@@ -10,14 +11,14 @@ QSize StatusPanel::sizeHint() const {
 }
 
 QSize StatusPanel::minimumSizeHint() const {
-    return {0, QLabel::minimumSizeHint().height()};
+    return {givesWay_ ? 0 : sizeHint().width(), QLabel::minimumSizeHint().height()};
 }
 
 std::vector<QLabel*> AddStatusPanels(QStatusBar* bar,
                                      std::initializer_list<StatusPanelSpec> panels) {
     std::vector<QLabel*> labels;
     for (const StatusPanelSpec& panel : panels) {
-        auto* label = new StatusPanel(QString::fromUtf16(panel.text), panel.width);
+        auto* label = new StatusPanel(QString::fromUtf16(panel.text), panel.width, labels.empty());
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(labels.size()));
         const bool last = labels.size() + 1 == panels.size();
         bar->addWidget(label, last ? 1 : 0);

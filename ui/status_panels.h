@@ -1,7 +1,7 @@
 #pragma once
 // Status bars made of text panels: each panel keeps its designed width (wider only when
-// its text needs it), the last one stretches to the bar's right edge, and a narrow
-// window cuts the panels instead of growing to fit them.
+// its text needs it) and the last one stretches to the bar's right edge. In a narrow
+// window the first panel gives way; the others keep their widths.
 
 #include <QLabel>
 #include <initializer_list>
@@ -11,12 +11,14 @@ class QStatusBar;
 
 class StatusPanel : public QLabel {
   public:
-    StatusPanel(const QString& text, int width);
+    // A panel that `givesWay` narrows down to nothing in a narrow window.
+    StatusPanel(const QString& text, int width, bool givesWay);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
   private:
     int width_;
+    bool givesWay_;
 };
 
 struct StatusPanelSpec {

@@ -148,10 +148,49 @@ choose_node() {  # choose_node WINDOW N
     sleep 0.3
 }
 
+# Finds the category tree's rows on screen: the Nth node is chosen, then the one below it;
+# a column of pixels across the tree differs between the two screenshots exactly over those
+# two rows, since a chosen row is drawn highlighted. Sets TREE_X (a column inside the
+# rows), ROW_TOP (the Nth row's top) and ROW_H (a row's height), in screen pixels.
+find_tree_rows() {  # find_tree_rows WINDOW N
+    local left top height
+    eval "$(xwininfo -id "$1" | awk -F: '{ gsub(/ /, "", $2) }
+        /Absolute upper-left X/ { print "left=" $2 } /Absolute upper-left Y/ { print "top=" $2 }
+        /Height/ { print "height=" $2 }')"
+    TREE_X=$((left + 150))
+    choose_node "$1" "$2"
+    import -window root -crop "1x${height}+${TREE_X}+${top}" "$WORK/rows-1.txt"
+    choose_node "$1" $(($2 + 1))
+    import -window root -crop "1x${height}+${TREE_X}+${top}" "$WORK/rows-2.txt"
+    read -r first last < <(paste -d' ' "$WORK/rows-1.txt" "$WORK/rows-2.txt" |
+        awk 'NR > 1 && $3 != $7 { y = $1; sub(/^[0-9]+,/, "", y); sub(/:$/, "", y)
+             if (first == "") first = y; last = y } END { print first, last }')
+    [ -n "$first" ] || return 1
+    ROW_TOP=$((top + first))
+    ROW_H=$(((last - first + 1) / 2))
+}
+
+# Clicks the tree row K rows below the Nth row of find_tree_rows.
+click_tree_row() {  # click_tree_row K
+    xdotool mousemove "$TREE_X" $((ROW_TOP + $1 * ROW_H + ROW_H / 2)) click 1
+    sleep 0.5
+}
+
 type_text() {  # type_text WINDOW TEXT
     xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
     xdotool type --delay 40 --clearmodifiers "$2"
     sleep 0.2
+}
+
+# Whether window A lies above window B in the window manager's stacking order.
+stacked_above() {  # stacked_above A B
+    local i=0 a="" b="" w
+    for w in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*#//; s/,/ /g'); do
+        [ $((w)) -eq "$1" ] && a=$i
+        [ $((w)) -eq "$2" ] && b=$i
+        i=$((i + 1))
+    done
+    [ -n "$a" ] && [ -n "$b" ] && [ "$a" -gt "$b" ]
 }
 
 # The clipboard's text as Windows-1251 bytes, into a file.

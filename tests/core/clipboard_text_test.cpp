@@ -38,10 +38,9 @@ TEST(ClipboardText, AllRowsTextBeginsWithABreak) {
     EXPECT_EQ(AllRowsText(Lines{}), "");
 }
 
-TEST(ClipboardText, AddCommandsJoinWithTheCurrentText) {
-    const std::string all = AllRowsText(Lines{"0001: a"});
-    EXPECT_EQ(ClipboardTextAfter(CopyCommand::AddAll, "old", all), "old\r\n\r\n0001: a");
-    EXPECT_EQ(ClipboardTextAfter(CopyCommand::AddSelected, "", "0001: a"), "\r\n0001: a");
-    EXPECT_EQ(ClipboardTextAfter(CopyCommand::CopySelected, "old", "0001: a"), "0001: a");
-    EXPECT_EQ(ClipboardTextAfter(CopyCommand::CopyAll, "old", ""), "");
+TEST(ClipboardText, AddCommandsPutALineBreakBeforeTheirText) {
+    EXPECT_TRUE(AddsToClipboard(CopyCommand::AddAll));
+    EXPECT_FALSE(AddsToClipboard(CopyCommand::CopySelected));
+    EXPECT_EQ(AddedText(AllRowsText(Lines{"0001: a"})), "\r\n\r\n0001: a");
+    EXPECT_EQ(AddedText("0001: a"), "\r\n0001: a");
 }

@@ -2,11 +2,17 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 
 #include "opcodes/errors.h"
 #include "platform/error_locator.h"
+#include "platform/font_dialogs.h"
+#include "platform/message_boxes.h"
 #include "platform/process_starter.h"
 #include "platform/shell.h"
 #include "tests/support/temp_dir.h"
@@ -49,4 +55,30 @@ TEST(DetachedProcessStarter, ProgramFoundNowhereIsNotStarted) {
     EXPECT_FALSE(result.started);
     EXPECT_TRUE(
         result.error.startsWith(QStringLiteral("Cannot start \"kelpra-no-such-program\". ")));
+}
+
+TEST(QtMessageBoxes, BoxesAndTheFontDialogOpenAboveAStayOnTopWindow) {
+    // Like the search window: a box beneath it would be hidden, the program frozen.
+    QWidget onTop(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
+    onTop.show();
+    QStringList shown;
+    std::function<void()> closeBox = [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box == nullptr) {
+            QTimer::singleShot(10, closeBox);
+            return;
+        }
+        shown.append(box->windowTitle());
+        EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint) << shown.size();
+        box->close();
+    };
+    QtMessageBoxes boxes;
+    QTimer::singleShot(0, closeBox);
+    boxes.Error(QStringLiteral("e"));
+    QTimer::singleShot(0, closeBox);
+    boxes.Warning(QStringLiteral("w"));
+    QTimer::singleShot(0, closeBox);
+    EXPECT_FALSE(QtFontDialogs().Choose(onTop.font(), &onTop).has_value());
+    EXPECT_EQ(shown.mid(0, 2), (QStringList{QStringLiteral("Error"), QStringLiteral("Warning")}));
+    EXPECT_EQ(shown.size(), 3);
 }

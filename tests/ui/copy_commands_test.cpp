@@ -1,5 +1,7 @@
 // The copy commands of both lists: the exact bytes on the clipboard and the failures.
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -7,7 +9,9 @@
 #include <regex>
 
 #include "opcodes/cp1251.h"
+#include "platform/clipboard.h"
 #include "tests/ui/search_fixture.h"
+#include "ui/copy_commands.h"
 
 namespace {
 
@@ -62,6 +66,20 @@ TEST_F(CopyTest, AddCommandsJoinTheClipboardsTextWithALineBreak) {
     fake.clipboard.text.clear();
     EXPECT_EQ(CopyMain(formMain->NCopyAddOp, {1}), Cp("\r\n0002: jump %1p%   //прыжок"));
     EXPECT_EQ(fake.clipboard.writes, 2);
+}
+
+TEST_F(CopyTest, AddCommandsKeepTheDesktopsTextAsItWas) {
+    // The desktop's clipboard, holding characters that the code page lacks.
+    QtClipboard desktop;
+    const Platform platform{fake.boxes,   fake.sounds, fake.processes, fake.shell,
+                            fake.locator, desktop,     fake.fonts};
+    FillMainList({SampleRows()[0], SampleRows()[4]});
+    QGuiApplication::clipboard()->setText(QStringLiteral(u"Grüße € 日本 ✓"));
+    CopyListRows(platform, formMain->OpListView, CopyCommand::AddAll,
+                 SelectedLine::RowTextAndTranslation);
+    EXPECT_EQ(
+        QGuiApplication::clipboard()->text(),
+        QStringLiteral(u"Grüße € 日本 ✓\r\n\r\n0001: wait %1d% ms\r\n0A8C: Ждать актёра %1d%"));
 }
 
 TEST_F(CopyTest, SelectionCommandsWithoutASelectionTellTheUserAndKeepTheClipboard) {

@@ -19,15 +19,16 @@ StartResult FakeProcessStarter::Start(const QString& program, bool minimised) {
     return result;
 }
 
-std::string FakeClipboard::Text() {
-    if (!available)
-        throw EOSError(kClipboardUnavailableMessage);
-    return text;
-}
-
 void FakeClipboard::SetText(std::string_view bytes) {
     if (!available)
         throw EOSError(kClipboardUnavailableMessage);
     text = bytes;
+    ++writes;
+}
+
+void FakeClipboard::AddText(std::string_view bytes) {
+    if (!available)
+        throw EOSError(kClipboardUnavailableMessage);
+    text += bytes;
     ++writes;
 }

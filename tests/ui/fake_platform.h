@@ -66,8 +66,8 @@ class FakeErrorLocator : public ErrorLocator {
 
 class FakeClipboard : public Clipboard {
   public:
-    std::string Text() override;
     void SetText(std::string_view bytes) override;
+    void AddText(std::string_view bytes) override;
 
     std::string text; // Windows-1251, as the program handed it over
     int writes = 0;

@@ -174,6 +174,13 @@ TEST_F(SearchWindowsTest, EnterFindsTheNextMatchAndEscDoesNothing) {
 
     QTest::keyClick(formFind->EditYes, Qt::Key_Escape);
     EXPECT_TRUE(formFind->isVisible());
+
+    // "Поиск!" stays the default button after another button had the focus.
+    QTest::mouseClick(formFind->ButtonFind, Qt::LeftButton);
+    QTest::mouseClick(formFind->BtnAll, Qt::LeftButton);
+    EXPECT_TRUE(formFind->ButtonFind->isDefault());
+    QTest::keyClick(formFind->EditYes, Qt::Key_Return);
+    EXPECT_EQ(findNext.count(), 4);
 }
 
 TEST_F(SearchWindowsTest, HintsShowInTheMainWindowsStatusBar) {

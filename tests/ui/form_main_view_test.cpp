@@ -45,15 +45,23 @@ TEST_F(ViewTest, GridLinesAndWholeRowSelection) {
     form->NOpListRowselect->trigger();
     EXPECT_TRUE(Near(PixelAt(viewport, endOf(3)), highlight));
 
-    // A line along the bottom of an unselected row, and between its columns.
-    const QRect row2 = list->visualItemRect(list->topLevelItem(2));
-    const QPoint bottom(header->sectionViewportPosition(1) + header->sectionSize(1) / 2,
-                        row2.bottom());
-    const QPoint between(header->sectionViewportPosition(2) - 1, row2.center().y());
+    // Lines along the bottom of an unselected row and between its columns, on pixels of
+    // their own: the cell keeps every pixel row it had (underscores sit on the last one).
+    const auto cell = [&] {
+        const QRect row2 = list->visualItemRect(list->topLevelItem(2));
+        return QRect(header->sectionViewportPosition(1), row2.top(), header->sectionSize(1) - 1,
+                     row2.height());
+    };
+    const QRect plain = cell();
+    const QImage plainCell = viewport->grab(plain).toImage();
     const QRgb grid = list->palette().color(QPalette::Active, QPalette::Mid).rgb();
-    EXPECT_NE(PixelAt(viewport, bottom), grid);
+    EXPECT_NE(PixelAt(viewport, QPoint(plain.center().x(), plain.bottom())), grid);
     form->NOpListGridline->trigger();
-    EXPECT_EQ(PixelAt(viewport, bottom), grid);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cell().height() == plain.height() + 1; }, 1000));
+    const QRect lined = cell();
+    EXPECT_EQ(viewport->grab(lined.adjusted(0, 0, 0, -1)).toImage(), plainCell);
+    EXPECT_EQ(PixelAt(viewport, QPoint(lined.center().x(), lined.bottom())), grid);
+    const QPoint between(header->sectionViewportPosition(2) - 1, lined.center().y());
     EXPECT_EQ(PixelAt(viewport, between), grid);
     form->NOpListGridline->trigger();
     EXPECT_NE(PixelAt(viewport, between), grid);
@@ -124,6 +132,13 @@ TEST_F(ViewTest, AutoExpandFollowsTheSelectionAndTracksThePointer) {
     EXPECT_TRUE(Node(QStringLiteral(u"Повторы"))->isExpanded());
     ClickNode(QStringLiteral(u"Внутри")); // inside the last branch: it stays open
     EXPECT_TRUE(Node(QStringLiteral(u"Повторы"))->isExpanded());
+    // Closing "Повторы" moves the rows below it up; the click still lands on "Пусто".
+    ClickNode(QStringLiteral(u"Повторы"));
+    ClickNode(QStringLiteral(u"Пусто"));
+    EXPECT_FALSE(Node(QStringLiteral(u"Повторы"))->isExpanded());
+    EXPECT_EQ(tree->currentItem(), Node(QStringLiteral(u"Пусто")));
+    EXPECT_EQ(tree->selectedItems(), QList<QTreeWidgetItem*>{Node(QStringLiteral(u"Пусто"))});
+    EXPECT_EQ(form->OpListView->topLevelItemCount(), 0);
     ClickNode(QStringLiteral(u"Много"));
     EXPECT_TRUE(Node(QStringLiteral(u"Много"))->isExpanded());
     ClickNode(QStringLiteral(u"Пусто"));

@@ -1,3 +1,4 @@
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -47,6 +48,16 @@ TEST_F(OpcodeRowsTest, SelectionFocusAndScrolling) {
     EXPECT_EQ(list_.currentItem(), list_.topLevelItem(45));
     const QRect shown = list_.visualItemRect(list_.topLevelItem(45));
     EXPECT_TRUE(list_.viewport()->rect().intersects(shown));
+
+    // A row cut by the bottom edge counts as visible: the list stays where it is.
+    list_.scrollToTop();
+    const int rowHeight = list_.visualItemRect(list_.topLevelItem(0)).height();
+    const int cutHeight = 4 * rowHeight + rowHeight / 2;
+    list_.resize(300, list_.height() - list_.viewport()->height() + cutHeight);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list_.viewport()->height() == cutHeight; }));
+    rows_.SelectFocusScroll(4);
+    EXPECT_EQ(list_.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(list_.currentItem(), list_.topLevelItem(4));
 }
 
 }  // namespace

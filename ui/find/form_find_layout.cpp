@@ -82,6 +82,9 @@ void TFormFind::createControls() {
     BtnAll = NewButton(u"BtnAll", u"Искать всё");
     ButtonFind = NewButton(u"ButtonFind", u"Поиск!");
     ButtonFind->setDefault(true);
+    // Outside a dialog an auto-default button gives up being the default for good once
+    // it loses the focus; as the default it still answers Enter when focused.
+    ButtonFind->setAutoDefault(false);
 
     for (QWidget* control : std::initializer_list<QWidget*>{
              LabelYes, EditYes, LabelNo, EditNo, LabelOr, EditOr, BitBtn1, BtnAll, ButtonFind})

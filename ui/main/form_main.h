@@ -33,6 +33,7 @@ class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TFormFind;
+class TreeAutoExpand;
 class TreeLinesStyle;
 class TreeNodeDelegate;
 
@@ -100,13 +101,12 @@ class TFormMain : public QMainWindow {
     void FillList(const TNodedata& node);
     void ShowListCounts(int count);
     QString QuickSearchText() const;
-    void AutoExpand(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void SetPanel1Width(int width);
 
     OpListDelegate* listDelegate_ = nullptr;
     TreeNodeDelegate* treeDelegate_ = nullptr;
     TreeLinesStyle* treeLines_ = nullptr;
-    bool treeAutoExpand_ = false;
+    TreeAutoExpand* treeAutoExpand_ = nullptr;
     QFont fontDialog1Font_; // the font dialog opens with the font last confirmed in it
 
   public:

@@ -8,16 +8,10 @@
 #include "platform/message_boxes.h"
 #include "ui/application.h"
 #include "ui/main/form_main.h"
+#include "ui/main/tree_auto_expand.h"
 #include "ui/main/view_styles.h"
 
 namespace {
-
-bool IsAncestorOrSelf(const QTreeWidgetItem* node, const QTreeWidgetItem* of) {
-    for (; of != nullptr; of = of->parent())
-        if (of == node)
-            return true;
-    return false;
-}
 
 void ExpandBranch(QTreeWidget* tree, QTreeWidgetItem* node) {
     tree->expandRecursively(tree->indexFromItem(node));
@@ -59,10 +53,7 @@ void TFormMain::connectViewCommands() {
     onChoose(NTreeCollapseAll, &TFormMain::NTreeCollapseAllClick);
     onChoose(NTreeExpandChild, &TFormMain::NTreeExpandChildClick);
     onChoose(NCollapseChild, &TFormMain::NCollapseChildClick);
-    connect(OpTreeView, &QTreeWidget::currentItemChanged, this,
-            Guarded([this](QTreeWidgetItem* current, QTreeWidgetItem* previous) {
-                AutoExpand(current, previous);
-            }));
+    treeAutoExpand_ = new TreeAutoExpand(OpTreeView);
 }
 
 void TFormMain::NOpListGridlineClick(bool checked) {
@@ -97,20 +88,9 @@ void TFormMain::SetPanel1Width(int width) {
 }
 
 void TFormMain::NTreeAutoExpandClick() {
-    treeAutoExpand_ = NTreeAutoExpand->isChecked();
-    treeDelegate_->SetHotTracking(treeAutoExpand_);
+    treeAutoExpand_->SetEnabled(NTreeAutoExpand->isChecked());
+    treeDelegate_->SetHotTracking(NTreeAutoExpand->isChecked());
     OpTreeView->viewport()->update();
-}
-
-// The node that becomes current opens; the one that was current closes, unless the new
-// one lies in its branch.
-void TFormMain::AutoExpand(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
-    if (!treeAutoExpand_)
-        return;
-    if (previous != nullptr && !IsAncestorOrSelf(previous, current))
-        previous->setExpanded(false);
-    if (current != nullptr)
-        current->setExpanded(true);
 }
 
 void TFormMain::NTreeLinesClick(bool checked) {

@@ -9,9 +9,26 @@
 
 #include "ui/main/event_hooks.h"
 
+void OpListDelegate::SetGridLines(bool shown) {
+    if (shown == gridLines_)
+        return;
+    gridLines_ = shown;
+    Q_EMIT sizeHintChanged(QModelIndex());
+}
+
+QSize OpListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    if (gridLines_)
+        size.rheight() += 1;
+    return size;
+}
+
 void OpListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                            const QModelIndex& index) const {
     QStyleOptionViewItem cell(option);
+    // The content keeps clear of the lines' right pixel column and bottom pixel row.
+    if (gridLines_)
+        cell.rect.adjust(0, 0, -1, -1);
     if (!wholeRow_) {
         if (index.column() != 0) {
             cell.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);

@@ -10,19 +10,23 @@
 
 class QHeaderView;
 
-// The list's cells: grid lines along each cell's right and bottom edges when shown;
-// without whole-row selection, the selection and the focus mark only on the first column.
+// The list's cells: grid lines along each cell's right and bottom edges when shown, on
+// pixels of their own (the rows grow by one pixel, so an underscore on the content's last
+// pixel row stays visible); without whole-row selection, the selection and the focus mark
+// only on the first column.
 class OpListDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     bool GridLines() const { return gridLines_; }
-    void SetGridLines(bool shown) { gridLines_ = shown; }
+    // The views that use the delegate lay their rows out anew.
+    void SetGridLines(bool shown);
     bool WholeRowSelection() const { return wholeRow_; }
     void SetWholeRowSelection(bool whole) { wholeRow_ = whole; }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
   private:
     bool gridLines_ = false;

@@ -1,4 +1,5 @@
-# Choosing a category from the keyboard, copying its rows, and the quick search.
+# Choosing a category from the keyboard, copying its rows, the quick search, and choosing
+# categories with the mouse while the tree expands them itself.
 db=$(make_database browse)
 open_klv "$db"
 # The third node, "Игрок", lists line 2 of Nodes.Opcodes.
@@ -10,12 +11,16 @@ all_text <"$WORK/player" >"$WORK/expected"
 clipboard_to "$WORK/clip"
 check "copy all: CR LF before each caption of the category" same_bytes "$WORK/expected" "$WORK/clip"
 
-# "Добавить всё", the fourth item of the list's context menu (Menu key): what the clipboard
-# held, CR LF, then the whole list again.
+# "Добавить всё", the fourth item of the list's context menu (Menu key): the text the
+# clipboard held, exactly as it was (also the characters that Windows-1251 lacks), CR LF,
+# then the whole list.
+kept='Grüße € 日本 ✓'
+printf '%s' "$kept" | xclip -selection clipboard
 keys "$win" Menu Down Down Down Down Return
-{ cat "$WORK/clip"; printf '\r\n'; all_text <"$WORK/player"; } >"$WORK/expected"
-clipboard_to "$WORK/clip"
-check "add all from the context menu: the old text, CR LF, the list" \
+{ printf '%s\r\n' "$kept"; all_text <"$WORK/player" | iconv -f CP1251 -t UTF-8; } \
+    >"$WORK/expected"
+xclip -selection clipboard -o >"$WORK/clip"
+check "add all from the context menu: the old text as it was, CR LF, the list" \
     same_bytes "$WORK/expected" "$WORK/clip"
 
 keys "$win" Home shift+Down shift+Down ctrl+c
@@ -34,5 +39,25 @@ tail -n +2 "$WORK/player" | LC_ALL=C grep -i wanted | sed -n 2p | add_translatio
 check "the category has two captions with the word after its first row" test -s "$WORK/expected"
 clipboard_to "$WORK/clip"
 check "two confirmations of the quick search select the second match" \
+    same_bytes "$WORK/expected" "$WORK/clip"
+
+# Auto-expand ("Вид", "Дерево", "Авторазвёртывание") and mouse clicks on the tree: the
+# clicked node is the one listed, although the branch that closes moves the rows below it.
+check "the tree's rows are found on screen" find_tree_rows "$win" 4
+keys "$win" alt Right Right Down Down Right Down Return
+click_tree_row 0 # "Актёры", which opens its two children
+click_tree_row 11 # "Мир" (line 41), nine rows below "Актёры" while it was closed
+screenshot auto-expand
+keys "$win" Tab Tab ctrl+alt+c
+captions_of_line "$db" 41 | all_text >"$WORK/expected"
+clipboard_to "$WORK/clip"
+check "auto-expand: the click on the row below a closing branch lists that row's node" \
+    same_bytes "$WORK/expected" "$WORK/clip"
+click_tree_row 1 # "Транспорт", which opens its five children
+click_tree_row 13 # "Камера" (line 40)
+keys "$win" Tab Tab ctrl+alt+c
+captions_of_line "$db" 40 | all_text >"$WORK/expected"
+clipboard_to "$WORK/clip"
+check "auto-expand: a second click below the opened branch lists the clicked node" \
     same_bytes "$WORK/expected" "$WORK/clip"
 check "KLV ends when its window is closed" close_klv "$win" "$pid"

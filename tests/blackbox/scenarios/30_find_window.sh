@@ -1,5 +1,5 @@
 # F3 opens the search window over the listed category; list all, the copy commands of its
-# result list, and find next selecting a row of the main list.
+# result list, find next selecting a row of the main list, and a message box above it.
 db=$(make_database find)
 open_klv "$db"
 choose_node "$win" 3
@@ -34,4 +34,15 @@ tail -n +4 "$WORK/player" | LC_ALL=C grep -i money | sed -n 1p | add_translation
     selection_text >"$WORK/expected"
 clipboard_to "$WORK/clip"
 check "find next selects the next match below the selected row" same_bytes "$WORK/expected" "$WORK/clip"
+
+# A box that the main window opens comes up above the search window, which stays on top
+# and here covers the whole screen: Ctrl+C with nothing selected in the refilled list.
+xdotool windowmove "$find" 0 0 windowsize "$find" 1280 800
+choose_node "$win" 3
+keys "$win" ctrl+c
+box=$(wait_window '^Error$' "$pid") || fail "Ctrl+C without a selection showed no box"
+sleep 0.3
+screenshot box-above-search-window
+check "the message box lies above the search window" stacked_above "$box" "$find"
+keys "$box" Return
 check "KLV ends when its window is closed" close_klv "$win" "$pid"
