@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "opcodes/cp1251.h"
 #include "platform/files/file_names.h"
 
 namespace fs = std::filesystem;
@@ -17,7 +18,7 @@ namespace {
 
 FileResult FromErrno(int err, const fs::path& path) {
     FileResult result;
-    result.systemMessage = std::strerror(err);
+    result.systemMessage = LocaleToCp1251(std::strerror(err));
     switch (err) {
     case ENOENT: {
         std::error_code ec;

@@ -15,7 +15,7 @@ enum class FileError {
 
 struct FileResult {
     FileError error = FileError::None;
-    std::string systemMessage;  // the file system's own text, empty on success
+    std::string systemMessage;  // the file system's own text (Windows-1251), empty on success
     bool ok() const { return error == FileError::None; }
 };
 

@@ -16,7 +16,7 @@ const char* kWithoutFile[kDataFileCount] = {
 std::string Unreadable(const SourceFile& file) {
     if (file.read.error == FileError::NotFound || file.read.error == FileError::PathNotFound)
         return "file not found";
-    return "cannot be read (" + file.read.systemMessage + ")";
+    return "cannot be read (" + Printable(file.read.systemMessage) + ")";
 }
 
 // Why start-up stops without the file, or empty when it goes on: the tree is always

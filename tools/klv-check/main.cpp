@@ -2,6 +2,7 @@
 // problem at once, one line each.
 
 #include <array>
+#include <clocale>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -60,6 +61,9 @@ int Usage(std::string_view problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The system's texts (strerror) in the user's language and encoding, as KLV gets them.
+    std::setlocale(LC_CTYPE, "");
+    std::setlocale(LC_MESSAGES, "");
     std::string folder;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
