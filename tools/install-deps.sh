@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build make pkg-config qt6-base-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth xdotool xclip x11-utils openbox imagemagick "$@")
+          xvfb xauth xdotool xclip x11-utils openbox imagemagick libcanberra-dev "$@")
 
 missing=()
 for p in "${packages[@]}"; do
