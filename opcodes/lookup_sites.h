@@ -2,7 +2,8 @@
 // The three web sites the current opcode can be looked up on: the actions' names,
 // shortcuts and how each site's address is built from the opcode number, in one table;
 // the sites' short names and base addresses, which the data folder's INI\Sites.ini may
-// set, beside it. Names and hints are Windows-1251; addresses are the bytes to open.
+// set, beside it. Short names, captions and hints are Windows-1251 (they may come from
+// the file); the fixed interface texts at the end are UTF-8.
 
 #include <array>
 #include <span>
