@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cuchar>
 
 namespace {
 
@@ -77,10 +78,18 @@ std::optional<unsigned char> UnicodeToCp1251(char32_t codePoint) {
     return std::nullopt;
 }
 
-std::string Utf8ToCp1251(std::string_view utf8, char replacement) {
+namespace {
+
+// Converts, counting the characters that needed the replacement.
+std::string ConvertUtf8(std::string_view utf8, char replacement, std::size_t& replaced) {
     std::string out;
     out.reserve(utf8.size());
+    replaced = 0;
     std::size_t i = 0;
+    const auto replace = [&] {
+        out += replacement;
+        ++replaced;
+    };
     while (i < utf8.size()) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
         std::size_t extra;
@@ -89,7 +98,7 @@ std::string Utf8ToCp1251(std::string_view utf8, char replacement) {
         else if ((lead & 0xE0) == 0xC0) { extra = 1; c = lead & 0x1F; }
         else if ((lead & 0xF0) == 0xE0) { extra = 2; c = lead & 0x0F; }
         else if ((lead & 0xF8) == 0xF0) { extra = 3; c = lead & 0x07; }
-        else { out += replacement; ++i; continue; }
+        else { replace(); ++i; continue; }
 
         bool valid = i + extra < utf8.size();
         for (std::size_t k = 1; valid && k <= extra; ++k) {
@@ -99,13 +108,51 @@ std::string Utf8ToCp1251(std::string_view utf8, char replacement) {
         }
         if (!valid) {
             // A broken sequence costs one replacement for its lead byte; resume after it.
-            out += replacement;
+            replace();
             ++i;
             continue;
         }
         const auto b = UnicodeToCp1251(c);
-        out += b ? static_cast<char>(*b) : replacement;
+        if (b) out += static_cast<char>(*b);
+        else replace();
         i += extra + 1;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string Utf8ToCp1251(std::string_view utf8, char replacement) {
+    std::size_t replaced;
+    return ConvertUtf8(utf8, replacement, replaced);
+}
+
+std::optional<std::string> Utf8ToCp1251Exact(std::string_view utf8) {
+    std::size_t replaced;
+    std::string bytes = ConvertUtf8(utf8, '?', replaced);
+    if (replaced != 0) return std::nullopt;
+    return bytes;
+}
+
+std::string LocaleToCp1251(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::mbstate_t state{};
+    std::size_t i = 0;
+    while (i < text.size()) {
+        char32_t c = 0;
+        const std::size_t n = std::mbrtoc32(&c, text.data() + i, text.size() - i, &state);
+        if (n == static_cast<std::size_t>(-1) || n == static_cast<std::size_t>(-2)) {
+            // An undecodable byte, or a text that ends inside a character: one "?" for the
+            // byte, and the decoding starts afresh after it.
+            out += '?';
+            state = std::mbstate_t{};
+            ++i;
+            continue;
+        }
+        const auto b = UnicodeToCp1251(c);
+        out += b ? static_cast<char>(*b) : '?';
+        i += n == 0 ? 1 : n;  // 0: a NUL byte, which is one byte long
     }
     return out;
 }

@@ -18,6 +18,14 @@ std::optional<unsigned char> UnicodeToCp1251(char32_t codePoint);
 // sequence, becomes the replacement byte.
 std::string Utf8ToCp1251(std::string_view utf8, char replacement = '?');
 std::string Cp1251ToUtf8(std::string_view bytes);
+// The exact conversion: nothing when the text holds a character the code page lacks or
+// a broken sequence.
+std::optional<std::string> Utf8ToCp1251Exact(std::string_view utf8);
+
+// A text of the file system or the C library (a path, strerror(), what() of a library
+// error), in the encoding of the C locale's LC_CTYPE, as Windows-1251: characters the
+// code page lacks and undecodable bytes become "?".
+std::string LocaleToCp1251(std::string_view text);
 
 // Latin-only upper-casing: a..z become A..Z, every other byte (Cyrillic included) stays.
 std::string UpperLatin(std::string_view bytes);

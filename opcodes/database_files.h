@@ -12,6 +12,7 @@ struct DatabaseFiles {
     std::string Tree;         // "INI\Opcodes.tree"
     std::string NodeInfo;     // cd + "\INI\NodeInfo.ini"
     std::string NodeLines;    // "Ini\Nodes.Opcodes"
+    std::string Sites;        // cd + "\INI\Sites.ini", optional: the web look-up's sites
 
     // The names for a given current directory (as CurrentDir() reports it).
     static DatabaseFiles ForCurrentDir(const std::string& cd);

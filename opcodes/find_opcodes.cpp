@@ -6,18 +6,22 @@
 
 namespace {
 
+bool Occurs(std::string_view upperText, const WordList& list, std::size_t slot) {
+    return !list.foreign[slot] && ContainsUpperLatin(upperText, list.slots[slot]);
+}
+
 bool AnyOccurs(std::string_view upperText, const WordList& list) {
-    const auto words = list.Words();
-    return std::any_of(words.begin(), words.end(), [&](const std::string& word) {
-        return ContainsUpperLatin(upperText, word);
-    });
+    const std::size_t count = list.Words().size();
+    for (std::size_t i = 0; i < count; ++i)
+        if (Occurs(upperText, list, i)) return true;
+    return false;
 }
 
 bool AllOccur(std::string_view upperText, const WordList& list) {
-    const auto words = list.Words();
-    return std::all_of(words.begin(), words.end(), [&](const std::string& word) {
-        return ContainsUpperLatin(upperText, word);
-    });
+    const std::size_t count = list.Words().size();
+    for (std::size_t i = 0; i < count; ++i)
+        if (!Occurs(upperText, list, i)) return false;
+    return true;
 }
 
 void DeselectFirstSelected(RowList& list) {
@@ -33,6 +37,18 @@ WordList WordList::Split(std::string_view text) {
     for (const char ch : text) {
         if (ch != ' ') list.slots[slot] += ch;
         else if (++slot == kWordSlots) break;
+    }
+    return list;
+}
+
+WordList WordList::SplitUtf8(std::string_view utf8) {
+    // The space is the same byte in both encodings, so the slots come out as they would
+    // from the converted text.
+    WordList list = Split(utf8);
+    for (std::size_t i = 0; i < kWordSlots; ++i) {
+        std::optional<std::string> exact = Utf8ToCp1251Exact(list.slots[i]);
+        list.foreign[i] = !exact;
+        list.slots[i] = exact ? std::move(*exact) : Utf8ToCp1251(list.slots[i]);
     }
     return list;
 }

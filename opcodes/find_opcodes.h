@@ -5,6 +5,7 @@
 // (collects every matching caption for the result list).
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <span>
 #include <string>
@@ -18,11 +19,17 @@ inline constexpr std::size_t kWordSlots = 256;
 // One field's words in fixed slots, as the field's text splits at spaces.
 struct WordList {
     std::array<std::string, kWordSlots> slots;
+    // The words that hold a character Windows-1251 lacks. Such a word is kept (with "?"
+    // for the character) so that it still counts as a word, but it occurs in no caption:
+    // a "?" of its own would otherwise match the "???" of every undefined opcode.
+    std::bitset<kWordSlots> foreign;
 
     // Only the space separates: tabs and punctuation belong to words. Each space moves
     // to the next slot, so a leading space leaves slot 0 empty and two spaces leave an
     // empty slot between the words. Text past the last slot's word is ignored.
     static WordList Split(std::string_view text);
+    // The same for a field's text in UTF-8, as the user typed it.
+    static WordList SplitUtf8(std::string_view utf8);
 
     // The words in use: slot 0 up to, not including, the first empty slot. An empty slot
     // ends the list, so a field that begins with a space has no words.

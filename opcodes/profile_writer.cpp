@@ -145,7 +145,7 @@ std::string WriteProfileString(std::string_view fileBytes, std::string_view sect
 
 void SetProfileStringInFile(const std::string& fileName, std::string_view section,
                             std::string_view key, std::string_view value) {
-    const auto fail = [&] { throw EIniFileException("Unable to write to " + fileName); };
+    const auto fail = [&] { throw EIniFileException("Unable to write to " + FullFileName(fileName)); };
     std::string bytes;
     const FileResult read = ReadWholeFile(fileName, bytes);
     if (!read.ok() && read.error != FileError::NotFound) fail();

@@ -19,7 +19,7 @@ std::string WriteProfileString(std::string_view fileBytes, std::string_view sect
 
 // Sets the key in the file named Windows-style, creating the file when it is missing.
 // The file is replaced atomically: it is either the old one or the whole new one.
-// Throws EIniFileException("Unable to write to " + fileName) when the file cannot be
-// read (other than missing), is read-only, or cannot be written.
+// Throws EIniFileException("Unable to write to " + FullFileName(fileName)) when the file
+// cannot be read (other than missing), is read-only, or cannot be written.
 void SetProfileStringInFile(const std::string& fileName, std::string_view section,
                             std::string_view key, std::string_view value);

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "opcodes/cp1251.h"
+
 namespace fs = std::filesystem;
 
 std::string ExecutableName() {
@@ -24,7 +26,7 @@ CodeLocation DlErrorLocator::Locate(const void* address) {
             module = ExecutableName();
         const auto offset =
             reinterpret_cast<uintptr_t>(address) - reinterpret_cast<uintptr_t>(info.dli_fbase);
-        return {module, static_cast<uint32_t>(offset)};
+        return {LocaleToCp1251(module), static_cast<uint32_t>(offset)};
     }
-    return {ExecutableName(), 0};
+    return {LocaleToCp1251(ExecutableName()), 0};
 }

@@ -6,7 +6,7 @@
 #include <string>
 
 struct CodeLocation {
-    std::string module;  // the module's file name without its folder
+    std::string module;  // the module's file name without its folder (Windows-1251)
     uint32_t offset = 0; // address - load address of the module
 };
 

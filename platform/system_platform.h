@@ -19,7 +19,7 @@ class SystemPlatform {
 
   private:
     QtMessageBoxes messageBoxes_;
-    QtSounds sounds_;
+    DesktopSounds sounds_;
     DetachedProcessStarter processes_;
     DesktopShell shell_;
     DlErrorLocator errorLocator_;

@@ -27,7 +27,8 @@ ErrorInfo DescribeError(std::exception_ptr error) {
     } catch (const Exception& e) {
         return {e.ClassName(), e.Message(), e.RaiseAddress()};
     } catch (const std::exception& e) {
-        return {TypeName(typeid(e)), Utf8ToCp1251(e.what()), nullptr};
+        // A library's error (std::filesystem's, ...) speaks the C library's language.
+        return {TypeName(typeid(e)), LocaleToCp1251(e.what()), nullptr};
     } catch (...) {
     }
     return {"Exception", "Unknown error", nullptr};

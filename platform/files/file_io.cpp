@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "opcodes/cp1251.h"
 #include "platform/files/file_names.h"
 
 namespace fs = std::filesystem;
@@ -17,7 +18,7 @@ namespace {
 
 FileResult FromErrno(int err, const fs::path& path) {
     FileResult result;
-    result.systemMessage = std::strerror(err);
+    result.systemMessage = LocaleToCp1251(std::strerror(err));
     switch (err) {
     case ENOENT: {
         std::error_code ec;
@@ -49,6 +50,14 @@ struct Descriptor {
     }
 };
 
+// Closes the file; its failure is reported unless an earlier one already is.
+FileResult Close(Descriptor& file, FileResult result, const fs::path& path) {
+    const int fd = file.fd;
+    file.fd = -1;
+    if (::close(fd) != 0 && result.ok()) result = FromErrno(errno, path);
+    return result;
+}
+
 FileResult WriteAll(int fd, std::string_view bytes, const fs::path& path) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -66,11 +75,7 @@ FileResult WriteWithFlags(std::string_view windowsName, std::string_view bytes, 
     const fs::path path = ResolveFileName(windowsName);
     Descriptor file{::open(path.c_str(), flags | O_WRONLY | O_CLOEXEC, 0644)};
     if (file.fd < 0) return FromErrno(errno, path);
-    FileResult result = WriteAll(file.fd, bytes, path);
-    const int fd = file.fd;
-    file.fd = -1;
-    if (::close(fd) != 0 && result.ok()) result = FromErrno(errno, path);
-    return result;
+    return Close(file, WriteAll(file.fd, bytes, path), path);
 }
 
 }  // namespace
@@ -113,16 +118,30 @@ FileResult AppendToFile(std::string_view windowsName, std::string_view bytes) {
     return WriteWithFlags(windowsName, bytes, O_CREAT | O_APPEND);
 }
 
-FileResult ReplaceFileAtomically(std::string_view windowsName, std::string_view bytes) {
-    const fs::path target = ResolveFileName(windowsName);
-    // The temporary file lies beside the target, so the rename stays on one file system.
-    fs::path temp = target;
-    temp += ".tmp-XXXXXX";
-    std::string pattern = temp.string();
-    Descriptor file{::mkstemp(pattern.data())};
-    if (file.fd < 0) return FromErrno(errno, target);
-    const fs::path tempPath(pattern);
+namespace {
 
+// The file a name stands for once its symbolic links are followed, a dangling link's
+// missing target included: replacing the link itself would cut it off from its target.
+fs::path FollowLinks(fs::path path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(path, ec))) break;
+        const fs::path target = fs::read_symlink(path, ec);
+        if (ec) break;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
+}
+
+// No temporary file can stand beside the target: the folder takes no new entries
+// (read-only, no rights), or the target's name leaves no room for the suffix.
+bool FolderRefuses(int err) {
+    return err == EACCES || err == EPERM || err == EROFS || err == ENAMETOOLONG;
+}
+
+FileResult ReplaceThroughTemporaryFile(const fs::path& target, int tempFd,
+                                       const fs::path& tempPath, std::string_view bytes) {
+    Descriptor file{tempFd};
     // Keep the target's permission bits when it exists.
     struct stat st {};
     if (::stat(target.c_str(), &st) == 0) ::fchmod(file.fd, st.st_mode & 07777);
@@ -130,13 +149,48 @@ FileResult ReplaceFileAtomically(std::string_view windowsName, std::string_view 
 
     FileResult result = WriteAll(file.fd, bytes, target);
     if (result.ok() && ::fsync(file.fd) != 0) result = FromErrno(errno, target);
-    const int fd = file.fd;
-    file.fd = -1;
-    if (::close(fd) != 0 && result.ok()) result = FromErrno(errno, target);
+    result = Close(file, result, target);
     if (result.ok() && ::rename(tempPath.c_str(), target.c_str()) != 0)
         result = FromErrno(errno, target);
     if (!result.ok()) ::unlink(tempPath.c_str());
     return result;
+}
+
+// Rewrites an existing file where it stands. The space the new text needs is taken
+// first, so a full disk stops the write before a byte of the file changes; then the text
+// goes in with one write, the old tail is cut off and the file is synced.
+FileResult RewriteInPlace(const fs::path& target, std::string_view bytes) {
+    Descriptor file{::open(target.c_str(), O_WRONLY | O_CLOEXEC)};
+    if (file.fd < 0) return FromErrno(errno, target);
+    struct stat st {};
+    if (::fstat(file.fd, &st) != 0) return FromErrno(errno, target);
+    if (!S_ISREG(st.st_mode)) return FromErrno(EACCES, target);
+    if (static_cast<std::size_t>(st.st_size) < bytes.size()) {
+        // Where the file system cannot reserve space, the write itself has to tell.
+        const int err = ::posix_fallocate(file.fd, 0, static_cast<off_t>(bytes.size()));
+        if (err == ENOSPC || err == EDQUOT || err == EFBIG) return FromErrno(err, target);
+    }
+    FileResult result = WriteAll(file.fd, bytes, target);
+    if (result.ok() && ::ftruncate(file.fd, static_cast<off_t>(bytes.size())) != 0)
+        result = FromErrno(errno, target);
+    if (result.ok() && ::fsync(file.fd) != 0) result = FromErrno(errno, target);
+    return Close(file, result, target);
+}
+
+}  // namespace
+
+FileResult ReplaceFileAtomically(std::string_view windowsName, std::string_view bytes) {
+    const fs::path target = FollowLinks(ResolveFileName(windowsName));
+    // The temporary file lies beside the target, so the rename stays on one file system.
+    fs::path temp = target;
+    temp += ".tmp-XXXXXX";
+    std::string pattern = temp.string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd >= 0) return ReplaceThroughTemporaryFile(target, fd, fs::path(pattern), bytes);
+    const int err = errno;
+    std::error_code ec;
+    if (FolderRefuses(err) && fs::is_regular_file(target, ec)) return RewriteInPlace(target, bytes);
+    return FromErrno(err, target);
 }
 
 std::string InOutErrorMessage(const FileResult& result) {

@@ -15,7 +15,7 @@ enum class FileError {
 
 struct FileResult {
     FileError error = FileError::None;
-    std::string systemMessage;  // the file system's own text, empty on success
+    std::string systemMessage;  // the file system's own text (Windows-1251), empty on success
     bool ok() const { return error == FileError::None; }
 };
 
@@ -33,7 +33,10 @@ FileResult ReadWholeFile(std::string_view windowsName, std::string& bytes);
 FileResult WriteWholeFile(std::string_view windowsName, std::string_view bytes);
 
 // Writes through a temporary file beside the target and an atomic rename, so the target
-// is either the old file or the whole new one, never a half-written one.
+// is either the old file or the whole new one, never a half-written one. A symbolic link
+// stays a link: its target is replaced. The file keeps its permission bits. Where the
+// folder takes no new file (read-only, while the file itself is writable) an existing
+// file is rewritten in place instead, with one write and a sync.
 FileResult ReplaceFileAtomically(std::string_view windowsName, std::string_view bytes);
 
 // Appends to the file, creating it when missing.

@@ -3,6 +3,8 @@
 #include <system_error>
 #include <vector>
 
+#include "opcodes/cp1251.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -72,6 +74,6 @@ std::string FullFileName(std::string_view windowsName) {
     std::string name(windowsName);
     for (char& ch : name)
         if (ch == '\\') ch = '/';
-    if (!name.empty() && name[0] == '/') return name;
-    return CurrentDir() + "/" + name;
+    if (!name.empty() && name[0] == '/') return LocaleToCp1251(name);
+    return LocaleToCp1251(CurrentDir() + "/" + name);
 }

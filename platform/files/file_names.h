@@ -23,6 +23,7 @@ std::string CurrentDir();
 // True when the name resolves to an existing regular file.
 bool FileExists(std::string_view windowsName);
 
-// The display form of a name the program opened: cd-relative names gain the current
-// directory in front, and every separator becomes the platform's.
+// The display form of a name the program opened, for its messages: cd-relative names
+// gain the current directory in front, every separator becomes the platform's, and the
+// text is the program's (Windows-1251), not the file system's.
 std::string FullFileName(std::string_view windowsName);

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 #include "opcodes/category_tree.h"
+#include "opcodes/cp1251.h"
 #include "opcodes/errors.h"
 #include "tests/support/temp_dir.h"
 
@@ -79,17 +82,22 @@ TEST(CategoryTree, DeepTreesParseInOnePass) {
 
 TEST(CategoryTree, UnreadableFileNamesItInTheError) {
     TempDir dir;
-    CurrentDirScope cd(dir.path());
+    // A Cyrillic folder on a UTF-8 system: the message gives its name in the program's text.
+    const LocaleScope utf8(LC_CTYPE, "C.UTF-8");
+    ASSERT_TRUE(utf8.Set());
+    dir.Write("база/x", "");
+    CurrentDirScope cd(dir.path() / "база");
     std::vector<TreeItem> items;
     try {
         ReadCategoryTree("INI\\Opcodes.tree", items);
         FAIL() << "no error";
     } catch (const EFOpenError& e) {
-        const std::string prefix = "Cannot open file \"" + dir.path().string() + "/INI/Opcodes.tree\". ";
+        const std::string prefix =
+            "Cannot open file \"" + dir.path().string() + "/\xE1\xE0\xE7\xE0/INI/Opcodes.tree\". ";
         EXPECT_EQ(e.Message().substr(0, prefix.size()), prefix);
         EXPECT_GT(e.Message().size(), prefix.size());  // the file system's own text follows
     }
-    dir.Write("ini/opcodes.TREE", "X\r\n");
+    dir.Write("база/ini/opcodes.TREE", "X\r\n");
     ReadCategoryTree("INI\\Opcodes.tree", items);
     EXPECT_EQ(Shape(items), std::vector<std::string>{"X@-"});
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 #include "opcodes/cp1251.h"
+#include "tests/support/temp_dir.h"
 
 // The byte values of the code page's upper half, as its published table gives them.
 TEST(Cp1251, EveryByteRoundTripsThroughUnicode) {
@@ -34,6 +37,21 @@ TEST(Cp1251, Utf8ConversionBothWays) {
     EXPECT_EQ(Utf8ToCp1251("a中b"), "a?b");
     EXPECT_EQ(Utf8ToCp1251("x\xE2\x82"), "x??");
     EXPECT_EQ(Utf8ToCp1251("\xFFz"), "?z");
+    EXPECT_EQ(Utf8ToCp1251Exact("Всего"), bytes.substr(0, 5));
+    EXPECT_FALSE(Utf8ToCp1251Exact("a中b"));
+    EXPECT_FALSE(Utf8ToCp1251Exact("x\xE2\x82"));
+}
+
+TEST(Cp1251, SystemTextsFromTheLocalesEncoding) {
+    {
+        const LocaleScope utf8(LC_CTYPE, "C.UTF-8");
+        ASSERT_TRUE(utf8.Set());
+        EXPECT_EQ(LocaleToCp1251("/home/база: Нет такого файла"), Utf8ToCp1251("/home/база: Нет такого файла"));
+        EXPECT_EQ(LocaleToCp1251("a中b\xFF\xD0"), "a?b??");
+    }
+    // The C locale knows no more than ASCII.
+    const LocaleScope plain(LC_CTYPE, "C");
+    EXPECT_EQ(LocaleToCp1251("ok \xD0\xB1"), "ok ??");
 }
 
 TEST(Cp1251, UpperLatinTouchesOnlyAsciiLetters) {

@@ -88,6 +88,22 @@ TEST(RowMatches, WordsInsideWordsAndNumbers) {
     EXPECT_FALSE(Matches(caption, Utf8ToCp1251("ждать")));
 }
 
+TEST(RowMatches, TypedWordsTheCodePageLacksOccurNowhere) {
+    const auto matches = [](std::string_view caption, std::string_view yes, std::string_view no,
+                            std::string_view orWords) {
+        return RowMatches(caption, WordList::SplitUtf8(yes), WordList::SplitUtf8(no),
+                          WordList::SplitUtf8(orWords));
+    };
+    EXPECT_TRUE(matches("0010: \xC6\xE4\xE0\xF2\xFC", "Ждать", "", ""));
+    EXPECT_FALSE(matches("0AEF: ???", "ł", "", ""));
+    EXPECT_TRUE(matches("0AEF: ???", "?", "ł", ""));  // a "?" typed as such still counts
+    EXPECT_TRUE(matches("0AEF: ???", "", "", "ł ?"));
+    EXPECT_FALSE(matches("0AEF: ???", "", "", "ł \xFF"));
+    // Such a word still counts as a word: the list does not end at it.
+    const WordList words = WordList::SplitUtf8("ł wait");
+    EXPECT_EQ(words.Words().size(), 2u);
+}
+
 TEST(FindOpcodes, ListAllCollectsEveryMatchInListOrder) {
     FakeRowList list(kRows, {1});
     const FindOutcome outcome = Find(list, "wait", true);

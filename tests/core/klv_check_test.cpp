@@ -149,6 +149,13 @@ const Case kCases[] = {
      {{"Opcodes.tree", "\tAll\n\tFirst\n\n\tSecond\n"}, {"NodeInfo.ini", CleanDatabase().at("NodeInfo.ini").c_str()}},
      {"INI/Opcodes.tree:1: warning: |the first line is indented",
       "INI/Opcodes.tree:3: warning: |an empty line makes a category with an empty key"}},
+    {"SitesFile",
+     {{"Sites.ini", "; a comment\n[Wiki]\nCaption=Вики\nAddress=file:///etc/passwd\nColor=red\n"
+                    "[iniEDITOR]\nAddress=http://ini.example/\n[Forum]\nAddress=https://forum.example\n"}},
+     {"INI/Sites.ini:4: warning: |Address 'file:///etc/passwd' is not an http:// or https:// address: "
+      "the look-up opens the built-in https://script-wiki.org instead",
+      "INI/Sites.ini:5: warning: |key 'Color' is never read",
+      "INI/Sites.ini:8: warning: |section 'Forum' is no look-up site (OpcodeBase, Wiki, IniEditor)"}},
     {"LinesTheIniReaderPassesOver",
      {{"NodeInfo.ini", kLongNote.c_str()}, {"TypeInfo.ini", "stray=1\n[Actions]\nCaption=Д\nShortCaption=Д\nOpcodes=1\n"
                                                              "[Checks]\nCaption=П\nShortCaption=П\nOpcodes 2\nOpcodes=2\n; a comment\n"}},

@@ -112,22 +112,44 @@ TEST(ProfileWriter, FailureNamesTheFileAndChangesNothing) {
     EXPECT_TRUE(fs::is_directory(dir.path() / "opc.ini"));
 }
 
-TEST(ProfileWriter, ReadOnlyFileAndFolderAreNotWritten) {
+TEST(ProfileWriter, ReadOnlyFileIsNotWritten) {
     if (::geteuid() == 0)
         GTEST_SKIP() << "root writes through any protection";
     TempDir dir;
     const std::string original = "[setup]\r\ntxt=old.txt\r\n";
-    dir.Write("ro/opc.ini", original);
-    dir.Write("rofile/opc.ini", original);
-    fs::permissions(dir.path() / "ro", fs::perms::owner_read | fs::perms::owner_exec);
-    fs::permissions(dir.path() / "rofile" / "opc.ini", fs::perms::owner_read);
-    EXPECT_THROW(SetProfileStringInFile(dir.Name("ro/opc.ini"), "setup", "txt", "temp.txt"),
+    dir.Write("opc.ini", original);
+    fs::permissions(dir.path() / "opc.ini", fs::perms::owner_read);
+    EXPECT_THROW(SetProfileStringInFile(dir.Name("opc.ini"), "setup", "txt", "temp.txt"),
                  EIniFileException);
-    EXPECT_THROW(SetProfileStringInFile(dir.Name("rofile/opc.ini"), "setup", "txt", "temp.txt"),
+    EXPECT_EQ(dir.Read("opc.ini"), original);
+}
+
+TEST(ProfileWriter, FolderWithoutRoomForATemporaryFileGetsTheFileRewritten) {
+    TempDir dir;
+    dir.Write("ro/opc.ini", "[setup]\r\ntxt=a much longer old value.txt\r\n");
+    fs::permissions(dir.path() / "ro" / "opc.ini", fs::perms(0640));
+    const ClosedFolder closed(dir.path() / "ro");
+    if (!closed.Closed())
+        GTEST_SKIP() << "the folder cannot be closed to new files here";
+    SetProfileStringInFile(dir.Name("ro/opc.ini"), "setup", "txt", "temp.txt");
+    EXPECT_EQ(dir.Read("ro/opc.ini"), "[setup]\r\ntxt=temp.txt\r\n");
+    EXPECT_EQ(fs::status(dir.path() / "ro" / "opc.ini").permissions(), fs::perms(0640));
+    // A missing file cannot be made there: that is still reported.
+    EXPECT_THROW(SetProfileStringInFile(dir.Name("ro/new.ini"), "setup", "txt", "temp.txt"),
                  EIniFileException);
-    EXPECT_EQ(dir.Read("ro/opc.ini"), original);
-    EXPECT_EQ(dir.Read("rofile/opc.ini"), original);
-    fs::permissions(dir.path() / "ro", fs::perms::owner_all);
+}
+
+TEST(ProfileWriter, WritesThroughASymbolicLinkToItsTarget) {
+    TempDir dir;
+    dir.Write("tool/opc.ini", "[setup]\r\ntxt=old.txt\r\n");
+    fs::create_symlink("tool/opc.ini", dir.path() / "opc.ini");
+    fs::create_symlink(dir.path() / "tool" / "made.ini", dir.path() / "dangling.ini");
+    SetProfileStringInFile(dir.Name("opc.ini"), "setup", "txt", "temp.txt");
+    SetProfileStringInFile(dir.Name("dangling.ini"), "setup", "txt", "temp.txt");
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "opc.ini"));
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "dangling.ini"));
+    EXPECT_EQ(dir.Read("tool/opc.ini"), "[setup]\r\ntxt=temp.txt\r\n");
+    EXPECT_EQ(dir.Read("tool/made.ini"), "[setup]\r\ntxt=temp.txt\r\n");
 }
 
 TEST(ProfileWriter, EntriesThatCannotStandGiveTheWriteError) {

@@ -8,6 +8,9 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "opcodes/errors.h"
 #include "platform/error_locator.h"
@@ -15,6 +18,7 @@
 #include "platform/message_boxes.h"
 #include "platform/process_starter.h"
 #include "platform/shell.h"
+#include "platform/sounds.h"
 #include "tests/support/temp_dir.h"
 
 TEST(DlErrorLocator, NamesTheModuleAndTheOffsetFromItsBase) {
@@ -81,4 +85,36 @@ TEST(QtMessageBoxes, BoxesAndTheFontDialogOpenAboveAStayOnTopWindow) {
     EXPECT_FALSE(QtFontDialogs().Choose(onTop.font(), &onTop).has_value());
     EXPECT_EQ(shown.mid(0, 2), (QStringList{QStringLiteral("Error"), QStringLiteral("Warning")}));
     EXPECT_EQ(shown.size(), 3);
+}
+
+namespace {
+
+class RecordedEvents : public EventSounds {
+  public:
+    bool PlayEvent(const char* eventId) override {
+        played.emplace_back(eventId);
+        return playable;
+    }
+    std::vector<std::string> played;
+    bool playable = true;
+};
+
+} // namespace
+
+TEST(DesktopSounds, ThemeEventsAndTheBellWhereNoneCanBePlayed) {
+    auto owned = std::make_unique<RecordedEvents>();
+    RecordedEvents& events = *owned;
+    int bells = 0;
+    DesktopSounds sounds(std::move(owned), [&] { ++bells; });
+    for (const SystemSound sound :
+         {SystemSound::Default, SystemSound::Information, SystemSound::CriticalStop})
+        sounds.Play(sound);
+    EXPECT_EQ(events.played,
+              (std::vector<std::string>{"bell", "dialog-information", "dialog-error"}));
+    EXPECT_EQ(bells, 0);
+    events.playable = false;
+    sounds.Play(SystemSound::Information);
+    EXPECT_EQ(bells, 1);
+    // The real library says no to an event no theme has, sound card or not.
+    EXPECT_FALSE(CanberraEventSounds()->PlayEvent("kelpra-no-such-event"));
 }

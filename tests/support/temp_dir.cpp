@@ -1,9 +1,17 @@
 #include "tests/support/temp_dir.h"
 
+#include <clocale>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+
+#include <sys/ioctl.h>
+#include <unistd.h>
+#ifdef __linux__
+#include <linux/fs.h>
+#endif
 
 #include "opcodes/cp1251.h"
 
@@ -50,3 +58,54 @@ CurrentDirScope::~CurrentDirScope() {
     std::error_code ec;
     fs::current_path(previous_, ec);
 }
+
+namespace {
+
+// Sets or clears the immutable flag of a folder; false where the file system or the
+// process's rights do not allow it.
+bool SetImmutable(const fs::path& dir, bool on) {
+#ifdef FS_IOC_SETFLAGS
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+#else
+    (void)dir;
+    (void)on;
+    return false;
+#endif
+}
+
+}  // namespace
+
+ClosedFolder::ClosedFolder(const fs::path& dir) : dir_(dir) {
+    if (::geteuid() == 0) {
+        immutable_ = closed_ = SetImmutable(dir_, true);
+        return;
+    }
+    std::error_code ec;
+    fs::permissions(dir_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove, ec);
+    closed_ = !ec;
+}
+
+ClosedFolder::~ClosedFolder() {
+    if (immutable_) {
+        SetImmutable(dir_, false);
+        return;
+    }
+    std::error_code ec;
+    fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::add, ec);
+}
+
+LocaleScope::LocaleScope(int category, const char* name)
+    : category_(category), previous_(std::setlocale(category, nullptr)),
+      set_(std::setlocale(category, name) != nullptr) {}
+
+LocaleScope::~LocaleScope() { std::setlocale(category_, previous_.c_str()); }

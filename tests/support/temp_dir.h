@@ -35,3 +35,37 @@ public:
 private:
     std::filesystem::path previous_;
 };
+
+// Keeps new entries out of a folder for the lifetime of the object while the files in it
+// stay writable: by taking away the folder's write permission, or for root, whom
+// permissions do not stop, by the file system's immutable flag. Closed() is false where
+// neither works (the test then has nothing to try).
+class ClosedFolder {
+public:
+    explicit ClosedFolder(const std::filesystem::path& dir);
+    ~ClosedFolder();
+    ClosedFolder(const ClosedFolder&) = delete;
+    ClosedFolder& operator=(const ClosedFolder&) = delete;
+    bool Closed() const { return closed_; }
+
+private:
+    std::filesystem::path dir_;
+    bool immutable_ = false;
+    bool closed_ = false;
+};
+
+// Sets one category of the C locale for the lifetime of the object. Set() is false when
+// the system lacks the locale.
+class LocaleScope {
+public:
+    LocaleScope(int category, const char* name);
+    ~LocaleScope();
+    LocaleScope(const LocaleScope&) = delete;
+    LocaleScope& operator=(const LocaleScope&) = delete;
+    bool Set() const { return set_; }
+
+private:
+    int category_;
+    std::string previous_;
+    bool set_;
+};

@@ -69,6 +69,14 @@ TEST_F(FindTest, FieldsSplitAtSpacesAndMatchAnywhereInTheCaption) {
     EXPECT_EQ(
         ListAll(QStringLiteral("%1d%"), QStringLiteral("ms WAIT"), QStringLiteral(u"put Ждать")),
         Captions({2, 4}));
+
+    // A word with a character the code page lacks occurs nowhere, not even in the "???"
+    // of an undefined opcode: it finds nothing, excludes nothing, adds no alternative.
+    FillMainList({SampleRows()[0], {"0AEF: ???", ""}});
+    const QStringList both = {Captions({0})[0], QStringLiteral("0AEF: ???")};
+    EXPECT_EQ(ListAll(QStringLiteral(u"ł")), QStringList());
+    EXPECT_EQ(ListAll({}, QStringLiteral(u"ł")), both);
+    EXPECT_EQ(ListAll({}, {}, QStringLiteral(u"wait ☺")), Captions({0}));
 }
 
 TEST_F(FindTest, FindNextStepsThroughTheMatchesAndWrapsAfterTheLast) {

@@ -100,6 +100,24 @@ TEST_F(FormMainTest, OutsideSearchItemNeedsBothOfItsFiles) {
     EXPECT_TRUE(Open(std::nullopt)->NFindInOST->isVisible());
 }
 
+TEST_F(FormMainTest, LookUpSitesComeFromTheDataFolderEvenWhenTheLoadingStops) {
+    dir.WriteCp1251("INI/sites.INI", "[Wiki]\r\nCaption=Вики\r\nAddress=https://wiki.example\r\n"
+                                     "[IniEditor]\r\nCaption=Редактор\r\nAddress=file:///bin/sh\r\n");
+    CraftedDb db;
+    db.opcodes = "[OPCODES]\n0002=x,jump\n";
+    auto form = Open(db);
+    EXPECT_EQ(form->BrowseWiki->text(), QStringLiteral(u"&Вики"));
+    EXPECT_EQ(form->BrowseIniEditor->statusTip(),
+              QStringLiteral(u"Посмотреть описание опкода на сайте Редактор"));
+    EXPECT_EQ(form->BrowseOpcodeBase->text(), QStringLiteral("&OpcodeBase"));
+    form->BrowseWiki->trigger();
+    form->BrowseIniEditor->trigger();
+    // The file's address that is no web address is never opened: the built-in one is.
+    EXPECT_EQ(fake.shell.opened,
+              (QStringList{QStringLiteral("https://wiki.example/index.php?title=0000"),
+                           QStringLiteral("https://ini-editor.org/editor/editor.php?opcode=0000")}));
+}
+
 TEST_F(FormMainTest, CountPartThatIsNoIntegerStopsBeforeTheTable) {
     CraftedDb db;
     db.opcodes = "[OPCODES]\n0002=x,jump\n";

@@ -11,12 +11,13 @@ const char* kWithoutFile[kDataFileCount] = {
     "",
     "every category shows '***НЕ_НАЙДЕНО***  (NodeInfo.ini)' and lists no opcodes",
     "no category lists any opcode",
+    "the look-up sites are the built-in ones",
 };
 
 std::string Unreadable(const SourceFile& file) {
     if (file.read.error == FileError::NotFound || file.read.error == FileError::PathNotFound)
         return "file not found";
-    return "cannot be read (" + file.read.systemMessage + ")";
+    return "cannot be read (" + Printable(file.read.systemMessage) + ")";
 }
 
 // Why start-up stops without the file, or empty when it goes on: the tree is always
@@ -44,6 +45,11 @@ void CheckFilesPresent(const CheckedFolder& folder, CheckReport& report) {
     for (std::size_t i = 0; i < kDataFileCount; ++i) {
         const auto file = static_cast<DataFile>(i);
         const SourceFile& source = folder.File(file);
+        // The sites file is optional: only one that is there but cannot be read is told.
+        if (file == DataFile::Sites &&
+            (source.Readable() || source.read.error == FileError::NotFound ||
+             source.read.error == FileError::PathNotFound))
+            continue;
         const std::string stop = source.Readable() ? std::string() : StopReason(folder, file);
         if (!stop.empty())
             report.Fail(file, 0, Unreadable(source) + "; " + stop);

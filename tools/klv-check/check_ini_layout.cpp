@@ -63,4 +63,5 @@ void CheckIniLayout(const CheckedFolder& folder, CheckReport& report) {
     CheckLayout(folder.translation, DataFile::Translation, report);
     CheckLayout(folder.typeInfo, DataFile::TypeInfo, report);
     CheckLayout(folder.nodeInfo, DataFile::NodeInfo, report);
+    CheckLayout(folder.sites, DataFile::Sites, report);
 }

@@ -1,15 +1,16 @@
 #pragma once
 // What klv-check found in a data folder: one finding per problem, each tied to one of
-// the seven data files and, where there is one, a line of it.
+// the data files (the seven that start-up reads and the optional Sites.ini) and, where
+// there is one, a line of it.
 
 #include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// The seven data files, in the order the program loads them.
-enum class DataFile { Opcodes, Translation, TypeInfo, TypeLines, Tree, NodeInfo, NodeLines };
-inline constexpr std::size_t kDataFileCount = 7;
+// The seven data files, in the order the program loads them, and the look-up sites.
+enum class DataFile { Opcodes, Translation, TypeInfo, TypeLines, Tree, NodeInfo, NodeLines, Sites };
+inline constexpr std::size_t kDataFileCount = 8;
 
 enum class Severity {
     Warning,  // it loads, but shows less or something odd

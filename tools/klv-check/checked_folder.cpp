@@ -37,6 +37,7 @@ CheckedFolder::CheckedFolder(const DatabaseFiles& files)
       translation(files.Translation),
       typeInfo(files.TypeInfo),
       nodeInfo(files.NodeInfo),
+      sites(files.Sites),
       typeLines(files.TypeLines),
       nodeLines(files.NodeLines),
       tree(ReadSource(files.Tree)) {
@@ -68,6 +69,7 @@ const SourceFile& CheckedFolder::File(DataFile file) const {
     case DataFile::Tree: return tree;
     case DataFile::NodeInfo: return nodeInfo.file;
     case DataFile::NodeLines: return nodeLines.file;
+    case DataFile::Sites: return sites.file;
     }
     return tree;
 }

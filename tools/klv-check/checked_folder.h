@@ -1,5 +1,5 @@
 #pragma once
-// A data folder loaded for checking: each of the seven files read once, with the readers
+// A data folder loaded for checking: each of the files read once, with the readers
 // the program uses (TIniFile, OpcodeLineFile, the tree parser) and the positions the
 // findings point at. The checks only read it.
 
@@ -72,7 +72,7 @@ public:
     CheckedFolder(const CheckedFolder&) = delete;
     CheckedFolder& operator=(const CheckedFolder&) = delete;
 
-    IniSource opcodes, translation, typeInfo, nodeInfo;
+    IniSource opcodes, translation, typeInfo, nodeInfo, sites;
     LineSource typeLines, nodeLines;
     SourceFile tree;
 

@@ -5,7 +5,8 @@
 #include "tools/klv-check/check_report.h"
 #include "tools/klv-check/checked_folder.h"
 
-// A file among the seven that is missing, unreadable or empty.
+// A file among the seven that is missing, unreadable or empty; a Sites.ini that is there
+// but unreadable.
 void CheckFilesPresent(const CheckedFolder& folder, CheckReport& report);
 // In each INI file: repeated sections and keys, lines the reader passes over, values
 // longer than the reader returns.
@@ -36,6 +37,10 @@ void CheckLineReferences(const CheckedFolder& folder, CheckReport& report);
 void CheckLineEnds(const CheckedFolder& folder, CheckReport& report);
 void CheckNamedLines(const CheckedFolder& folder, CheckReport& report);
 void CheckUnusedLines(const CheckedFolder& folder, CheckReport& report);
+
+// Sites.ini: sections that are no look-up site, keys a site does not have, addresses
+// that are not http:// or https:// (the built-in address is opened instead).
+void CheckSites(const CheckedFolder& folder, CheckReport& report);
 
 // Across files: opcodes that no category or no type lists, listed opcodes that
 // SASCM.ini does not define.

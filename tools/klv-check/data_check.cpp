@@ -25,7 +25,7 @@ constexpr Check kChecks[] = {
     CheckCountParts,     CheckTranslations,  CheckTypeCount,      CheckTypeCaptions,
     CheckTreeLevels,     CheckTreeLines,     CheckNodeSections,   CheckUnnamedSections,
     CheckLineReferences, CheckLineEnds,      CheckNamedLines,     CheckUnusedLines,
-    CheckCoverage,
+    CheckCoverage,       CheckSites,
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 // problem at once, one line each.
 
 #include <array>
+#include <clocale>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -21,7 +22,8 @@ constexpr std::string_view kHelp =
     "Checks the data files of a KLV opcode database in FOLDER (the current directory\n"
     "when left out): INI/SASCM.ini, INI/SASCM_RUS.ini, INI/TypeInfo.ini, INI/Types.Opcodes,\n"
     "INI/Opcodes.tree, INI/NodeInfo.ini and INI/Nodes.Opcodes, read as KLV reads them at\n"
-    "start-up, and reports every problem at once:\n"
+    "start-up, and the optional INI/Sites.ini of the web look-up, and reports every\n"
+    "problem at once:\n"
     "\n"
     "  FILE:LINE: error: MESSAGE     start-up would stop here, or misread the data\n"
     "  FILE:LINE: warning: MESSAGE   it loads, but shows less or something odd\n"
@@ -45,7 +47,9 @@ constexpr std::string_view kHelp =
     "Opcodes that is not a number, below 1 or past the end of its line file; an empty\n"
     "line or numbers above 0AF0 on a line that is read, more than 2800 numbers on a\n"
     "category line; line ends other than CR LF and a 1A byte before the end of a line\n"
-    "file; lines that nothing names.\n"
+    "file; lines that nothing names; in Sites.ini, sections other than OpcodeBase, Wiki\n"
+    "and IniEditor, keys other than Caption and Address, and addresses that are not\n"
+    "http:// or https:// (KLV opens its built-in address instead).\n"
     "\n"
     "Exit status: 0 no problems, 1 warnings only, 2 errors (or the folder cannot be\n"
     "checked).\n";
@@ -60,6 +64,9 @@ int Usage(std::string_view problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The system's texts (strerror) in the user's language and encoding, as KLV gets them.
+    std::setlocale(LC_CTYPE, "");
+    std::setlocale(LC_MESSAGES, "");
     std::string folder;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];

@@ -72,9 +72,9 @@ void TFormFind::ButtonFindClick(const QObject* sender) {
     if (height() == minimumHeight())
         resize(width(), kGrownClientHeight);
     const bool findAll = sender != nullptr && IsFindAllSender(sender->objectName().toStdString());
-    FindOpcodes(*this, formMain_.OpListView, WordList::Split(ToCp1251(EditYes->text())),
-                WordList::Split(ToCp1251(EditNo->text())),
-                WordList::Split(ToCp1251(EditOr->text())), findAll);
+    FindOpcodes(*this, formMain_.OpListView, WordList::SplitUtf8(EditYes->text().toStdString()),
+                WordList::SplitUtf8(EditNo->text().toStdString()),
+                WordList::SplitUtf8(EditOr->text().toStdString()), findAll);
 }
 
 void FindOpcodes(TFormFind& formFind, QTreeWidget* mainList, const WordList& yesWords,

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "opcodes/categories.h"
+#include "opcodes/lookup_sites.h"
 #include "opcodes/opcode.h"
 #include "platform/platform.h"
 
@@ -184,6 +185,8 @@ class TFormMain : public QMainWindow {
 
   private:
     void connectOutsideCommands();
+    // Gives the three look-up actions the captions and hints of lookupSites_.
+    void ShowLookupSites();
     void SetLookupAddresses(std::string_view opcodeText);
     void Browse(const QAction* action);
 
@@ -206,6 +209,9 @@ class TFormMain : public QMainWindow {
     Platform platform_;
     TFormFind* formFind_ = nullptr;
     std::unique_ptr<TOpcodesList> opcodeList_;
+    // The look-up sites' names and addresses: the built-in ones until the loading reads
+    // the data folder's own.
+    LookupSiteSettings lookupSites_;
     // The records attached to the tree's nodes; they live as long as the window.
     std::vector<CategoryInfo> categories_;
     std::array<QLabel*, 5> statusPanels_{};

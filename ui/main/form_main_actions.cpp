@@ -110,10 +110,9 @@ void TFormMain::createListActions() {
 
     // The look-up actions: their keys work anywhere in the window.
     for (const LookupSiteInfo& site : LookupSites()) {
-        auto* action = new QAction(FromUtf8(LookupCaption(site)), this);
+        auto* action = new QAction(this);
         action->setObjectName(FromUtf8(site.actionName));
         action->setShortcut(QKeySequence(FromUtf8(site.shortcut), QKeySequence::PortableText));
-        action->setStatusTip(FromUtf8(LookupHint(site)));
         action->setProperty("category", FromUtf8(kLookupCategory));
         action->setProperty("menuItem", FromUtf8(site.menuItemName));
         addAction(action);
@@ -121,6 +120,7 @@ void TFormMain::createListActions() {
          : site.site == LookupSite::Wiki     ? BrowseWiki
                                              : BrowseIniEditor) = action;
     }
+    ShowLookupSites();
     HelpIntro = NewItem(this, {u"HelpIntro", u"&Интро..."});
     HelpIntro->setProperty("category", QStringLiteral(u"Справка"));
     HelpIntro->setProperty("menuItem", QStringLiteral("NAbout"));

@@ -8,15 +8,29 @@
 #include "platform/sounds.h"
 #include "ui/main/form_main.h"
 #include "ui/opcode_rows.h"
+#include "ui/qt_text.h"
+
+namespace {
+
+std::array<std::pair<QAction*, LookupSite>, 3> LookupActions(QAction* opcodeBase, QAction* wiki,
+                                                             QAction* iniEditor) {
+    return {{{opcodeBase, LookupSite::OpcodeBase},
+             {wiki, LookupSite::Wiki},
+             {iniEditor, LookupSite::IniEditor}}};
+}
+
+} // namespace
+
+void TFormMain::ShowLookupSites() {
+    for (const auto& [action, site] : LookupActions(BrowseOpcodeBase, BrowseWiki, BrowseIniEditor)) {
+        action->setText(FromCp1251(lookupSites_.Caption(site)));
+        action->setStatusTip(FromCp1251(lookupSites_.Hint(site)));
+    }
+}
 
 void TFormMain::SetLookupAddresses(std::string_view opcodeText) {
-    const std::pair<QAction*, LookupSite> actions[] = {
-        {BrowseOpcodeBase, LookupSite::OpcodeBase},
-        {BrowseWiki, LookupSite::Wiki},
-        {BrowseIniEditor, LookupSite::IniEditor},
-    };
-    for (const auto& [action, site] : actions)
-        action->setProperty("address", QString::fromStdString(LookupAddress(site, opcodeText)));
+    for (const auto& [action, site] : LookupActions(BrowseOpcodeBase, BrowseWiki, BrowseIniEditor))
+        action->setProperty("address", FromCp1251(lookupSites_.Address(site, opcodeText)));
 }
 
 void TFormMain::BeforeBrowse() {

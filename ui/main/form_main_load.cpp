@@ -52,6 +52,9 @@ void TFormMain::FormCreate() {
     NFindInOST->setVisible(FileExists("opctool.exe") && FileExists("opc.ini"));
 
     const DatabaseFiles files = DatabaseFiles::ForCurrentDir(CurrentDir());
+    // Before anything that can fail: the look-up works whatever the rest of the data.
+    lookupSites_ = LookupSiteSettings::Read(files.Sites);
+    ShowLookupSites();
     opcodeList_ = std::make_unique<TOpcodesList>(files.Opcodes, files.Translation, files.TypeInfo,
                                                  files.TypeLines);
 

@@ -34,7 +34,7 @@ void TFormMain::NFindInOSTClick() {
     const FileResult written = WriteWholeFile(kHandOverFile, text);
     if (!written.ok())
         throw EInOutError(InOutErrorMessage(written));
-    SetProfileStringInFile(FullFileName(kToolSettingsFile), "setup", "txt", kHandOverFile);
+    SetProfileStringInFile(CurrentDir() + "\\" + kToolSettingsFile, "setup", "txt", kHandOverFile);
     // The tool is on its own from here: whether it started is not reported.
     platform_.processes.Start(QString::fromLatin1(kToolProgram), false);
 }
