@@ -5,12 +5,13 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
+COVERAGE_DIR ?= build-coverage
 FUZZ_SECONDS ?= 60
 FUZZ_SHORT_SECONDS ?= 20
 PREFIX ?= /usr/local
 
 .PHONY: all deps configure build run test bench check-data clean fuzz-deps test-sanitize \
-        fuzz-build fuzz fuzz-short install package
+        fuzz-build fuzz fuzz-short install package coverage
 
 all: build
 
@@ -61,6 +62,23 @@ test-sanitize: deps $(SANITIZE_DIR)/build.ninja
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
 	    ctest --output-on-failure
 
+# Line and branch coverage of the product folders by the whole suite: a build of its own with
+# gcc's --coverage, the suite run once, gcovr's summary (the per-file table lands in
+# $(COVERAGE_DIR)/coverage.txt).
+$(COVERAGE_DIR)/build.ninja: | deps
+	cmake -S . -B $(COVERAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELPRA_BUILD_BENCH=OFF \
+	    -DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage $(CMAKE_FLAGS)
+
+coverage: $(COVERAGE_DIR)/build.ninja
+	@bash tools/install-deps.sh gcovr
+	cmake --build $(COVERAGE_DIR)
+	find $(COVERAGE_DIR) -name '*.gcda' -delete
+	cd $(COVERAGE_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+	gcovr --root . --object-directory $(COVERAGE_DIR) \
+	    --filter 'opcodes/' --filter 'platform/' --filter 'ui/' --filter 'app/' \
+	    --filter 'tools/klv-check/' --exclude '.*_autogen/.*' \
+	    --txt $(COVERAGE_DIR)/coverage.txt --print-summary
+
 # libFuzzer comes with clang; neither is needed by the ordinary build.
 fuzz-deps:
 	@bash tools/install-deps.sh clang libclang-rt-14-dev
@@ -81,4 +99,4 @@ fuzz-short:
 	$(MAKE) fuzz FUZZ_SECONDS=$(FUZZ_SHORT_SECONDS)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(COVERAGE_DIR)
