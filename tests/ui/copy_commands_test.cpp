@@ -26,7 +26,7 @@ class CopyTest : public SearchWindowsTest {
     // The search window's results: every row of the main list.
     void ListAllResults() {
         formFind->BtnAll->click();
-        ASSERT_EQ(formFind->ListViewFind->topLevelItemCount(), 6);
+        ASSERT_EQ(formFind->ListViewFind->Rows()->Count(), 6);
     }
 };
 

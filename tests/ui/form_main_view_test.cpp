@@ -27,11 +27,11 @@ TEST_F(ViewTest, GridLinesAndWholeRowSelection) {
     OpenShown();
     ClickNode(QStringLiteral(u"Все"));
     ClickRow(0);
-    QTreeWidget* list = form->OpListView;
+    OpcodeListView* list = form->OpListView;
     QWidget* viewport = list->viewport();
     const QHeaderView* header = list->header();
     const QColor highlight = list->palette().color(QPalette::Active, QPalette::Highlight);
-    const QRect row0 = list->visualItemRect(list->topLevelItem(0));
+    const QRect row0 = list->visualRect(list->Rows()->index(0, 0));
     const auto endOf = [&](int column) {
         return QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) - 4,
                       row0.center().y());
@@ -46,7 +46,7 @@ TEST_F(ViewTest, GridLinesAndWholeRowSelection) {
     EXPECT_TRUE(Near(PixelAt(viewport, endOf(3)), highlight));
 
     // A line along the bottom of an unselected row, and between its columns.
-    const QRect row2 = list->visualItemRect(list->topLevelItem(2));
+    const QRect row2 = list->visualRect(list->Rows()->index(2, 0));
     const QPoint bottom(header->sectionViewportPosition(1) + header->sectionSize(1) / 2,
                         row2.bottom());
     const QPoint between(header->sectionViewportPosition(2) - 1, row2.center().y());
@@ -60,7 +60,7 @@ TEST_F(ViewTest, GridLinesAndWholeRowSelection) {
 
     // The number option only flips its own mark.
     form->NShowOpcodeN->trigger();
-    EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral(u"0005: beta значение"));
+    EXPECT_EQ(CellText(list, 0), QStringLiteral(u"0005: beta значение"));
 }
 
 TEST_F(ViewTest, FontDialogOpensWithTheFontLastConfirmed) {
@@ -81,7 +81,7 @@ TEST_F(ViewTest, FontDialogOpensWithTheFontLastConfirmed) {
     // The captions still fit their columns in the larger font.
     const QHeaderView* header = form->OpListView->header();
     EXPECT_GE(header->sectionSize(3),
-              header->fontMetrics().horizontalAdvance(form->OpListView->headerItem()->text(3)));
+              header->fontMetrics().horizontalAdvance(form->OpListView->Rows()->headerData(3, Qt::Horizontal).toString()));
 
     form->OpListView->setFont(listFont);
     fake.fonts.answer.reset();

@@ -22,4 +22,8 @@ TFormMain::TFormMain(const Platform& platform, QWidget* parent)
     Guarded([this] { FormCreate(); })();
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain() {
+    // The rows point at the opcode records, which go before the list does: the list's
+    // last layout while the window closes must find no rows.
+    OpListView->Rows()->SetRows({});
+}

@@ -14,6 +14,7 @@
 #include "opcodes/categories.h"
 #include "opcodes/opcode.h"
 #include "platform/platform.h"
+#include "ui/opcode_row_model.h"
 
 struct DatabaseFiles;
 class HintTracker;
@@ -116,7 +117,7 @@ class TFormMain : public QMainWindow {
     QListWidget* CheckListBoxType = nullptr;
     QWidget* Panel2 = nullptr;
     QPlainTextEdit* OpMemoFind = nullptr;
-    QTreeWidget* OpListView = nullptr;
+    OpcodeListView* OpListView = nullptr;
     QWidget* Panel3 = nullptr;
     QPlainTextEdit* OpMemoNote = nullptr;
     QGroupBox* GroupBox1 = nullptr;
