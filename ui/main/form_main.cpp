@@ -5,7 +5,8 @@
 #include "ui/window_look.h"
 
 TFormMain::TFormMain(const Platform& platform, QWidget* parent)
-    : QMainWindow(parent), platform_(platform) {
+    : QMainWindow(parent), platform_(platform),
+      opcodesLoading_(std::async(std::launch::async, &TFormMain::LoadOpcodeTable)) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Kelpra v.0.2b"));
     setFont(DesignedFont());

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <array>
 #include <exception>
+#include <future>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -201,12 +202,17 @@ class TFormMain : public QMainWindow {
     void createListPopupMenu();
     void connectCommands();
 
+    // The opcode table of the current directory's database.
+    static std::unique_ptr<TOpcodesList> LoadOpcodeTable();
     void LoadCategoryTree(const DatabaseFiles& files);
     void LoadTypeList(const DatabaseFiles& files);
 
     Platform platform_;
     TFormFind* formFind_ = nullptr;
     std::unique_ptr<TOpcodesList> opcodeList_;
+    // The table's loading, on a second thread while the window builds its controls: it
+    // needs nothing of them, and FormCreate takes it at its turn.
+    std::future<std::unique_ptr<TOpcodesList>> opcodesLoading_;
     // The records attached to the tree's nodes; they live as long as the window.
     std::vector<CategoryInfo> categories_;
     std::array<QLabel*, 5> statusPanels_{};

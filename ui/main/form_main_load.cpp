@@ -52,8 +52,8 @@ void TFormMain::FormCreate() {
     NFindInOST->setVisible(FileExists("opctool.exe") && FileExists("opc.ini"));
 
     const DatabaseFiles files = DatabaseFiles::ForCurrentDir(CurrentDir());
-    opcodeList_ = std::make_unique<TOpcodesList>(files.Opcodes, files.Translation, files.TypeInfo,
-                                                 files.TypeLines);
+    // The table started loading with the window; its error, if any, is raised here.
+    opcodeList_ = opcodesLoading_.valid() ? opcodesLoading_.get() : LoadOpcodeTable();
 
     ApplyHintAppearance();
     NInternet->menuAction()->setEnabled(false);
@@ -66,6 +66,12 @@ void TFormMain::FormCreate() {
     // A tree file without nodes leaves no first node to open; there is nothing to do then.
     if (QTreeWidgetItem* first = OpTreeView->topLevelItem(0))
         first->setExpanded(true);
+}
+
+std::unique_ptr<TOpcodesList> TFormMain::LoadOpcodeTable() {
+    const DatabaseFiles files = DatabaseFiles::ForCurrentDir(CurrentDir());
+    return std::make_unique<TOpcodesList>(files.Opcodes, files.Translation, files.TypeInfo,
+                                          files.TypeLines);
 }
 
 void TFormMain::LoadCategoryTree(const DatabaseFiles& files) {
