@@ -96,9 +96,8 @@ QStringList BrowseTest::Column(int column) const {
 
 QStringList BrowseTest::SelectedNumbers() const {
     QStringList numbers;
-    for (int i = 0; i < form->OpListView->Rows()->Count(); ++i)
-        if (form->OpListView->selectionModel()->isRowSelected(i))
-            numbers.append(CellText(form->OpListView, i).left(4));
+    for (int row : SelectedRows(form->OpListView))
+        numbers.append(CellText(form->OpListView, row).left(4));
     return numbers;
 }
 

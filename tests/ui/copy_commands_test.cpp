@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
 #include <regex>
 
 #include "opcodes/cp1251.h"

@@ -2,7 +2,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 
 #include "tests/ui/search_fixture.h"
 

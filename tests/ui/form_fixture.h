@@ -36,8 +36,7 @@ void PrintTo(const QString& text, std::ostream* out);
 
 // The tree as lines: a tab per level, the text, and " +" for an expanded node.
 QStringList Outline(const QTreeWidget* tree);
-// An opcode list's cell text, the indices of its selected rows (ascending), the
-// first-column texts of all its rows; and selecting exactly the given rows.
+// An opcode list's cell, selected rows (ascending) and captions; selecting exactly rows.
 QString CellText(const OpcodeListView* list, int row, int column = 0);
 std::vector<int> SelectedRows(const OpcodeListView* list);
 QStringList RowTexts(const OpcodeListView* list);

@@ -7,7 +7,6 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <QTreeWidget>
 
 #include "tests/ui/browse_fixture.h"
 

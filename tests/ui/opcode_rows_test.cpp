@@ -4,12 +4,10 @@
 #include <deque>
 
 #include "opcodes/cp1251.h"
-#include "ui/opcode_row_model.h"
+#include "tests/ui/form_fixture.h"
 #include "ui/opcode_rows.h"
 
 namespace {
-
-constexpr auto Select = QItemSelectionModel::Select | QItemSelectionModel::Rows;
 
 class OpcodeRowsTest : public ::testing::Test {
 protected:
@@ -33,16 +31,14 @@ protected:
 TEST_F(OpcodeRowsTest, RowsKeepTheirBytes) {
     EXPECT_EQ(rows_.Count(), 50);
     EXPECT_EQ(rows_.Caption(3), "0013: row");
-    EXPECT_EQ(list_.Rows()->Bytes(0, 1), Utf8ToCp1251("строка"));
-    EXPECT_EQ(list_.Rows()->index(0, 1).data(), QStringLiteral(u"строка"));
+    EXPECT_EQ(list_.Rows()->Bytes(0, 1), translation_);
+    EXPECT_EQ(CellText(&list_, 0, 1), QStringLiteral(u"строка"));
     EXPECT_EQ(list_.Rows()->Bytes(0, 3), "");
-    EXPECT_EQ(list_.Rows()->Bytes(50, 0), "");
 }
 
 TEST_F(OpcodeRowsTest, SelectionFocusAndScrolling) {
     EXPECT_EQ(rows_.FirstSelected(), -1);
-    for (int row : {30, 7})
-        list_.selectionModel()->select(list_.Rows()->index(row, 0), Select);
+    SelectRows(&list_, {30, 7});
     EXPECT_EQ(rows_.FirstSelected(), 7);
     EXPECT_EQ(rows_.SelectedCount(), 2);
     EXPECT_EQ(rows_.SelectedColumn(0), (std::vector<std::string>{"0017: row", "0040: row"}));
@@ -50,11 +46,9 @@ TEST_F(OpcodeRowsTest, SelectionFocusAndScrolling) {
     rows_.Deselect(7);
     rows_.SelectFocusScroll(45);
     EXPECT_EQ(rows_.FirstSelected(), 30);
-    EXPECT_TRUE(list_.selectionModel()->isRowSelected(45));
-    EXPECT_TRUE(list_.selectionModel()->isRowSelected(30));  // others keep their selection
+    EXPECT_EQ(SelectedRows(&list_), (std::vector<int>{30, 45}));  // others keep theirs
     EXPECT_EQ(list_.currentIndex().row(), 45);
-    const QRect shown = list_.visualRect(list_.currentIndex());
-    EXPECT_TRUE(list_.viewport()->rect().intersects(shown));
+    EXPECT_TRUE(list_.viewport()->rect().intersects(list_.visualRect(list_.currentIndex())));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
 
 #include "opcodes/cp1251.h"
 #include "tests/ui/browse_fixture.h"
