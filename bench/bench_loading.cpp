@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -48,20 +49,48 @@ void BM_LoadDatabase(benchmark::State& state) {
 BENCHMARK(BM_LoadDatabase)->Arg(0)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
 
 // The floor: reading the same files' bytes and splitting them into lines.
+std::size_t ReadAndSplit() {
+    std::size_t lines = 0;
+    for (const auto& entry : fs::directory_iterator("INI")) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+        for (std::size_t pos = 0; (pos = bytes.find('\n', pos)) != std::string::npos; ++pos)
+            ++lines;
+    }
+    return lines;
+}
+
 void BM_ReadAndSplitFloor(benchmark::State& state) {
     SyntheticFolder folder({.fillerSections = static_cast<int>(state.range(0))});
-    for (auto _ : state) {
-        std::size_t lines = 0;
-        for (const auto& entry : fs::directory_iterator("INI")) {
-            std::ifstream in(entry.path(), std::ios::binary);
-            const std::string bytes((std::istreambuf_iterator<char>(in)), {});
-            for (std::size_t pos = 0; (pos = bytes.find('\n', pos)) != std::string::npos; ++pos)
-                ++lines;
-        }
-        benchmark::DoNotOptimize(lines);
-    }
+    for (auto _ : state) benchmark::DoNotOptimize(ReadAndSplit());
 }
 BENCHMARK(BM_ReadAndSplitFloor)->Arg(0)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
+
+// The loading against its floor on the full-size database, in turns: the time is the
+// loading's, "x_floor" the ratio.
+void BM_LoadDatabaseVsFloor(benchmark::State& state) {
+    SyntheticFolder folder;
+    using Clock = std::chrono::steady_clock;
+    Clock::duration load{}, floor{};
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        benchmark::DoNotOptimize(ReadAndSplit());
+        const auto middle = Clock::now();
+        benchmark::DoNotOptimize(LoadAll());
+        const auto end = Clock::now();
+        floor += middle - start;
+        load += end - middle;
+        state.SetIterationTime(std::chrono::duration<double>(end - middle).count());
+    }
+    state.counters["floor_ms"] = std::chrono::duration<double, std::milli>(floor).count() /
+                                 static_cast<double>(state.iterations());
+    state.counters["x_floor"] = std::chrono::duration<double>(load) / floor;
+}
+BENCHMARK(BM_LoadDatabaseVsFloor)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // What the loaded database holds in memory, in bytes (strings and number arrays).
 void BM_LoadedDatabaseMemory(benchmark::State& state) {

@@ -10,14 +10,12 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <memory>
 
 #include "bench/synthetic_db.h"
 #include "platform/system_platform.h"
 #include "ui/find/form_find.h"
 #include "ui/main/form_main.h"
-#include "ui/opcode_rows.h"
 
 namespace {
 
@@ -44,13 +42,12 @@ class SearchWindows {
 
   private:
     void FillMainList() {
-        QList<QTreeWidgetItem*> rows;
+        std::vector<OpcodeRowModel::Row> rows;
         for (int n = 1; n <= kMaxOpcode; ++n) {
             const TOpcode& opcode = formMain->OpcodeList()->GetItem(n);
-            rows.append(NewOpcodeRow(
-                {opcode.Text, opcode.RusText, opcode.TypeText, opcode.ParamCountText}));
+            rows.push_back({opcode.Text, opcode.RusText, opcode.TypeText, opcode.ParamCountText});
         }
-        formMain->OpListView->addTopLevelItems(rows);
+        formMain->OpListView->Rows()->SetRows(std::move(rows));
     }
 
     SyntheticFolder folder_;
@@ -65,7 +62,7 @@ void BM_SearchWindowListAll(benchmark::State& state) {
         windows.formFind->BtnAll->click();
         QCoreApplication::processEvents();
     }
-    state.counters["results"] = windows.formFind->ListViewFind->topLevelItemCount();
+    state.counters["results"] = windows.formFind->ListViewFind->Rows()->Count();
 }
 BENCHMARK(BM_SearchWindowListAll)
     ->Unit(benchmark::kMillisecond)

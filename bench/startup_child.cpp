@@ -2,7 +2,10 @@
 
 #include <QMainWindow>
 #include <QWindow>
+#include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <string>
 
 #include "platform/system_platform.h"
 #include "ui/application.h"
@@ -19,6 +22,16 @@ void WaitUntilShown(QWidget& window) {
     QCoreApplication::processEvents();
 }
 
+// The peak resident size of this process: what the parent's rusage would report too,
+// were it not inherited across exec from a parent larger than the child.
+void ReportPeakMemory() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0)
+            std::printf("%ld\n", std::stol(line.substr(6)));
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int RunStartupChild(const char* what, int argc, char** argv) {
@@ -28,6 +41,7 @@ int RunStartupChild(const char* what, int argc, char** argv) {
         QMainWindow window;
         window.setWindowTitle(QStringLiteral("Kelpra v.0.2b"));
         WaitUntilShown(window);
+        ReportPeakMemory();
         return 0;
     }
     SystemPlatform system;
@@ -35,5 +49,6 @@ int RunStartupChild(const char* what, int argc, char** argv) {
     TFormMain formMain(platform);
     TFormFind formFind(formMain, platform);
     WaitUntilShown(formMain);
+    ReportPeakMemory();
     return formMain.OpcodeList() != nullptr ? 0 : 2; // a loading error would void the figure
 }

@@ -173,6 +173,15 @@ std::string UpperLatin(std::string_view bytes) {
 
 unsigned char FoldCaseCp1251(unsigned char byte) { return kFold.upper[byte]; }
 
+std::size_t FoldedHashCp1251(std::string_view text) {
+    std::size_t h = 1469598103934665603ull; // FNV-1a
+    for (char ch : text) {
+        h ^= kFold.upper[static_cast<unsigned char>(ch)];
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
 bool EqualsIgnoreCaseCp1251(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)

@@ -34,3 +34,5 @@ std::string UpperLatin(std::string_view bytes);
 // keys, file names): Latin and Cyrillic letters fold to one case.
 unsigned char FoldCaseCp1251(unsigned char byte);
 bool EqualsIgnoreCaseCp1251(std::string_view a, std::string_view b);
+// A hash of the folded text: texts equal without regard to case hash alike.
+std::size_t FoldedHashCp1251(std::string_view text);

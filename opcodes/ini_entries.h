@@ -66,14 +66,7 @@ std::vector<IniEntry> ListIniEntries(std::string_view bytes);
 // Section and key names match without regard to case: a hash and an equality for
 // unordered maps keyed by such names.
 struct IniNameHash {
-    std::size_t operator()(std::string_view s) const noexcept {
-        std::size_t h = 1469598103934665603ull;
-        for (char ch : s) {
-            h ^= FoldCaseCp1251(static_cast<unsigned char>(ch));
-            h *= 1099511628211ull;
-        }
-        return h;
-    }
+    std::size_t operator()(std::string_view s) const noexcept { return FoldedHashCp1251(s); }
 };
 
 struct IniNameEqual {

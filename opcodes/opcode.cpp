@@ -26,13 +26,14 @@ void AppendTypeCaption(std::string& typeText, const std::string& shortCaption) {
 std::string OpcodeKey(int32_t n) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     auto value = static_cast<uint32_t>(n);
-    std::string key;
+    char digits[8];  // filled from the right: at least four, all that the number needs
+    std::size_t start = sizeof digits;
     do {
-        key.insert(key.begin(), kDigits[value & 0xF]);
+        digits[--start] = kDigits[value & 0xF];
         value >>= 4;
     } while (value != 0);
-    if (key.size() < 4) key.insert(0, 4 - key.size(), '0');
-    return key;
+    while (start > sizeof digits - 4) digits[--start] = '0';
+    return std::string(digits + start, sizeof digits - start);
 }
 
 OpcodeDefinition SplitOpcodeDefinition(const std::string& value) {
@@ -64,7 +65,8 @@ TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& Tr
         OpcodeDefinition def =
             SplitOpcodeDefinition(opcodes.ReadString(kOpcodesSection, key, kDefaultOpcodeValue));
         TOpcode& op = Items[n];
-        op.Text = key + ": " + def.TextPart;
+        op.Text.reserve(key.size() + 2 + def.TextPart.size());
+        op.Text.append(key).append(": ").append(def.TextPart);
         op.RusText =
             TranslationText(translations.ReadString(kOpcodesSection, key, kDefaultOpcodeValue));
         op.ParamCount = def.ParamCount;

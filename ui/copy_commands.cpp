@@ -1,7 +1,7 @@
 #include "ui/copy_commands.h"
 
 #include <QAction>
-#include <QTreeWidget>
+#include <QWidget>
 
 #include "platform/clipboard.h"
 #include "platform/message_boxes.h"
@@ -68,7 +68,7 @@ std::optional<CopyCommand> CopyCommandOf(const QObject* sender) {
     return CopyCommandOfTag(sender->property("tag").toInt());
 }
 
-void CopyListRows(const Platform& platform, QTreeWidget* list, CopyCommand command,
+void CopyListRows(const Platform& platform, OpcodeListView* list, CopyCommand command,
                   SelectedLine line) {
     const OpcodeRows rows(list);
     std::string text;

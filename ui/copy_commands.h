@@ -9,8 +9,8 @@
 
 class QAction;
 class QObject;
-class QTreeWidget;
 class QWidget;
+class OpcodeListView;
 
 // NCopyOp, NCopyAddOp, NCopyAll and NCopyAddAll, in tag order, owned by `owner`. Their
 // keys work only while `list` (or a child of it) has the keyboard focus.
@@ -25,5 +25,5 @@ enum class SelectedLine { RowText, RowTextAndTranslation };
 // Runs the command on `list`. Without a selected row the selection commands play the
 // error sound, show "Ни один опкод не выделен!" and leave the clipboard alone. The
 // clipboard is read only by the add commands and written once, at the end.
-void CopyListRows(const Platform& platform, QTreeWidget* list, CopyCommand command,
+void CopyListRows(const Platform& platform, OpcodeListView* list, CopyCommand command,
                   SelectedLine line);

@@ -1,100 +1,79 @@
 #include "ui/opcode_rows.h"
 
 #include <QItemSelectionModel>
+#include <algorithm>
 
-#include "ui/qt_text.h"
+#include "ui/opcode_row_model.h"
 
 namespace {
 
-constexpr int kOpcodeRowType = QTreeWidgetItem::UserType + 1;
-
-// A row with its columns' bytes in plain strings: the searches read every caption on
-// every pass, and a string copy is all that costs.
-class OpcodeRowItem : public QTreeWidgetItem {
-public:
-    OpcodeRowItem() : QTreeWidgetItem(kOpcodeRowType) {}
-    QTreeWidgetItem* clone() const override { return new OpcodeRowItem(*this); }
-
-    std::vector<std::string> bytes;
-};
-
-// Whether any pixel row of the item lies inside the list's viewport.
-bool PartlyVisible(const QTreeWidget* list, const QTreeWidgetItem* item) {
-    const QRect rect = list->visualItemRect(item);
+// Whether any pixel row of the row lies inside the list's viewport.
+bool PartlyVisible(const QTreeView* list, const QModelIndex& index) {
+    const QRect rect = list->visualRect(index);
     return rect.isValid() && rect.bottom() >= 0 && rect.top() < list->viewport()->height();
 }
 
-}  // namespace
+} // namespace
 
-QTreeWidgetItem* NewOpcodeRow(std::initializer_list<std::string_view> columns) {
-    auto* row = new OpcodeRowItem;
-    row->bytes.reserve(columns.size());
-    int column = 0;
-    for (std::string_view bytes : columns) {
-        row->setText(column++, FromCp1251(bytes));
-        row->bytes.emplace_back(bytes);
-    }
-    return row;
+std::vector<bool> OpcodeRows::Selected() const {
+    std::vector<bool> selected(static_cast<std::size_t>(Count()));
+    // Ranges may overlap; each row counts once.
+    for (const QItemSelectionRange& range : list_->selectionModel()->selection())
+        for (int row = std::max(range.top(), 0); row <= range.bottom() && row < Count(); ++row)
+            selected[static_cast<std::size_t>(row)] = true;
+    return selected;
 }
 
-std::string RowBytes(const QTreeWidgetItem* row, int column) {
-    if (row->type() == kOpcodeRowType) {
-        const auto& bytes = static_cast<const OpcodeRowItem*>(row)->bytes;
-        if (column >= 0 && static_cast<std::size_t>(column) < bytes.size())
-            return bytes[static_cast<std::size_t>(column)];
-        return {};
-    }
-    return ToCp1251(row->text(column));
-}
+int OpcodeRows::Count() const { return list_->Rows()->Count(); }
 
-int OpcodeRows::Count() const { return list_->topLevelItemCount(); }
-
-std::string OpcodeRows::Caption(int row) const { return RowBytes(list_->topLevelItem(row), 0); }
+std::string OpcodeRows::Caption(int row) const { return std::string(list_->Rows()->Bytes(row, 0)); }
 
 int OpcodeRows::FirstSelected() const {
-    int first = -1;
-    for (const QTreeWidgetItem* item : list_->selectedItems()) {
-        const int index = list_->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item));
-        if (index >= 0 && (first < 0 || index < first)) first = index;
-    }
-    return first;
+    const std::vector<bool> selected = Selected();
+    const auto first = std::find(selected.begin(), selected.end(), true);
+    return first == selected.end() ? -1 : static_cast<int>(first - selected.begin());
 }
 
 int OpcodeRows::SelectedCount() const {
-    return static_cast<int>(list_->selectedItems().size());
+    const std::vector<bool> selected = Selected();
+    return static_cast<int>(std::count(selected.begin(), selected.end(), true));
 }
 
 void OpcodeRows::Deselect(int row) {
-    if (QTreeWidgetItem* item = list_->topLevelItem(row)) item->setSelected(false);
+    if (row >= 0 && row < Count())
+        list_->selectionModel()->select(list_->Rows()->index(row, 0),
+                                        QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
 }
 
 void OpcodeRows::SelectFocusScroll(int row) {
-    QTreeWidgetItem* item = list_->topLevelItem(row);
-    if (item == nullptr) return;
-    item->setSelected(true);
+    if (row < 0 || row >= Count())
+        return;
+    const QModelIndex index = list_->Rows()->index(row, 0);
+    list_->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
     // A partly visible row counts as visible: the list moves only for a row out of sight.
-    if (!PartlyVisible(list_, item)) list_->scrollToItem(item, QAbstractItemView::EnsureVisible);
+    if (!PartlyVisible(list_, index))
+        list_->scrollTo(index, QAbstractItemView::EnsureVisible);
     // The focus mark moves without touching the selection of other rows, and without the
     // view's own scrolling to its current row.
     const bool autoScroll = list_->hasAutoScroll();
     list_->setAutoScroll(false);
-    list_->selectionModel()->setCurrentIndex(list_->indexFromItem(item),
-                                             QItemSelectionModel::NoUpdate);
+    list_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
     list_->setAutoScroll(autoScroll);
 }
 
 std::vector<std::string> OpcodeRows::Column(int column) const {
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(Count()));
-    for (int i = 0; i < Count(); ++i) texts.push_back(RowBytes(list_->topLevelItem(i), column));
+    for (int i = 0; i < Count(); ++i)
+        texts.emplace_back(list_->Rows()->Bytes(i, column));
     return texts;
 }
 
 std::vector<std::string> OpcodeRows::SelectedColumn(int column) const {
+    const std::vector<bool> selected = Selected();
     std::vector<std::string> texts;
-    for (int i = 0; i < Count(); ++i) {
-        const QTreeWidgetItem* item = list_->topLevelItem(i);
-        if (item->isSelected()) texts.push_back(RowBytes(item, column));
-    }
+    for (int i = 0; i < Count(); ++i)
+        if (selected[static_cast<std::size_t>(i)])
+            texts.emplace_back(list_->Rows()->Bytes(i, column));
     return texts;
 }

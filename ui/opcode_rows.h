@@ -1,25 +1,17 @@
 #pragma once
-// The rows of the two opcode lists (the main list and the search window's results). Each
-// item keeps its columns' Windows-1251 bytes beside the displayed text, so sorting,
-// searching and copying read the bytes the files gave without converting them back.
+// A list's rows as the searches and the copy commands see them: rows in display order,
+// their columns' Windows-1251 bytes, and the list's selection and focus.
 
-#include <QTreeWidget>
-#include <initializer_list>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "opcodes/text_search.h"
 
-// A new row (not yet in any list) showing `columns` in order.
-QTreeWidgetItem* NewOpcodeRow(std::initializer_list<std::string_view> columns);
-// The bytes of one column of a row ("" for a column the row does not have).
-std::string RowBytes(const QTreeWidgetItem* row, int column);
+class OpcodeListView;
 
-// A list's rows as the searches see them: rows in display order, the captions' bytes,
-// and the list's selection and focus.
 class OpcodeRows : public RowList {
   public:
-    explicit OpcodeRows(QTreeWidget* list) : list_(list) {}
+    explicit OpcodeRows(OpcodeListView* list) : list_(list) {}
 
     int Count() const override;
     std::string Caption(int row) const override;
@@ -33,5 +25,8 @@ class OpcodeRows : public RowList {
     std::vector<std::string> SelectedColumn(int column) const;
 
   private:
-    QTreeWidget* list_;
+    // One flag per row, in display order.
+    std::vector<bool> Selected() const;
+
+    OpcodeListView* list_;
 };

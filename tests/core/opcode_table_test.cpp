@@ -66,6 +66,7 @@ TEST_F(OpcodeTableTest, UndefinedNumbersGetTheDefaultRecord) {
     }
     EXPECT_THROW(table.GetItem(kOpcodeCount), ERangeError);
     EXPECT_THROW(table.GetItem(-1), ERangeError);
+    EXPECT_EQ(OpcodeKey(0x1A) + OpcodeKey(0x12345) + OpcodeKey(-1), "001A12345FFFFFFFF");
 }
 
 TEST_F(OpcodeTableTest, CountPartThatIsNoIntegerStopsTheBuild) {

@@ -70,9 +70,9 @@ void BrowseTest::ClickTypeBox(int item) {
 }
 
 void BrowseTest::ClickRow(int row, Qt::KeyboardModifiers modifiers) {
-    QTreeWidget* list = form->OpListView;
+    OpcodeListView* list = form->OpListView;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
-                      list->visualItemRect(list->topLevelItem(row)).center());
+                      list->visualRect(list->Rows()->index(row, 0)).center());
 }
 
 void BrowseTest::ClickHeader(int visualColumn) {
@@ -89,16 +89,15 @@ bool BrowseTest::WaitForRebuild() const {
 
 QStringList BrowseTest::Column(int column) const {
     QStringList texts;
-    for (int i = 0; i < form->OpListView->topLevelItemCount(); ++i)
-        texts.append(form->OpListView->topLevelItem(i)->text(column));
+    for (int i = 0; i < form->OpListView->Rows()->Count(); ++i)
+        texts.append(CellText(form->OpListView, i, column));
     return texts;
 }
 
 QStringList BrowseTest::SelectedNumbers() const {
     QStringList numbers;
-    for (int i = 0; i < form->OpListView->topLevelItemCount(); ++i)
-        if (const QTreeWidgetItem* row = form->OpListView->topLevelItem(i); row->isSelected())
-            numbers.append(row->text(0).left(4));
+    for (int row : SelectedRows(form->OpListView))
+        numbers.append(CellText(form->OpListView, row).left(4));
     return numbers;
 }
 

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
 #include <regex>
 
 #include "opcodes/cp1251.h"
@@ -30,7 +29,7 @@ class CopyTest : public SearchWindowsTest {
     // The search window's results: every row of the main list.
     void ListAllResults() {
         formFind->BtnAll->click();
-        ASSERT_EQ(formFind->ListViewFind->topLevelItemCount(), 6);
+        ASSERT_EQ(formFind->ListViewFind->Rows()->Count(), 6);
     }
 };
 

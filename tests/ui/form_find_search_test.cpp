@@ -2,7 +2,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 
 #include "tests/ui/search_fixture.h"
 
@@ -38,7 +37,7 @@ class FindTest : public SearchWindowsTest {
         return SelectedRows(formMain->OpListView);
     }
     QString Panel(int index) const { return formFind->StatusPanel(index)->text(); }
-    QTreeWidget* mainList() const { return formMain->OpListView; }
+    OpcodeListView* mainList() const { return formMain->OpListView; }
 };
 
 } // namespace
@@ -84,11 +83,11 @@ TEST_F(FindTest, FindNextStepsThroughTheMatchesAndWrapsAfterTheLast) {
     EXPECT_EQ(Panel(1), QStringLiteral(u"Найдено: 2"));
 
     EXPECT_EQ(FindNext(QStringLiteral("actor")), std::vector<int>{2});
-    EXPECT_EQ(mainList()->currentItem(), mainList()->topLevelItem(2));
+    EXPECT_EQ(mainList()->currentIndex().row(), 2);
     // A hit on the first pass leaves the panels as the search began them, and no results.
     EXPECT_EQ(Panel(0), QStringLiteral(u"Поиск..."));
     EXPECT_EQ(Panel(1), QStringLiteral(u"Найдено: 2"));
-    EXPECT_EQ(formFind->ListViewFind->topLevelItemCount(), 0);
+    EXPECT_EQ(formFind->ListViewFind->Rows()->Count(), 0);
 
     EXPECT_EQ(FindNext(QStringLiteral("actor")), std::vector<int>{3});
     // From the last match the first pass ends empty, the second starts at the top.
@@ -133,23 +132,23 @@ TEST_F(FindTest, SearchGrowsTheWindowOnlyFromItsMinimumHeight) {
 
 TEST_F(FindTest, ShowInListReplacesASingleSelectionAndJoinsSeveral) {
     ListAll(QStringLiteral("actor"));
-    QTreeWidget* results = formFind->ListViewFind;
-    results->setCurrentItem(results->topLevelItem(1)); // "00A5: actor_WAITING %1d%"
+    OpcodeListView* results = formFind->ListViewFind;
+    results->setCurrentIndex(results->Rows()->index(1, 0)); // "00A5: actor_WAITING %1d%"
 
     SelectRows(mainList(), {0});
     formFind->NShow->trigger();
     EXPECT_EQ(SelectedRows(mainList()), std::vector<int>{3});
-    EXPECT_EQ(mainList()->currentItem(), mainList()->topLevelItem(3));
+    EXPECT_EQ(mainList()->currentIndex().row(), 3);
 
     SelectRows(mainList(), {0, 1});
-    Q_EMIT results->itemDoubleClicked(results->topLevelItem(1), 0);
+    Q_EMIT results->doubleClicked(results->Rows()->index(1, 0));
     EXPECT_EQ(SelectedRows(mainList()), (std::vector<int>{0, 1, 3}));
     EXPECT_TRUE(fake.boxes.warnings.isEmpty());
 }
 
 TEST_F(FindTest, ShowInListWarnsWhenTheMainListNoLongerHoldsTheResult) {
     ListAll(QStringLiteral("jump"));
-    formFind->ListViewFind->setCurrentItem(formFind->ListViewFind->topLevelItem(0));
+    formFind->ListViewFind->setCurrentIndex(formFind->ListViewFind->Rows()->index(0, 0));
     FillMainList({SampleRows()[0], {"0002: JUMP %1p%", ""}}); // another category
     SelectRows(mainList(), {0});
 

@@ -79,7 +79,7 @@ TEST_F(SearchWindowsTest, ControlsSitWhereDesignedAndFollowTheSize) {
 }
 
 TEST_F(SearchWindowsTest, ResultListMenuHoldsShowAndTheCopyItems) {
-    const QTreeWidget* list = formFind->ListViewFind;
+    const OpcodeListView* list = formFind->ListViewFind;
 
     QStringList items;
     for (const QAction* item : formFind->OpListPopupMenu->actions())
@@ -150,7 +150,7 @@ TEST_F(SearchWindowsTest, F3ShowsTheWindowAndClosingOnlyHidesIt) {
     formFind->setWindowState(Qt::WindowMinimized);
     formMain->NFindWin->trigger();
     EXPECT_FALSE(formFind->isMinimized());
-    EXPECT_EQ(formFind->ListViewFind->topLevelItemCount(), 2);
+    EXPECT_EQ(formFind->ListViewFind->Rows()->Count(), 2);
     EXPECT_TRUE(formMain->isVisible());
 }
 

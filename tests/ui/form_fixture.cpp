@@ -27,6 +27,32 @@ QStringList Outline(const QTreeWidget* tree) {
     return lines;
 }
 
+QString CellText(const OpcodeListView* list, int row, int column) {
+    return list->Rows()->index(row, column).data().toString();
+}
+
+std::vector<int> SelectedRows(const OpcodeListView* list) {
+    std::vector<int> rows;
+    for (int i = 0; i < list->Rows()->Count(); ++i)
+        if (list->selectionModel()->isRowSelected(i))
+            rows.push_back(i);
+    return rows;
+}
+
+QStringList RowTexts(const OpcodeListView* list) {
+    QStringList texts;
+    for (int i = 0; i < list->Rows()->Count(); ++i)
+        texts.append(CellText(list, i));
+    return texts;
+}
+
+void SelectRows(OpcodeListView* list, const std::vector<int>& rows) {
+    list->clearSelection();
+    for (int row : rows)
+        list->selectionModel()->select(list->Rows()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
 QStringList CheckItems(const QListWidget* list) {
     QStringList lines;
     for (int i = 0; i < list->count(); ++i)

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "tests/support/temp_dir.h"
 #include "tests/ui/crafted_db.h"
@@ -35,6 +36,11 @@ void PrintTo(const QString& text, std::ostream* out);
 
 // The tree as lines: a tab per level, the text, and " +" for an expanded node.
 QStringList Outline(const QTreeWidget* tree);
+// An opcode list's cell, selected rows (ascending) and captions; selecting exactly rows.
+QString CellText(const OpcodeListView* list, int row, int column = 0);
+std::vector<int> SelectedRows(const OpcodeListView* list);
+QStringList RowTexts(const OpcodeListView* list);
+void SelectRows(OpcodeListView* list, const std::vector<int>& rows);
 // The type list as lines: "[x] " or "[ ] " and the text.
 QStringList CheckItems(const QListWidget* list);
 // The error box's text for an error of that message and class.

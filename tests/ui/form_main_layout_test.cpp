@@ -42,7 +42,7 @@ TEST_F(FormMainTest, ControlsOpenWithTheirDesignedSizes) {
     for (int column : {2, 3}) {
         EXPECT_EQ(header->sectionSize(column), qMax(50, header->sectionSizeHint(column)));
         EXPECT_GE(header->sectionSize(column), header->fontMetrics().horizontalAdvance(
-                                                   form->OpListView->headerItem()->text(column)));
+                                                   form->OpListView->Rows()->headerData(column, Qt::Horizontal).toString()));
     }
     EXPECT_NEAR(header->sectionSize(0), header->sectionSize(1), 1);
     EXPECT_EQ(header->length(), form->OpListView->viewport()->width());
@@ -108,7 +108,7 @@ TEST_F(FormMainTest, ControlsShowTheirDesignedTexts) {
     EXPECT_EQ(form->Button1->toolTip(), QStringLiteral(u"Скопировать в буфер обмена"));
     QStringList columns;
     for (int i = 0; i < 4; ++i)
-        columns.append(form->OpListView->headerItem()->text(i));
+        columns.append(form->OpListView->Rows()->headerData(i, Qt::Horizontal).toString());
     EXPECT_EQ(columns,
               (QStringList{QStringLiteral(u"Опкод"), QStringLiteral(u"Русский перевод (от Tovin)"),
                            QStringLiteral(u"Tип"), QStringLiteral(u"Кол-во парам")}));

@@ -31,12 +31,11 @@ TEST_F(ListingTest, CategoryRowsInLineOrderThroughTheTypeFilter) {
     EXPECT_EQ(Numbers(Column(0)), (QStringList{QStringLiteral("0005"), QStringLiteral("0003"),
                                                QStringLiteral("0001"), QStringLiteral("0006"),
                                                QStringLiteral("0002"), QStringLiteral("0004")}));
-    const QTreeWidgetItem* first = form->OpListView->topLevelItem(0);
-    EXPECT_EQ(first->text(0), QStringLiteral(u"0005: beta значение"));
-    EXPECT_EQ(first->text(1), QStringLiteral(u"beta"));
-    EXPECT_EQ(first->text(2), QStringLiteral(u"Z, "));
-    EXPECT_EQ(first->text(3), QStringLiteral(u" 9"));
-    EXPECT_EQ(form->OpListView->topLevelItem(5)->text(2), QStringLiteral(u"a, Б, "));
+    EXPECT_EQ(CellText(form->OpListView, 0), QStringLiteral(u"0005: beta значение"));
+    EXPECT_EQ(CellText(form->OpListView, 0, 1), QStringLiteral(u"beta"));
+    EXPECT_EQ(CellText(form->OpListView, 0, 2), QStringLiteral(u"Z, "));
+    EXPECT_EQ(CellText(form->OpListView, 0, 3), QStringLiteral(u" 9"));
+    EXPECT_EQ(CellText(form->OpListView, 5, 2), QStringLiteral(u"a, Б, "));
     // The count is the line's, untyped entry included.
     EXPECT_EQ(Panel(1), QStringLiteral(u"Опкодов: 7"));
     EXPECT_EQ(Panel(0), QStringLiteral(u"Готов."));
@@ -47,7 +46,7 @@ TEST_F(ListingTest, CategoryRowsInLineOrderThroughTheTypeFilter) {
     for (int type = 0; type < 3; ++type)
         ClickTypeBox(type);
     EXPECT_EQ(form->CheckListBoxType->item(2)->checkState(), Qt::Unchecked);
-    EXPECT_EQ(form->OpListView->topLevelItemCount(), 0);
+    EXPECT_EQ(form->OpListView->Rows()->Count(), 0);
     EXPECT_EQ(Panel(1), QStringLiteral(u"Опкодов: 7"));
 
     ClickTypeBox(2); // "Б" alone: its opcodes, 0004 among them by its second type
@@ -55,7 +54,7 @@ TEST_F(ListingTest, CategoryRowsInLineOrderThroughTheTypeFilter) {
                                                QStringLiteral("0004")}));
     // The ticks stay for the next category.
     ClickNode(QStringLiteral(u"Повторы"));
-    EXPECT_EQ(form->OpListView->topLevelItemCount(), 0);
+    EXPECT_EQ(form->OpListView->Rows()->Count(), 0);
     EXPECT_EQ(Panel(1), QStringLiteral(u"Опкодов: 4"));
 }
 
@@ -73,7 +72,7 @@ TEST_F(ListingTest, SeveralOrNoSelectedNodesListNothing) {
     find->StatusPanel(1)->setText(QStringLiteral(u"Найдено: 2"));
     ClickNode(QStringLiteral(u"Повторы"), Qt::ControlModifier);
     EXPECT_EQ(form->OpTreeView->selectedItems().size(), 2);
-    EXPECT_EQ(form->OpListView->topLevelItemCount(), 0);
+    EXPECT_EQ(form->OpListView->Rows()->Count(), 0);
     EXPECT_EQ(Panel(1), QStringLiteral(u"Опкодов: 0"));
     EXPECT_EQ(Panel(0), QStringLiteral(u"Готов."));
     EXPECT_EQ(FindPanel(1), QStringLiteral(u"Найдено: 0"));
@@ -83,12 +82,12 @@ TEST_F(ListingTest, SeveralOrNoSelectedNodesListNothing) {
     // current one: the list shows what is selected.
     ClickNode(QStringLiteral(u"Повторы"), Qt::ControlModifier);
     EXPECT_EQ(form->OpTreeView->currentItem(), Node(QStringLiteral(u"Повторы")));
-    EXPECT_EQ(form->OpListView->topLevelItemCount(), 6);
+    EXPECT_EQ(form->OpListView->Rows()->Count(), 6);
     EXPECT_EQ(Panel(1), QStringLiteral(u"Опкодов: 7"));
 
     ClickNode(QStringLiteral(u"Все"), Qt::ControlModifier); // nothing selected now
     EXPECT_TRUE(form->OpTreeView->selectedItems().isEmpty());
-    EXPECT_EQ(form->OpListView->topLevelItemCount(), 0);
+    EXPECT_EQ(form->OpListView->Rows()->Count(), 0);
     EXPECT_EQ(Panel(1), QStringLiteral(u"Опкодов: 0"));
 }
 
@@ -101,7 +100,7 @@ TEST_F(ListingTest, NodeWithoutDataEmptiesTheListAndKeepsTheTexts) {
     form->StatusPanel(0)->setText(QStringLiteral("x"));
 
     ClickNode(QStringLiteral(u"Пусто"));
-    EXPECT_EQ(form->OpListView->topLevelItemCount(), 0);
+    EXPECT_EQ(form->OpListView->Rows()->Count(), 0);
     EXPECT_EQ(Panel(1), QStringLiteral(u"Опкодов: 7"));
     EXPECT_EQ(Panel(0), QStringLiteral("x"));
     EXPECT_EQ(FindPanel(1), QStringLiteral(u"Найдено: 3"));
@@ -124,7 +123,7 @@ TEST_F(ListingTest, FilterClickWithoutACurrentNodeBeeps) {
     ClickTypeBox(0);
     EXPECT_EQ(fake.sounds.played, std::vector<SystemSound>{SystemSound::Default});
     EXPECT_EQ(form->CheckListBoxType->item(0)->checkState(), Qt::Unchecked);
-    EXPECT_EQ(form->OpListView->topLevelItemCount(), 0);
+    EXPECT_EQ(form->OpListView->Rows()->Count(), 0);
     EXPECT_EQ(Panel(1), QStringLiteral(u"Опкодов: 0"));
     EXPECT_EQ(Panel(0), QStringLiteral("x"));
     EXPECT_EQ(FindPanel(2), QStringLiteral(u"из: 0"));

@@ -7,7 +7,6 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <QTreeWidget>
 
 #include "tests/ui/browse_fixture.h"
 
@@ -44,7 +43,7 @@ TEST_F(QuickSearchTest, EnterCtrlKAndTabSearchAndNeverReachTheBox) {
 
     Press(Qt::Key_Return);
     EXPECT_EQ(SelectedNumbers(), Just("0001"));
-    EXPECT_EQ(form->OpListView->currentItem()->text(0).left(4), QStringLiteral("0001"));
+    EXPECT_EQ(CellText(form->OpListView, form->OpListView->currentIndex().row()).left(4), QStringLiteral("0001"));
     EXPECT_EQ(Panel(4), QStringLiteral(u"Выделено: 1"));
     Press(Qt::Key_K, Qt::ControlModifier);
     EXPECT_EQ(SelectedNumbers(), Just("0006"));
@@ -122,11 +121,11 @@ TEST_F(QuickSearchTest, HitIsScrolledIntoView) {
     ClickRow(0);
     Type(QStringLiteral("far"));
     Press(Qt::Key_Return);
-    QTreeWidget* list = form->OpListView;
-    const QTreeWidgetItem* last = list->topLevelItem(list->topLevelItemCount() - 1);
-    EXPECT_TRUE(last->isSelected());
-    EXPECT_FALSE(list->topLevelItem(0)->isSelected());
-    EXPECT_TRUE(list->viewport()->rect().intersects(list->visualItemRect(last)));
+    OpcodeListView* list = form->OpListView;
+    const QModelIndex last = list->Rows()->index(list->Rows()->Count() - 1, 0);
+    EXPECT_TRUE(list->selectionModel()->isSelected(last));
+    EXPECT_FALSE(list->selectionModel()->isRowSelected(0));
+    EXPECT_TRUE(list->viewport()->rect().intersects(list->visualRect(last)));
 }
 
 } // namespace

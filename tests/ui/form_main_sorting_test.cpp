@@ -41,7 +41,7 @@ TEST_F(SortingTest, EachColumnSortsAscendingByItsBytes) {
     EXPECT_EQ(Column(0).join(u' ').left(4), QStringLiteral("0001"));
     EXPECT_EQ(Column(0).last().left(4), QStringLiteral("0006"));
     // Every row keeps its own texts together.
-    EXPECT_EQ(form->OpListView->topLevelItem(0)->text(1), QStringLiteral(u"ждать"));
+    EXPECT_EQ(CellText(form->OpListView, 0, 1), QStringLiteral(u"ждать"));
 }
 
 TEST_F(SortingTest, RebuildListsInLineOrderAgain) {
@@ -67,7 +67,7 @@ TEST_F(SortingTest, SelectionAndFocusStayWithTheirRows) {
     ClickHeader(3); // " 0" for 0001, "11" for 0006, " 2" for 0002
     EXPECT_EQ(Column(3).first(), QStringLiteral(" 0"));
     EXPECT_EQ(SelectedNumbers(), (QStringList{QStringLiteral("0001"), QStringLiteral("0006")}));
-    EXPECT_EQ(form->OpListView->currentItem()->text(0).left(4), QStringLiteral("0002"));
+    EXPECT_EQ(CellText(form->OpListView, form->OpListView->currentIndex().row()).left(4), QStringLiteral("0002"));
     EXPECT_EQ(Panel(4), QStringLiteral(u"Выделено: 2"));
 }
 
@@ -83,10 +83,10 @@ TEST_F(SortingTest, MovedColumnSortsByTheClickedCaption) {
 TEST_F(SortingTest, PanelsFollowThePointerAndTheSelection) {
     OpenShown();
     ClickNode(QStringLiteral(u"Все"));
-    QTreeWidget* list = form->OpListView;
-    QTest::mouseMove(list->viewport(), list->visualItemRect(list->topLevelItem(1)).center());
+    OpcodeListView* list = form->OpListView;
+    QTest::mouseMove(list->viewport(), list->visualRect(list->Rows()->index(1, 0)).center());
     EXPECT_EQ(Panel(3), QStringLiteral(u"Текущий: 0003"));
-    const QRect last = list->visualItemRect(list->topLevelItem(5));
+    const QRect last = list->visualRect(list->Rows()->index(5, 0));
     QTest::mouseMove(list->viewport(), QPoint(last.center().x(), last.bottom() + 20));
     EXPECT_EQ(Panel(3), QStringLiteral(u"Текущий: нет"));
 

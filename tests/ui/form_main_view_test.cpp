@@ -27,11 +27,11 @@ TEST_F(ViewTest, GridLinesAndWholeRowSelection) {
     OpenShown();
     ClickNode(QStringLiteral(u"Все"));
     ClickRow(0);
-    QTreeWidget* list = form->OpListView;
+    OpcodeListView* list = form->OpListView;
     QWidget* viewport = list->viewport();
     const QHeaderView* header = list->header();
     const QColor highlight = list->palette().color(QPalette::Active, QPalette::Highlight);
-    const QRect row0 = list->visualItemRect(list->topLevelItem(0));
+    const QRect row0 = list->visualRect(list->Rows()->index(0, 0));
     const auto endOf = [&](int column) {
         return QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) - 4,
                       row0.center().y());
@@ -48,7 +48,7 @@ TEST_F(ViewTest, GridLinesAndWholeRowSelection) {
     // Lines along the bottom of an unselected row and between its columns, on pixels of
     // their own: the cell keeps every pixel row it had (underscores sit on the last one).
     const auto cell = [&] {
-        const QRect row2 = list->visualItemRect(list->topLevelItem(2));
+        const QRect row2 = list->visualRect(list->Rows()->index(2, 0));
         return QRect(header->sectionViewportPosition(1), row2.top(), header->sectionSize(1) - 1,
                      row2.height());
     };
@@ -68,7 +68,7 @@ TEST_F(ViewTest, GridLinesAndWholeRowSelection) {
 
     // The number option only flips its own mark.
     form->NShowOpcodeN->trigger();
-    EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral(u"0005: beta значение"));
+    EXPECT_EQ(CellText(list, 0), QStringLiteral(u"0005: beta значение"));
 }
 
 TEST_F(ViewTest, FontDialogOpensWithTheFontLastConfirmed) {
@@ -89,7 +89,7 @@ TEST_F(ViewTest, FontDialogOpensWithTheFontLastConfirmed) {
     // The captions still fit their columns in the larger font.
     const QHeaderView* header = form->OpListView->header();
     EXPECT_GE(header->sectionSize(3),
-              header->fontMetrics().horizontalAdvance(form->OpListView->headerItem()->text(3)));
+              header->fontMetrics().horizontalAdvance(form->OpListView->Rows()->headerData(3, Qt::Horizontal).toString()));
 
     form->OpListView->setFont(listFont);
     fake.fonts.answer.reset();
@@ -138,7 +138,7 @@ TEST_F(ViewTest, AutoExpandFollowsTheSelectionAndTracksThePointer) {
     EXPECT_FALSE(Node(QStringLiteral(u"Повторы"))->isExpanded());
     EXPECT_EQ(tree->currentItem(), Node(QStringLiteral(u"Пусто")));
     EXPECT_EQ(tree->selectedItems(), QList<QTreeWidgetItem*>{Node(QStringLiteral(u"Пусто"))});
-    EXPECT_EQ(form->OpListView->topLevelItemCount(), 0);
+    EXPECT_EQ(form->OpListView->Rows()->Count(), 0);
     ClickNode(QStringLiteral(u"Много"));
     EXPECT_TRUE(Node(QStringLiteral(u"Много"))->isExpanded());
     ClickNode(QStringLiteral(u"Пусто"));

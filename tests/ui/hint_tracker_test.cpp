@@ -12,7 +12,6 @@
 #include <QStyle>
 #include <QTest>
 #include <QToolTip>
-#include <QTreeWidget>
 
 #include "tests/ui/form_fixture.h"
 #include "ui/main/hint_tracker.h"

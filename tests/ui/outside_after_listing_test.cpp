@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
 
 #include "opcodes/cp1251.h"
 #include "tests/ui/browse_fixture.h"
@@ -19,8 +18,8 @@ TEST_F(BrowseTest, OutsideCommandsFollowTheListedCategory) {
               QStringLiteral("https://script-wiki.org/index.php?title=") + all[2].left(4));
 
     find->BtnAll->click();
-    EXPECT_EQ(find->ListViewFind->topLevelItemCount(), all.size());
-    find->ListViewFind->setCurrentItem(find->ListViewFind->topLevelItem(0)); // all[0]
+    EXPECT_EQ(find->ListViewFind->Rows()->Count(), all.size());
+    find->ListViewFind->setCurrentIndex(find->ListViewFind->Rows()->index(0, 0)); // all[0]
 
     ClickNode(QStringLiteral(u"Повторы"));
     ASSERT_FALSE(Column(0).contains(all[0]));
@@ -29,7 +28,7 @@ TEST_F(BrowseTest, OutsideCommandsFollowTheListedCategory) {
     EXPECT_EQ(fake.boxes.errors.size(), 1);
     EXPECT_EQ(fake.shell.opened.value(1),
               QStringLiteral("https://script-wiki.org/index.php?title=0000"));
-    EXPECT_EQ(find->ListViewFind->topLevelItemCount(), all.size());
+    EXPECT_EQ(find->ListViewFind->Rows()->Count(), all.size());
     EXPECT_EQ(FindPanel(1), QStringLiteral(u"Найдено: 0"));
     find->NShow->trigger();
     EXPECT_EQ(fake.boxes.warnings.size(), 1);

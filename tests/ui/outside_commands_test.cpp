@@ -34,9 +34,9 @@ QStringList AddressesOf(const char* opcode) {
 TEST_F(SearchWindowsTest, LookUpUsesTheFocusedRowNotTheSelection) {
     EXPECT_EQ(Addresses(*formMain), AddressesOf("0000")); // before any look-up
     FillMainList(SampleRows());
-    QTreeWidget* list = formMain->OpListView;
+    OpcodeListView* list = formMain->OpListView;
     SelectRows(list, {2, 4, 5});
-    list->setCurrentItem(list->topLevelItem(4), 0, QItemSelectionModel::NoUpdate);
+    list->selectionModel()->setCurrentIndex(list->Rows()->index(4, 0), QItemSelectionModel::NoUpdate);
 
     formMain->BrowseWiki->trigger();
     formMain->BrowseOpcodeBase->trigger();
@@ -50,7 +50,7 @@ TEST_F(SearchWindowsTest, LookUpUsesTheFocusedRowNotTheSelection) {
 TEST_F(SearchWindowsTest, LookUpWithoutAFocusedRowTellsAndOpensOpcode0000) {
     ShowActive(formMain.get());
     FillMainList(SampleRows());
-    formMain->OpListView->setCurrentItem(formMain->OpListView->topLevelItem(4));
+    formMain->OpListView->setCurrentIndex(formMain->OpListView->Rows()->index(4, 0));
     formMain->BrowseWiki->trigger();
     ASSERT_EQ(fake.shell.opened.value(0), AddressesOf("0A8C")[1]);
 
@@ -74,7 +74,7 @@ TEST_F(SearchWindowsTest, LookUpWithoutAFocusedRowTellsAndOpensOpcode0000) {
 TEST_F(SearchWindowsTest, LookUpThatTheDesktopCannotOpenIsNotReported) {
     fake.shell.result = {false, QStringLiteral("No browser")};
     FillMainList(SampleRows());
-    formMain->OpListView->setCurrentItem(formMain->OpListView->topLevelItem(0));
+    formMain->OpListView->setCurrentIndex(formMain->OpListView->Rows()->index(0, 0));
     formMain->BrowseIniEditor->trigger();
     EXPECT_EQ(fake.shell.opened, QStringList{AddressesOf("0001")[2]});
     EXPECT_TRUE(fake.boxes.errors.isEmpty());

@@ -1,10 +1,8 @@
 #include "tests/ui/search_fixture.h"
 
 #include <QTest>
-#include <QTreeWidget>
 
 #include "opcodes/cp1251.h"
-#include "ui/opcode_rows.h"
 
 void SearchWindowsTest::SetUp() {
     formMain = Open();
@@ -12,13 +10,16 @@ void SearchWindowsTest::SetUp() {
 }
 
 void SearchWindowsTest::FillMainList(const std::vector<MainRow>& rows) {
-    QTreeWidget* list = formMain->OpListView;
-    list->clear();
-    QList<QTreeWidgetItem*> items;
-    for (const auto& [caption, translation] : rows)
-        items.append(NewOpcodeRow({Utf8ToCp1251(caption), Utf8ToCp1251(translation), "", ""}));
-    list->addTopLevelItems(items);
-    ASSERT_EQ(list->currentItem(), nullptr);
+    OpcodeListView* list = formMain->OpListView;
+    bytes_.clear();
+    std::vector<OpcodeRowModel::Row> viewed;
+    for (const auto& [caption, translation] : rows) {
+        bytes_.push_back(Utf8ToCp1251(caption));
+        bytes_.push_back(Utf8ToCp1251(translation));
+        viewed.push_back({bytes_[bytes_.size() - 2], bytes_.back()});
+    }
+    list->Rows()->SetRows(std::move(viewed));
+    ASSERT_FALSE(list->currentIndex().isValid());
 }
 
 void SearchWindowsTest::ShowActive(QWidget* window) {
@@ -40,23 +41,4 @@ const std::vector<MainRow>& SampleRows() {
     return rows;
 }
 
-std::vector<int> SelectedRows(const QTreeWidget* list) {
-    std::vector<int> rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        if (list->topLevelItem(i)->isSelected())
-            rows.push_back(i);
-    return rows;
-}
 
-QStringList RowTexts(const QTreeWidget* list) {
-    QStringList texts;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        texts.append(list->topLevelItem(i)->text(0));
-    return texts;
-}
-
-void SelectRows(QTreeWidget* list, const std::vector<int>& rows) {
-    list->clearSelection();
-    for (int row : rows)
-        list->topLevelItem(row)->setSelected(true);
-}

@@ -3,6 +3,7 @@
 // way the listing fills it: rows of a caption and a translation (UTF-8 here, kept as
 // Windows-1251 bytes in the rows).
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <utility>
@@ -10,8 +11,6 @@
 
 #include "tests/ui/form_fixture.h"
 #include "ui/find/form_find.h"
-
-class QTreeWidget;
 
 using MainRow = std::pair<std::string, std::string>;
 
@@ -25,14 +24,10 @@ class SearchWindowsTest : public FormMainTest {
 
     std::unique_ptr<TFormMain> formMain;
     std::unique_ptr<TFormFind> formFind; // destroyed first: it refers to the main window
+
+  private:
+    std::deque<std::string> bytes_; // the bytes the main list's rows point at
 };
 
 // The rows every search test works on, in this order.
 const std::vector<MainRow>& SampleRows();
-
-// The indices of the selected rows, ascending.
-std::vector<int> SelectedRows(const QTreeWidget* list);
-// The first-column texts of all rows.
-QStringList RowTexts(const QTreeWidget* list);
-// Selects exactly these rows.
-void SelectRows(QTreeWidget* list, const std::vector<int>& rows);

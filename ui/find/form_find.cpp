@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QTreeWidget>
 
 #include "platform/message_boxes.h"
 #include "platform/sounds.h"
@@ -51,7 +50,8 @@ void TFormFind::connectCommands() {
     for (QPushButton* button : {BtnAll, ButtonFind})
         connect(button, &QPushButton::clicked, this,
                 Guarded([this, button] { ButtonFindClick(button); }));
-    connect(ListViewFind, &QTreeWidget::itemDoubleClicked, this, Guarded([this] { NShowClick(); }));
+    connect(ListViewFind, &QAbstractItemView::doubleClicked, this,
+            Guarded([this] { NShowClick(); }));
     connect(NShow, &QAction::triggered, this, Guarded([this] { NShowClick(); }));
     for (QAction* item : {NCopyOp, NCopyAddOp, NCopyAll, NCopyAddAll})
         connect(item, &QAction::triggered, this, Guarded([this, item] { NCopyOpClick(item); }));
@@ -77,31 +77,25 @@ void TFormFind::ButtonFindClick(const QObject* sender) {
                 WordList::SplitUtf8(EditOr->text().toStdString()), findAll);
 }
 
-void FindOpcodes(TFormFind& formFind, QTreeWidget* mainList, const WordList& yesWords,
+void FindOpcodes(TFormFind& formFind, OpcodeListView* mainList, const WordList& yesWords,
                  const WordList& noWords, const WordList& orWords, bool findAll) {
-    QTreeWidget* results = formFind.ListViewFind;
-    results->clear();
+    OpcodeRowModel* results = formFind.ListViewFind->Rows();
+    results->SetCaptions({});
     OpcodeRows rows(mainList);
-    const FindOutcome outcome = FindOpcodes(rows, yesWords, noWords, orWords, findAll);
-    // One insertion for the whole pass: the list lays itself out once.
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(outcome.results.size()));
-    for (const std::string& caption : outcome.results)
-        items.append(NewOpcodeRow({caption}));
-    results->addTopLevelItems(items);
+    FindOutcome outcome = FindOpcodes(rows, yesWords, noWords, orWords, findAll);
+    results->SetCaptions(std::move(outcome.results));
     if (outcome.passEnded) {
         formFind.StatusPanel(0)->setText(QStringLiteral(u"Готово."));
-        formFind.StatusPanel(1)->setText(
-            QStringLiteral(u"Найдено: %1").arg(results->topLevelItemCount()));
+        formFind.StatusPanel(1)->setText(QStringLiteral(u"Найдено: %1").arg(results->Count()));
     }
 }
 
 void TFormFind::NShowClick() {
-    const QTreeWidgetItem* focused = ListViewFind->currentItem();
-    if (focused == nullptr)
+    const QModelIndex focused = ListViewFind->currentIndex();
+    if (!focused.isValid())
         return;
     OpcodeRows rows(formMain_.OpListView);
-    if (ShowInList(rows, RowBytes(focused, 0)))
+    if (ShowInList(rows, std::string(ListViewFind->Rows()->Bytes(focused.row(), 0))))
         return;
     platform_.sounds.Play(SystemSound::Information);
     platform_.messageBoxes.Warning(

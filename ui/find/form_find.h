@@ -9,6 +9,7 @@
 
 #include "opcodes/find_opcodes.h"
 #include "platform/platform.h"
+#include "ui/opcode_row_model.h"
 
 class QAction;
 class QLabel;
@@ -17,7 +18,6 @@ class QMenu;
 class QPushButton;
 class QStatusBar;
 class QTimer;
-class QTreeWidget;
 class TFormMain;
 
 class TFormFind : public QWidget {
@@ -53,7 +53,7 @@ class TFormFind : public QWidget {
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BtnAll = nullptr;
     QPushButton* ButtonFind = nullptr;
-    QTreeWidget* ListViewFind = nullptr;
+    OpcodeListView* ListViewFind = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
 
@@ -86,5 +86,5 @@ class TFormFind : public QWidget {
 // One search of the main window's list with the three word lists: empties the result
 // list, lists the matches there (list all) or selects the next match in the main list
 // (find next), and sets the status panels when a pass has run to its end.
-void FindOpcodes(TFormFind& formFind, QTreeWidget* mainList, const WordList& yesWords,
+void FindOpcodes(TFormFind& formFind, OpcodeListView* mainList, const WordList& yesWords,
                  const WordList& noWords, const WordList& orWords, bool findAll);

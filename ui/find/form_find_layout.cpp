@@ -112,17 +112,9 @@ void TFormFind::createControls() {
 }
 
 void TFormFind::createResultList() {
-    ListViewFind = new QTreeWidget(this);
+    ListViewFind = new OpcodeListView({QStringLiteral(u"Опкод")}, this);
     ListViewFind->setObjectName(QStringLiteral("ListViewFind"));
-    ListViewFind->setColumnCount(1);
-    ListViewFind->setHeaderLabels({QStringLiteral(u"Опкод")});
     ListViewFind->header()->setStretchLastSection(true);
-    ListViewFind->setRootIsDecorated(false);
-    ListViewFind->setUniformRowHeights(true);
-    ListViewFind->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListViewFind->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ListViewFind->setAllColumnsShowFocus(true);
-    ListViewFind->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListViewFind->setContextMenuPolicy(Qt::CustomContextMenu);
     // At the minimum height the list has no height at all.
     ListViewFind->setMinimumSize(0, 0);

@@ -72,14 +72,18 @@ constexpr const char16_t* kDesignedTypes[] = {
 
 void AddDesignedTreeItems(QTreeWidget* tree) {
     QList<QTreeWidgetItem*> branch; // branch[d]: the latest node of depth d
+    QList<QTreeWidgetItem*> roots;  // built outside the tree, inserted at once
     for (const QString& line : QString::fromUtf16(kDesignedTree).split(u'\n', Qt::SkipEmptyParts)) {
         const qsizetype depth = line.lastIndexOf(u'\t') + 1;
         branch.resize(depth);
-        auto* item = depth == 0 ? new QTreeWidgetItem(tree) : new QTreeWidgetItem(branch.last());
+        auto* item = depth == 0 ? new QTreeWidgetItem : new QTreeWidgetItem(branch.last());
+        if (depth == 0)
+            roots.append(item);
         item->setText(0, line.mid(depth));
         SetNodeImages(item, 0, 0);
         branch.append(item);
     }
+    tree->addTopLevelItems(roots);
 }
 
 QListWidgetItem* AddCheckItem(QListWidget* list, const QString& text, bool checked) {

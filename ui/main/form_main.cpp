@@ -5,7 +5,8 @@
 #include "ui/window_look.h"
 
 TFormMain::TFormMain(const Platform& platform, QWidget* parent)
-    : QMainWindow(parent), platform_(platform) {
+    : QMainWindow(parent), platform_(platform),
+      opcodesLoading_(std::async(std::launch::async, &TFormMain::LoadOpcodeTable)) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Kelpra v.0.2b"));
     setFont(DesignedFont());
@@ -22,4 +23,8 @@ TFormMain::TFormMain(const Platform& platform, QWidget* parent)
     Guarded([this] { FormCreate(); })();
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain() {
+    // The rows point at the opcode records, which go before the list does: the list's
+    // last layout while the window closes must find no rows.
+    OpListView->Rows()->SetRows({});
+}

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <array>
 #include <exception>
+#include <future>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "opcodes/lookup_sites.h"
 #include "opcodes/opcode.h"
 #include "platform/platform.h"
+#include "ui/opcode_row_model.h"
 
 struct DatabaseFiles;
 class HintTracker;
@@ -117,7 +119,7 @@ class TFormMain : public QMainWindow {
     QListWidget* CheckListBoxType = nullptr;
     QWidget* Panel2 = nullptr;
     QPlainTextEdit* OpMemoFind = nullptr;
-    QTreeWidget* OpListView = nullptr;
+    OpcodeListView* OpListView = nullptr;
     QWidget* Panel3 = nullptr;
     QPlainTextEdit* OpMemoNote = nullptr;
     QGroupBox* GroupBox1 = nullptr;
@@ -203,6 +205,8 @@ class TFormMain : public QMainWindow {
     void createListPopupMenu();
     void connectCommands();
 
+    // The opcode table of the current directory's database.
+    static std::unique_ptr<TOpcodesList> LoadOpcodeTable();
     void LoadCategoryTree(const DatabaseFiles& files);
     void LoadTypeList(const DatabaseFiles& files);
 
@@ -212,6 +216,9 @@ class TFormMain : public QMainWindow {
     // The look-up sites' names and addresses: the built-in ones until the loading reads
     // the data folder's own.
     LookupSiteSettings lookupSites_;
+    // The table's loading, on a second thread while the window builds its controls: it
+    // needs nothing of them, and FormCreate takes it at its turn.
+    std::future<std::unique_ptr<TOpcodesList>> opcodesLoading_;
     // The records attached to the tree's nodes; they live as long as the window.
     std::vector<CategoryInfo> categories_;
     std::array<QLabel*, 5> statusPanels_{};

@@ -1,6 +1,5 @@
 // Web look-up of the focused opcode on the three sites.
 #include <QAction>
-#include <QTreeWidget>
 
 #include "opcodes/lookup_sites.h"
 #include "platform/message_boxes.h"
@@ -37,8 +36,8 @@ void TFormMain::BeforeBrowse() {
     // The focus mark, not the selection: of several selected rows the focused one counts,
     // and a refilled list has none until the user clicks or moves in it.
     std::string opcodeText(kDefaultOpcodeText);
-    if (const QTreeWidgetItem* focused = OpListView->currentItem()) {
-        opcodeText = OpcodeTextOfCaption(RowBytes(focused, 0));
+    if (const QModelIndex focused = OpListView->currentIndex(); focused.isValid()) {
+        opcodeText = OpcodeTextOfCaption(OpListView->Rows()->Bytes(focused.row(), 0));
     } else {
         platform_.sounds.Play(SystemSound::CriticalStop);
         platform_.messageBoxes.Error(

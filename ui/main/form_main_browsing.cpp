@@ -38,7 +38,7 @@ void TFormMain::connectBrowsing() {
     OpListView->header()->setSectionsClickable(true);
     connect(OpListView->header(), &QHeaderView::sectionClicked, this,
             Guarded([this](int column) { OpListViewColumnClick(column); }));
-    connect(OpListView, &QTreeWidget::itemSelectionChanged, this,
+    connect(OpListView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             Guarded([this] { OpListViewSelectItem(); }));
     OnMouseMove(OpListView, [this](const QPoint& pos) { OpListViewMouseMove(pos); });
     OnMouseMove(OpTreeView, [this](const QPoint& pos) { OpTreeViewMouseMove(pos); });

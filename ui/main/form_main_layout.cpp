@@ -140,18 +140,10 @@ QWidget* TFormMain::createCentrePanel() {
     OpMemoFind->setStatusTip(
         QStringLiteral(u"Мини-поиск. Введите часть слова для поиска и нажмите Enter."));
 
-    OpListView = new QTreeWidget;
+    OpListView = new OpcodeListView({QStringLiteral(u"Опкод"),
+                                     QStringLiteral(u"Русский перевод (от Tovin)"),
+                                     QStringLiteral(u"Tип"), QStringLiteral(u"Кол-во парам")});
     OpListView->setObjectName(QStringLiteral("OpListView"));
-    OpListView->setColumnCount(4);
-    OpListView->setHeaderLabels({QStringLiteral(u"Опкод"),
-                                 QStringLiteral(u"Русский перевод (от Tovin)"),
-                                 QStringLiteral(u"Tип"), QStringLiteral(u"Кол-во парам")});
-    OpListView->setRootIsDecorated(false);
-    OpListView->setUniformRowHeights(true);
-    OpListView->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    OpListView->setSelectionBehavior(QAbstractItemView::SelectRows);
-    OpListView->setAllColumnsShowFocus(true);
-    OpListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     OpListView->setMouseTracking(true);
     OpListView->setContextMenuPolicy(Qt::CustomContextMenu);
     KeepSelectionDrawn(OpListView);

@@ -12,7 +12,6 @@
 #include "ui/find/form_find.h"
 #include "ui/main/form_main.h"
 #include "ui/main/tree_nodes.h"
-#include "ui/opcode_rows.h"
 
 namespace {
 
@@ -37,7 +36,7 @@ void TFormMain::CheckListBoxTypeClickCheck() {
 
 void TFormMain::RebuildList(QTreeWidgetItem* node) {
     NInternet->menuAction()->setEnabled(true);
-    OpListView->clear();
+    OpListView->Rows()->SetRows({});
     // The removed rows took their selection with them.
     OpListViewSelectItem();
 
@@ -63,14 +62,12 @@ void TFormMain::RebuildList(QTreeWidgetItem* node) {
 void TFormMain::FillList(const TNodedata& node) {
     const std::vector<const TOpcode*> listed =
         ListedOpcodes(*opcodeList_, node, TickedTypes(CheckListBoxType));
-    QList<QTreeWidgetItem*> rows;
-    rows.reserve(static_cast<qsizetype>(listed.size()));
+    // The rows point at the records' texts, which live as long as the window.
+    std::vector<OpcodeRowModel::Row> rows;
+    rows.reserve(listed.size());
     for (const TOpcode* op : listed)
-        rows.append(NewOpcodeRow({op->Text, op->RusText, op->TypeText, op->ParamCountText}));
-    // One layout and one repaint for the whole category.
-    OpListView->setUpdatesEnabled(false);
-    OpListView->addTopLevelItems(rows);
-    OpListView->setUpdatesEnabled(true);
+        rows.push_back({op->Text, op->RusText, op->TypeText, op->ParamCountText});
+    OpListView->Rows()->SetRows(std::move(rows));
 }
 
 void TFormMain::ShowListCounts(int count) {

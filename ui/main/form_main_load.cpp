@@ -20,26 +20,33 @@
 
 namespace {
 
-// Replaces the tree's nodes by the items, in tree order, with their keys as text.
-void ReplaceTreeNodes(QTreeWidget* tree, const std::vector<TreeItem>& items) {
-    tree->clear();
+// Replaces the tree's nodes by the items' (in tree order), built outside the tree and
+// inserted at once. A node with a category shows its caption and pictures and carries
+// its record; the others show their keys.
+std::vector<QTreeWidgetItem*> ReplaceTreeNodes(QTreeWidget* tree, const std::vector<TreeItem>& items,
+                                               const std::vector<CategoryInfo>& categories = {}) {
     std::vector<QTreeWidgetItem*> nodes;
+    QList<QTreeWidgetItem*> roots;
     nodes.reserve(items.size());
-    for (const TreeItem& item : items) {
-        auto* node = item.Parent < 0
-                         ? new QTreeWidgetItem(tree)
-                         : new QTreeWidgetItem(nodes[static_cast<std::size_t>(item.Parent)]);
-        node->setText(0, FromCp1251(item.Key));
-        SetNodeImages(node, 0, 0);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        auto* node = new QTreeWidgetItem;
+        if (items[i].Parent < 0)
+            roots.append(node);
+        else
+            nodes[static_cast<std::size_t>(items[i].Parent)]->addChild(node);
+        if (i < categories.size()) {
+            SetNodeImages(node, 0, 1);
+            node->setText(0, FromCp1251(categories[i].Caption));
+            if (categories[i].Data)
+                SetNodeData(node, categories[i].Data.get());
+        } else {
+            node->setText(0, FromCp1251(items[i].Key));
+            SetNodeImages(node, 0, 0);
+        }
         nodes.push_back(node);
     }
-}
-
-// The tree's nodes in tree order: each node before its children, expanded or not.
-std::vector<QTreeWidgetItem*> TreeOrder(QTreeWidget* tree) {
-    std::vector<QTreeWidgetItem*> nodes;
-    for (QTreeWidgetItemIterator it(tree); *it; ++it)
-        nodes.push_back(*it);
+    tree->clear();
+    tree->addTopLevelItems(roots);
     return nodes;
 }
 
@@ -55,8 +62,8 @@ void TFormMain::FormCreate() {
     // Before anything that can fail: the look-up works whatever the rest of the data.
     lookupSites_ = LookupSiteSettings::Read(files.Sites);
     ShowLookupSites();
-    opcodeList_ = std::make_unique<TOpcodesList>(files.Opcodes, files.Translation, files.TypeInfo,
-                                                 files.TypeLines);
+    // The table started loading with the window; its error, if any, is raised here.
+    opcodeList_ = opcodesLoading_.valid() ? opcodesLoading_.get() : LoadOpcodeTable();
 
     ApplyHintAppearance();
     NInternet->menuAction()->setEnabled(false);
@@ -71,6 +78,12 @@ void TFormMain::FormCreate() {
         first->setExpanded(true);
 }
 
+std::unique_ptr<TOpcodesList> TFormMain::LoadOpcodeTable() {
+    const DatabaseFiles files = DatabaseFiles::ForCurrentDir(CurrentDir());
+    return std::make_unique<TOpcodesList>(files.Opcodes, files.Translation, files.TypeInfo,
+                                          files.TypeLines);
+}
+
 void TFormMain::LoadCategoryTree(const DatabaseFiles& files) {
     std::vector<TreeItem> items;
     try {
@@ -80,23 +93,20 @@ void TFormMain::LoadCategoryTree(const DatabaseFiles& files) {
         ReplaceTreeNodes(OpTreeView, items);
         throw;
     }
-    ReplaceTreeNodes(OpTreeView, items);
-
-    categories_ = ReadCategories(items, files.NodeInfo, files.NodeLines);
-    const std::vector<QTreeWidgetItem*> nodes = TreeOrder(OpTreeView);
-    for (std::size_t i = 0; i < nodes.size() && i < categories_.size(); ++i) {
-        QTreeWidgetItem* node = nodes[i];
-        const CategoryInfo& info = categories_[i];
-        SetNodeImages(node, 0, 1);
-        node->setText(0, FromCp1251(info.Caption));
-        if (info.Expanded)
-            node->setExpanded(true);
-        if (info.Data) {
-            if (i == 0)
-                StatusPanel(2)->setText(QStringLiteral(u"Всего: %1").arg(info.Data->Count()));
-            SetNodeData(node, info.Data.get());
-        }
+    try {
+        categories_ = ReadCategories(items, files.NodeInfo, files.NodeLines);
+    } catch (...) {
+        // The nodes stand with their keys.
+        ReplaceTreeNodes(OpTreeView, items);
+        throw;
     }
+    const std::vector<QTreeWidgetItem*> nodes = ReplaceTreeNodes(OpTreeView, items, categories_);
+    for (std::size_t i = 0; i < nodes.size() && i < categories_.size(); ++i)
+        if (categories_[i].Expanded)
+            nodes[i]->setExpanded(true);
+    if (!nodes.empty() && !categories_.empty() && categories_.front().Data)
+        StatusPanel(2)->setText(
+            QStringLiteral(u"Всего: %1").arg(categories_.front().Data->Count()));
 }
 
 void TFormMain::LoadTypeList(const DatabaseFiles& files) {

@@ -1,6 +1,5 @@
 // The hand-over to the outside search tool: the listed captions in "temp.txt", the
 // tool's "opc.ini" pointed at it, and the tool started.
-#include <QTreeWidget>
 
 #include "opcodes/clipboard_text.h"
 #include "opcodes/errors.h"

@@ -5,7 +5,6 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <QTreeWidget>
 #include <optional>
 
 #include "opcodes/cp1251.h"
