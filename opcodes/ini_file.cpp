@@ -1,57 +1,89 @@
 #include "opcodes/ini_file.h"
 
+#include <cstdint>
 #include <limits>
-#include <unordered_map>
 
 #include "opcodes/ini_entries.h"
 #include "platform/files/file_io.h"
 
 namespace {
 
-template <typename T>
-using FoldedMap = std::unordered_map<std::string_view, T, IniNameHash, IniNameEqual>;
+// The smallest power of two with room for `count` entries at half load.
+std::size_t SlotCount(std::size_t count) {
+    std::size_t slots = 1;
+    while (slots < count * 2) slots <<= 1;
+    return slots;
+}
 
 }  // namespace
 
-// The file's bytes and, over them, its sections in file order with their keys. Views
-// point into `bytes`, which never changes after parsing.
+// The file's bytes and, over them, its sections and keys in file order, with two open
+// addressing tables built once the whole file is scanned, so each is sized once and no
+// entry costs an allocation. Views point into `bytes`, which never changes after parsing.
 struct TIniFile::Parsed {
-    struct Section {
+    struct Key {
+        uint32_t section;        // index into `sections`
         std::string_view name;
-        // key -> raw value (trimmed, quotes kept); made at the section's first key, so a
-        // file of millions of empty sections costs a pointer for each, not a table
-        std::unique_ptr<FoldedMap<std::string_view>> values;
-
-        const std::string_view* Find(std::string_view key) const {
-            if (!values) return nullptr;
-            const auto it = values->find(key);
-            return it == values->end() ? nullptr : &it->second;
-        }
+        std::string_view value;  // trimmed, quotes kept
     };
+    static constexpr uint32_t kEmpty = std::numeric_limits<uint32_t>::max();
+
     std::string bytes;
-    std::vector<Section> sections;
-    FoldedMap<std::size_t> firstSection;  // name -> index of its first occurrence
+    std::vector<std::string_view> sections;  // names in file order, repeats included
+    std::vector<Key> keys;                   // keys before the first section are left out
+    std::vector<uint32_t> sectionSlots;      // index of a name's first section, or kEmpty
+    std::vector<uint32_t> keySlots;          // index of a key's first line in its section
 
-    explicit Parsed(std::string content) : bytes(std::move(content)) { Parse(); }
+    explicit Parsed(std::string content) : bytes(std::move(content)) {
+        ForEachIniEntry(bytes, [&](const IniEntry& entry) {
+            if (entry.kind == IniEntry::Kind::Section)
+                sections.push_back(entry.name);
+            else if (entry.kind == IniEntry::Kind::Key && !sections.empty())
+                keys.push_back({static_cast<uint32_t>(sections.size() - 1), entry.name, entry.value});
+        });
+        sectionSlots.assign(SlotCount(sections.size()), kEmpty);
+        for (std::size_t i = 0; i < sections.size(); ++i) {
+            uint32_t& slot = sectionSlots[SectionSlot(sections[i])];
+            if (slot == kEmpty) slot = static_cast<uint32_t>(i);
+        }
+        keySlots.assign(SlotCount(keys.size()), kEmpty);
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            uint32_t& slot = keySlots[KeySlot(keys[i].section, keys[i].name)];
+            if (slot == kEmpty) slot = static_cast<uint32_t>(i);
+        }
+    }
 
-    const Section* Find(std::string_view section) const {
-        const auto it = firstSection.find(section);
-        return it == firstSection.end() ? nullptr : &sections[it->second];
+    // The index of the first section of that name, or kEmpty.
+    uint32_t FindSection(std::string_view name) const { return sectionSlots[SectionSlot(name)]; }
+
+    // The raw value of the key in section `section` (an index from FindSection).
+    const std::string_view* FindKey(uint32_t section, std::string_view name) const {
+        if (section == kEmpty) return nullptr;
+        const uint32_t index = keySlots[KeySlot(section, name)];
+        return index == kEmpty ? nullptr : &keys[index].value;
     }
 
 private:
-    void Parse() {
-        Section* current = nullptr;  // keys before the first section belong to none
-        ForEachIniEntry(bytes, [&](const IniEntry& entry) {
-            if (entry.kind == IniEntry::Kind::Section) {
-                sections.push_back({entry.name, nullptr});
-                current = &sections.back();
-                firstSection.emplace(current->name, sections.size() - 1);
-            } else if (entry.kind == IniEntry::Kind::Key && current != nullptr) {
-                if (!current->values) current->values = std::make_unique<FoldedMap<std::string_view>>();
-                current->values->emplace(entry.name, entry.value);
-            }
-        });
+    static std::size_t Spread(std::size_t hash) { return hash ^ (hash >> 29); }
+
+    // The slot holding that name, or the empty one where it would go.
+    std::size_t SectionSlot(std::string_view name) const {
+        const std::size_t mask = sectionSlots.size() - 1;
+        for (std::size_t i = Spread(IniNameHash{}(name)) & mask;; i = (i + 1) & mask) {
+            const uint32_t index = sectionSlots[i];
+            if (index == kEmpty || EqualsIgnoreCaseCp1251(sections[index], name)) return i;
+        }
+    }
+
+    std::size_t KeySlot(uint32_t section, std::string_view name) const {
+        const std::size_t mask = keySlots.size() - 1;
+        const std::size_t hash = IniNameHash{}(name) ^ (std::size_t{section} * 0x9E3779B97F4A7C15ull);
+        for (std::size_t i = Spread(hash) & mask;; i = (i + 1) & mask) {
+            const uint32_t index = keySlots[i];
+            if (index == kEmpty ||
+                (keys[index].section == section && EqualsIgnoreCaseCp1251(keys[index].name, name)))
+                return i;
+        }
     }
 };
 
@@ -70,43 +102,46 @@ const TIniFile::Parsed& TIniFile::parsed() const {
     return *parsed_;
 }
 
-std::string TIniFile::ReadString(std::string_view section, std::string_view key,
-                                 std::string_view defaultValue) const {
-    const Parsed::Section* s = parsed().Find(section);
-    if (s == nullptr) return std::string(defaultValue);
-    const std::string_view* found = s->Find(key);
-    if (found == nullptr) return std::string(defaultValue);
+std::string_view TIniFile::ReadStringView(std::string_view section, std::string_view key,
+                                          std::string_view defaultValue) const {
+    const Parsed& p = parsed();
+    const std::string_view* found = p.FindKey(p.FindSection(section), key);
+    if (found == nullptr) return defaultValue;
     std::string_view value = UnquoteIniValue(*found);
     if (value.size() > kIniMaxValueLength) value = value.substr(0, kIniMaxValueLength);
-    return std::string(value);
+    return value;
+}
+
+std::string TIniFile::ReadString(std::string_view section, std::string_view key,
+                                 std::string_view defaultValue) const {
+    return std::string(ReadStringView(section, key, defaultValue));
 }
 
 int32_t TIniFile::ReadInteger(std::string_view section, std::string_view key,
                               int32_t defaultValue) const {
     int32_t value;
-    return ParseIniInteger(ReadString(section, key, ""), value) ? value : defaultValue;
+    return ParseIniInteger(ReadStringView(section, key, ""), value) ? value : defaultValue;
 }
 
 bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
+const std::vector<std::string_view>& TIniFile::SectionNames() const { return parsed().sections; }
+
 std::vector<std::string> TIniFile::ReadSections() const {
-    std::vector<std::string> names;
-    names.reserve(parsed().sections.size());
-    for (const auto& s : parsed().sections) names.emplace_back(s.name);
-    return names;
+    const std::vector<std::string_view>& names = SectionNames();
+    return {names.begin(), names.end()};
 }
 
 bool TIniFile::HasSection(std::string_view section) const {
-    return parsed().Find(section) != nullptr;
+    return parsed().FindSection(section) != Parsed::kEmpty;
 }
 
 bool TIniFile::HasKey(std::string_view section, std::string_view key) const {
-    const Parsed::Section* s = parsed().Find(section);
-    return s != nullptr && s->Find(key) != nullptr;
+    const Parsed& p = parsed();
+    return p.FindKey(p.FindSection(section), key) != nullptr;
 }
-
 std::string_view UnquoteIniValue(std::string_view raw) {
     if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') && raw.back() == raw.front())
         return raw.substr(1, raw.size() - 2);
