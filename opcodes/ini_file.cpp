@@ -39,7 +39,8 @@ struct TIniFile::Parsed {
             if (entry.kind == IniEntry::Kind::Section)
                 sections.push_back(entry.name);
             else if (entry.kind == IniEntry::Kind::Key && !sections.empty())
-                keys.push_back({static_cast<uint32_t>(sections.size() - 1), entry.name, entry.value});
+                keys.push_back(
+                    {static_cast<uint32_t>(sections.size() - 1), entry.name, entry.value});
         });
         sectionSlots.assign(SlotCount(sections.size()), kEmpty);
         for (std::size_t i = 0; i < sections.size(); ++i) {
@@ -77,7 +78,8 @@ private:
 
     std::size_t KeySlot(uint32_t section, std::string_view name) const {
         const std::size_t mask = keySlots.size() - 1;
-        const std::size_t hash = IniNameHash{}(name) ^ (std::size_t{section} * 0x9E3779B97F4A7C15ull);
+        const std::size_t hash =
+            IniNameHash{}(name) ^ (std::size_t{section} * 0x9E3779B97F4A7C15ull);
         for (std::size_t i = Spread(hash) & mask;; i = (i + 1) & mask) {
             const uint32_t index = keySlots[i];
             if (index == kEmpty ||

@@ -39,7 +39,8 @@ std::string OpcodeKey(int32_t n) {
 OpcodeDefinition SplitOpcodeDefinition(std::string_view value) {
     const std::size_t comma = value.find(',');
     OpcodeDefinition def;
-    const std::string_view countPart = comma == std::string_view::npos ? std::string_view() : value.substr(0, comma);
+    const std::string_view countPart =
+        comma == std::string_view::npos ? std::string_view() : value.substr(0, comma);
     def.TextPart = comma == std::string_view::npos ? value : value.substr(comma + 1);
     if (!ParseDecimalInteger(countPart, def.ParamCount))
         throw EConvertError("'" + std::string(countPart) + "' is not a valid integer value");
@@ -66,8 +67,8 @@ TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& Tr
     Items.resize(kOpcodeCount);
     for (int32_t n = 0; n < kOpcodeCount; ++n) {
         const std::string key = OpcodeKey(n);
-        OpcodeDefinition def =
-            SplitOpcodeDefinition(opcodes.ReadStringView(kOpcodesSection, key, kDefaultOpcodeValue));
+        OpcodeDefinition def = SplitOpcodeDefinition(
+            opcodes.ReadStringView(kOpcodesSection, key, kDefaultOpcodeValue));
         TOpcode& op = Items[n];
         op.Text.reserve(key.size() + 2 + def.TextPart.size());
         op.Text.append(key).append(": ").append(def.TextPart);
