@@ -8,11 +8,17 @@
 
 namespace {
 
-// The smallest power of two with room for `count` entries at half load.
-std::size_t SlotCount(std::size_t count) {
-    std::size_t slots = 1;
-    while (slots < count * 2) slots <<= 1;
-    return slots;
+// Room for `count` entries at half load: a power of two, at least 2.
+unsigned SlotBits(std::size_t count) {
+    unsigned bits = 1;
+    while ((std::size_t{1} << bits) < count * 2) ++bits;
+    return bits;
+}
+
+// The slot of a hash in a table of 2^bits slots: the top bits of the product with the
+// golden ratio, which depend on every bit of the hash (the low bits of FNV do not).
+std::size_t SlotOf(std::size_t hash, unsigned bits) {
+    return static_cast<std::size_t>((uint64_t{hash} * 0x9E3779B97F4A7C15ull) >> (64 - bits));
 }
 
 }  // namespace
@@ -33,6 +39,7 @@ struct TIniFile::Parsed {
     std::vector<Key> keys;                   // keys before the first section are left out
     std::vector<uint32_t> sectionSlots;      // index of a name's first section, or kEmpty
     std::vector<uint32_t> keySlots;          // index of a key's first line in its section
+    unsigned sectionBits = 1, keyBits = 1;   // the tables hold 2^bits slots
 
     explicit Parsed(std::string content) : bytes(std::move(content)) {
         ForEachIniEntry(bytes, [&](const IniEntry& entry) {
@@ -42,12 +49,14 @@ struct TIniFile::Parsed {
                 keys.push_back(
                     {static_cast<uint32_t>(sections.size() - 1), entry.name, entry.value});
         });
-        sectionSlots.assign(SlotCount(sections.size()), kEmpty);
+        sectionBits = SlotBits(sections.size());
+        sectionSlots.assign(std::size_t{1} << sectionBits, kEmpty);
         for (std::size_t i = 0; i < sections.size(); ++i) {
             uint32_t& slot = sectionSlots[SectionSlot(sections[i])];
             if (slot == kEmpty) slot = static_cast<uint32_t>(i);
         }
-        keySlots.assign(SlotCount(keys.size()), kEmpty);
+        keyBits = SlotBits(keys.size());
+        keySlots.assign(std::size_t{1} << keyBits, kEmpty);
         for (std::size_t i = 0; i < keys.size(); ++i) {
             uint32_t& slot = keySlots[KeySlot(keys[i].section, keys[i].name)];
             if (slot == kEmpty) slot = static_cast<uint32_t>(i);
@@ -65,12 +74,10 @@ struct TIniFile::Parsed {
     }
 
 private:
-    static std::size_t Spread(std::size_t hash) { return hash ^ (hash >> 29); }
-
     // The slot holding that name, or the empty one where it would go.
     std::size_t SectionSlot(std::string_view name) const {
         const std::size_t mask = sectionSlots.size() - 1;
-        for (std::size_t i = Spread(IniNameHash{}(name)) & mask;; i = (i + 1) & mask) {
+        for (std::size_t i = SlotOf(IniNameHash{}(name), sectionBits);; i = (i + 1) & mask) {
             const uint32_t index = sectionSlots[i];
             if (index == kEmpty || EqualsIgnoreCaseCp1251(sections[index], name)) return i;
         }
@@ -78,9 +85,7 @@ private:
 
     std::size_t KeySlot(uint32_t section, std::string_view name) const {
         const std::size_t mask = keySlots.size() - 1;
-        const std::size_t hash =
-            IniNameHash{}(name) ^ (std::size_t{section} * 0x9E3779B97F4A7C15ull);
-        for (std::size_t i = Spread(hash) & mask;; i = (i + 1) & mask) {
+        for (std::size_t i = SlotOf(IniNameHash{}(name) + section, keyBits);; i = (i + 1) & mask) {
             const uint32_t index = keySlots[i];
             if (index == kEmpty ||
                 (keys[index].section == section && EqualsIgnoreCaseCp1251(keys[index].name, name)))
