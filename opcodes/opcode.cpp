@@ -60,24 +60,30 @@ std::string_view TranslationText(std::string_view value) {
 
 TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& TranslationFile,
                            const std::string& TypeInfoFile, const std::string& TypeLinesFile) {
-    const TIniFile opcodes(OpcodesFile);
-    const TIniFile translations(TranslationFile);
-    const TIniFile typeInfo(TypeInfoFile);
-
+    // One INI file at a time, each let go before the next is read: the two largest
+    // files are never held together.
     Items.resize(kOpcodeCount);
-    for (int32_t n = 0; n < kOpcodeCount; ++n) {
-        const std::string key = OpcodeKey(n);
-        OpcodeDefinition def = SplitOpcodeDefinition(
-            opcodes.ReadStringView(kOpcodesSection, key, kDefaultOpcodeValue));
-        TOpcode& op = Items[n];
-        op.Text.reserve(key.size() + 2 + def.TextPart.size());
-        op.Text.append(key).append(": ").append(def.TextPart);
-        op.RusText =
-            TranslationText(translations.ReadStringView(kOpcodesSection, key, kDefaultOpcodeValue));
-        op.ParamCount = def.ParamCount;
-        op.ParamCountText = std::move(def.ParamCountText);
+    {
+        const TIniFile opcodes(OpcodesFile);
+        for (int32_t n = 0; n < kOpcodeCount; ++n) {
+            const std::string key = OpcodeKey(n);
+            OpcodeDefinition def = SplitOpcodeDefinition(
+                opcodes.ReadStringView(kOpcodesSection, key, kDefaultOpcodeValue));
+            TOpcode& op = Items[n];
+            op.Text.reserve(key.size() + 2 + def.TextPart.size());
+            op.Text.append(key).append(": ").append(def.TextPart);
+            op.ParamCount = def.ParamCount;
+            op.ParamCountText = std::move(def.ParamCountText);
+        }
+    }
+    {
+        const TIniFile translations(TranslationFile);
+        for (int32_t n = 0; n < kOpcodeCount; ++n)
+            Items[n].RusText = TranslationText(
+                translations.ReadStringView(kOpcodesSection, OpcodeKey(n), kDefaultOpcodeValue));
     }
 
+    const TIniFile typeInfo(TypeInfoFile);
     // The type line file is read once, when the first type names a line.
     std::optional<OpcodeLineFile> typeLines;
     const std::vector<std::string_view>& types = typeInfo.SectionNames();
