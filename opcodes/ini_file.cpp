@@ -2,18 +2,12 @@
 
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 #include "opcodes/ini_entries.h"
 #include "platform/files/file_io.h"
 
 namespace {
-
-// Room for `count` entries at half load: a power of two, at least 2.
-unsigned SlotBits(std::size_t count) {
-    unsigned bits = 1;
-    while ((std::size_t{1} << bits) < count * 2) ++bits;
-    return bits;
-}
 
 // The slot of a hash in a table of 2^bits slots: the top bits of the product with the
 // golden ratio, which depend on every bit of the hash (the low bits of FNV do not).
@@ -23,9 +17,9 @@ std::size_t SlotOf(std::size_t hash, unsigned bits) {
 
 }  // namespace
 
-// The file's bytes and, over them, its sections and keys in file order, with two open
-// addressing tables built once the whole file is scanned, so each is sized once and no
-// entry costs an allocation. Views point into `bytes`, which never changes after parsing.
+// The file's bytes and, over them, its sections in file order and the keys that count,
+// with two open addressing tables of indices (at most half full): no entry costs an
+// allocation of its own. Views point into `bytes`, which never changes after parsing.
 struct TIniFile::Parsed {
     struct Key {
         uint32_t section;        // index into `sections`
@@ -36,31 +30,37 @@ struct TIniFile::Parsed {
 
     std::string bytes;
     std::vector<std::string_view> sections;  // names in file order, repeats included
-    std::vector<Key> keys;                   // keys before the first section are left out
-    std::vector<uint32_t> sectionSlots;      // index of a name's first section, or kEmpty
-    std::vector<uint32_t> keySlots;          // index of a key's first line in its section
-    unsigned sectionBits = 1, keyBits = 1;   // the tables hold 2^bits slots
+    // The first line of each key in the first section of each name; the others can
+    // never be read and are not kept.
+    std::vector<Key> keys;
+    std::vector<uint32_t> sectionSlots{kEmpty, kEmpty};  // index of a name's first section
+    std::vector<uint32_t> keySlots{kEmpty, kEmpty};      // index into `keys`
+    unsigned sectionBits = 1, keyBits = 1;               // the tables hold 2^bits slots
+    std::size_t sectionNames = 0;                        // names in the section table
 
     explicit Parsed(std::string content) : bytes(std::move(content)) {
-        ForEachIniEntry(bytes, [&](const IniEntry& entry) {
-            if (entry.kind == IniEntry::Kind::Section)
-                sections.push_back(entry.name);
-            else if (entry.kind == IniEntry::Kind::Key && !sections.empty())
-                keys.push_back(
-                    {static_cast<uint32_t>(sections.size() - 1), entry.name, entry.value});
-        });
-        sectionBits = SlotBits(sections.size());
-        sectionSlots.assign(std::size_t{1} << sectionBits, kEmpty);
-        for (std::size_t i = 0; i < sections.size(); ++i) {
-            uint32_t& slot = sectionSlots[SectionSlot(sections[i])];
-            if (slot == kEmpty) slot = static_cast<uint32_t>(i);
-        }
-        keyBits = SlotBits(keys.size());
+        // Sized for a key in every 64 bytes, a usual line, so that a usual file is read
+        // without growing the key table on the way.
+        while ((std::size_t{1} << keyBits) < bytes.size() / 32) ++keyBits;
         keySlots.assign(std::size_t{1} << keyBits, kEmpty);
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            uint32_t& slot = keySlots[KeySlot(keys[i].section, keys[i].name)];
-            if (slot == kEmpty) slot = static_cast<uint32_t>(i);
-        }
+        bool keep = false;  // the keys of the section being read count
+        ForEachIniEntry(bytes, [&](const IniEntry& entry) {
+            if (entry.kind == IniEntry::Kind::Section) {
+                sections.push_back(entry.name);
+                uint32_t& slot = sectionSlots[SectionSlot(entry.name)];
+                keep = slot == kEmpty;
+                if (!keep) return;
+                slot = static_cast<uint32_t>(sections.size() - 1);
+                if (++sectionNames * 2 > sectionSlots.size()) GrowSections();
+            } else if (entry.kind == IniEntry::Kind::Key && keep) {
+                const auto section = static_cast<uint32_t>(sections.size() - 1);
+                uint32_t& slot = keySlots[KeySlot(section, entry.name)];
+                if (slot != kEmpty) return;
+                slot = static_cast<uint32_t>(keys.size());
+                keys.push_back({section, entry.name, entry.value});
+                if (keys.size() * 2 > keySlots.size()) GrowKeys();
+            }
+        });
     }
 
     // The index of the first section of that name, or kEmpty.
@@ -91,6 +91,19 @@ private:
                 (keys[index].section == section && EqualsIgnoreCaseCp1251(keys[index].name, name)))
                 return i;
         }
+    }
+
+    void GrowSections() {
+        const std::vector<uint32_t> old = std::exchange(sectionSlots, {});
+        sectionSlots.assign(std::size_t{1} << ++sectionBits, kEmpty);
+        for (uint32_t index : old)
+            if (index != kEmpty) sectionSlots[SectionSlot(sections[index])] = index;
+    }
+
+    void GrowKeys() {
+        keySlots.assign(std::size_t{1} << ++keyBits, kEmpty);
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            keySlots[KeySlot(keys[i].section, keys[i].name)] = static_cast<uint32_t>(i);
     }
 };
 
