@@ -53,8 +53,9 @@ std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,
 std::vector<std::string> ReadTypeCaptions(const std::string& typeInfoFile) {
     const TIniFile typeInfo(typeInfoFile);
     std::vector<std::string> captions;
-    const std::vector<std::string> sections = typeInfo.ReadSections();
+    const std::vector<std::string_view>& sections = typeInfo.SectionNames();
+    captions.reserve(std::min(sections.size(), static_cast<std::size_t>(kMaxTypes)));
     for (std::size_t j = 0; j < sections.size() && j < static_cast<std::size_t>(kMaxTypes); ++j)
-        captions.push_back(typeInfo.ReadString(sections[j], "Caption", kMissingTypeCaption));
+        captions.emplace_back(typeInfo.ReadStringView(sections[j], "Caption", kMissingTypeCaption));
     return captions;
 }

@@ -1,57 +1,109 @@
 #include "opcodes/ini_file.h"
 
+#include <cstdint>
 #include <limits>
-#include <unordered_map>
+#include <utility>
 
 #include "opcodes/ini_entries.h"
 #include "platform/files/file_io.h"
 
 namespace {
 
-template <typename T>
-using FoldedMap = std::unordered_map<std::string_view, T, IniNameHash, IniNameEqual>;
+// The slot of a hash in a table of 2^bits slots: the top bits of the product with the
+// golden ratio, which depend on every bit of the hash (the low bits of FNV do not).
+std::size_t SlotOf(std::size_t hash, unsigned bits) {
+    return static_cast<std::size_t>((uint64_t{hash} * 0x9E3779B97F4A7C15ull) >> (64 - bits));
+}
 
 }  // namespace
 
-// The file's bytes and, over them, its sections in file order with their keys. Views
-// point into `bytes`, which never changes after parsing.
+// The file's bytes and, over them, its sections in file order and the keys that count,
+// with two open addressing tables of indices (at most half full): no entry costs an
+// allocation of its own. Views point into `bytes`, which never changes after parsing.
 struct TIniFile::Parsed {
-    struct Section {
+    struct Key {
+        uint32_t section;        // index into `sections`
         std::string_view name;
-        // key -> raw value (trimmed, quotes kept); made at the section's first key, so a
-        // file of millions of empty sections costs a pointer for each, not a table
-        std::unique_ptr<FoldedMap<std::string_view>> values;
-
-        const std::string_view* Find(std::string_view key) const {
-            if (!values) return nullptr;
-            const auto it = values->find(key);
-            return it == values->end() ? nullptr : &it->second;
-        }
+        std::string_view value;  // trimmed, quotes kept
     };
+    static constexpr uint32_t kEmpty = std::numeric_limits<uint32_t>::max();
+
     std::string bytes;
-    std::vector<Section> sections;
-    FoldedMap<std::size_t> firstSection;  // name -> index of its first occurrence
+    std::vector<std::string_view> sections;  // names in file order, repeats included
+    // The first line of each key in the first section of each name; the others can
+    // never be read and are not kept.
+    std::vector<Key> keys;
+    std::vector<uint32_t> sectionSlots{kEmpty, kEmpty};  // index of a name's first section
+    std::vector<uint32_t> keySlots{kEmpty, kEmpty};      // index into `keys`
+    unsigned sectionBits = 1, keyBits = 1;               // the tables hold 2^bits slots
+    std::size_t sectionNames = 0;                        // names in the section table
 
-    explicit Parsed(std::string content) : bytes(std::move(content)) { Parse(); }
+    explicit Parsed(std::string content) : bytes(std::move(content)) {
+        // Sized for a key in every 64 bytes, a usual line, so that a usual file is read
+        // without growing the key table on the way.
+        while ((std::size_t{1} << keyBits) < bytes.size() / 32) ++keyBits;
+        keySlots.assign(std::size_t{1} << keyBits, kEmpty);
+        bool keep = false;  // the keys of the section being read count
+        ForEachIniEntry(bytes, [&](const IniEntry& entry) {
+            if (entry.kind == IniEntry::Kind::Section) {
+                sections.push_back(entry.name);
+                uint32_t& slot = sectionSlots[SectionSlot(entry.name)];
+                keep = slot == kEmpty;
+                if (!keep) return;
+                slot = static_cast<uint32_t>(sections.size() - 1);
+                if (++sectionNames * 2 > sectionSlots.size()) GrowSections();
+            } else if (entry.kind == IniEntry::Kind::Key && keep) {
+                const auto section = static_cast<uint32_t>(sections.size() - 1);
+                uint32_t& slot = keySlots[KeySlot(section, entry.name)];
+                if (slot != kEmpty) return;
+                slot = static_cast<uint32_t>(keys.size());
+                keys.push_back({section, entry.name, entry.value});
+                if (keys.size() * 2 > keySlots.size()) GrowKeys();
+            }
+        });
+    }
 
-    const Section* Find(std::string_view section) const {
-        const auto it = firstSection.find(section);
-        return it == firstSection.end() ? nullptr : &sections[it->second];
+    // The index of the first section of that name, or kEmpty.
+    uint32_t FindSection(std::string_view name) const { return sectionSlots[SectionSlot(name)]; }
+
+    // The raw value of the key in section `section` (an index from FindSection).
+    const std::string_view* FindKey(uint32_t section, std::string_view name) const {
+        if (section == kEmpty) return nullptr;
+        const uint32_t index = keySlots[KeySlot(section, name)];
+        return index == kEmpty ? nullptr : &keys[index].value;
     }
 
 private:
-    void Parse() {
-        Section* current = nullptr;  // keys before the first section belong to none
-        ForEachIniEntry(bytes, [&](const IniEntry& entry) {
-            if (entry.kind == IniEntry::Kind::Section) {
-                sections.push_back({entry.name, nullptr});
-                current = &sections.back();
-                firstSection.emplace(current->name, sections.size() - 1);
-            } else if (entry.kind == IniEntry::Kind::Key && current != nullptr) {
-                if (!current->values) current->values = std::make_unique<FoldedMap<std::string_view>>();
-                current->values->emplace(entry.name, entry.value);
-            }
-        });
+    // The slot holding that name, or the empty one where it would go.
+    std::size_t SectionSlot(std::string_view name) const {
+        const std::size_t mask = sectionSlots.size() - 1;
+        for (std::size_t i = SlotOf(IniNameHash{}(name), sectionBits);; i = (i + 1) & mask) {
+            const uint32_t index = sectionSlots[i];
+            if (index == kEmpty || EqualsIgnoreCaseCp1251(sections[index], name)) return i;
+        }
+    }
+
+    std::size_t KeySlot(uint32_t section, std::string_view name) const {
+        const std::size_t mask = keySlots.size() - 1;
+        for (std::size_t i = SlotOf(IniNameHash{}(name) + section, keyBits);; i = (i + 1) & mask) {
+            const uint32_t index = keySlots[i];
+            if (index == kEmpty ||
+                (keys[index].section == section && EqualsIgnoreCaseCp1251(keys[index].name, name)))
+                return i;
+        }
+    }
+
+    void GrowSections() {
+        const std::vector<uint32_t> old = std::exchange(sectionSlots, {});
+        sectionSlots.assign(std::size_t{1} << ++sectionBits, kEmpty);
+        for (uint32_t index : old)
+            if (index != kEmpty) sectionSlots[SectionSlot(sections[index])] = index;
+    }
+
+    void GrowKeys() {
+        keySlots.assign(std::size_t{1} << ++keyBits, kEmpty);
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            keySlots[KeySlot(keys[i].section, keys[i].name)] = static_cast<uint32_t>(i);
     }
 };
 
@@ -70,43 +122,46 @@ const TIniFile::Parsed& TIniFile::parsed() const {
     return *parsed_;
 }
 
-std::string TIniFile::ReadString(std::string_view section, std::string_view key,
-                                 std::string_view defaultValue) const {
-    const Parsed::Section* s = parsed().Find(section);
-    if (s == nullptr) return std::string(defaultValue);
-    const std::string_view* found = s->Find(key);
-    if (found == nullptr) return std::string(defaultValue);
+std::string_view TIniFile::ReadStringView(std::string_view section, std::string_view key,
+                                          std::string_view defaultValue) const {
+    const Parsed& p = parsed();
+    const std::string_view* found = p.FindKey(p.FindSection(section), key);
+    if (found == nullptr) return defaultValue;
     std::string_view value = UnquoteIniValue(*found);
     if (value.size() > kIniMaxValueLength) value = value.substr(0, kIniMaxValueLength);
-    return std::string(value);
+    return value;
+}
+
+std::string TIniFile::ReadString(std::string_view section, std::string_view key,
+                                 std::string_view defaultValue) const {
+    return std::string(ReadStringView(section, key, defaultValue));
 }
 
 int32_t TIniFile::ReadInteger(std::string_view section, std::string_view key,
                               int32_t defaultValue) const {
     int32_t value;
-    return ParseIniInteger(ReadString(section, key, ""), value) ? value : defaultValue;
+    return ParseIniInteger(ReadStringView(section, key, ""), value) ? value : defaultValue;
 }
 
 bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
+const std::vector<std::string_view>& TIniFile::SectionNames() const { return parsed().sections; }
+
 std::vector<std::string> TIniFile::ReadSections() const {
-    std::vector<std::string> names;
-    names.reserve(parsed().sections.size());
-    for (const auto& s : parsed().sections) names.emplace_back(s.name);
-    return names;
+    const std::vector<std::string_view>& names = SectionNames();
+    return {names.begin(), names.end()};
 }
 
 bool TIniFile::HasSection(std::string_view section) const {
-    return parsed().Find(section) != nullptr;
+    return parsed().FindSection(section) != Parsed::kEmpty;
 }
 
 bool TIniFile::HasKey(std::string_view section, std::string_view key) const {
-    const Parsed::Section* s = parsed().Find(section);
-    return s != nullptr && s->Find(key) != nullptr;
+    const Parsed& p = parsed();
+    return p.FindKey(p.FindSection(section), key) != nullptr;
 }
-
 std::string_view UnquoteIniValue(std::string_view raw) {
     if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') && raw.back() == raw.front())
         return raw.substr(1, raw.size() - 2);

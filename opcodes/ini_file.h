@@ -23,6 +23,10 @@ public:
 
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
+    // The same value without a copy: it views the file's bytes (or `defaultValue`) and
+    // stays valid while this object lives.
+    std::string_view ReadStringView(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue) const;
     // "0x"/"0X" followed by hexadecimal digits, or a signed decimal integer; anything else
     // (empty, not a number, out of 32-bit range) gives the default.
     int32_t ReadInteger(std::string_view section, std::string_view key,
@@ -31,6 +35,8 @@ public:
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
     // All section names in file order (a repeated section is listed each time it stands).
     std::vector<std::string> ReadSections() const;
+    // The same names as views that stay valid while this object lives.
+    const std::vector<std::string_view>& SectionNames() const;
 
     // True when the key stands in the (first) section of that name.
     bool HasKey(std::string_view section, std::string_view key) const;

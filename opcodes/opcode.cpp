@@ -12,9 +12,9 @@ const std::string kMissingTypeCaption = Utf8ToCp1251("ОТСУТСТВУЕТ В 
 const std::string kVariableParamCount = Utf8ToCp1251("до 255");
 
 namespace {
-const std::string kOpcodesSection = "opcodes";
+constexpr std::string_view kOpcodesSection = "opcodes";
 
-void AppendTypeCaption(std::string& typeText, const std::string& shortCaption) {
+void AppendTypeCaption(std::string& typeText, std::string_view shortCaption) {
     if (typeText.size() >= kMaxTypeTextLength) return;
     typeText += shortCaption;
     typeText += ", ";
@@ -36,49 +36,60 @@ std::string OpcodeKey(int32_t n) {
     return std::string(digits + start, sizeof digits - start);
 }
 
-OpcodeDefinition SplitOpcodeDefinition(const std::string& value) {
+OpcodeDefinition SplitOpcodeDefinition(std::string_view value) {
     const std::size_t comma = value.find(',');
     OpcodeDefinition def;
-    const std::string countPart = comma == std::string::npos ? std::string() : value.substr(0, comma);
-    def.TextPart = comma == std::string::npos ? value : value.substr(comma + 1);
+    const std::string_view countPart =
+        comma == std::string_view::npos ? std::string_view() : value.substr(0, comma);
+    def.TextPart = comma == std::string_view::npos ? value : value.substr(comma + 1);
     if (!ParseDecimalInteger(countPart, def.ParamCount))
-        throw EConvertError("'" + countPart + "' is not a valid integer value");
-    if (def.ParamCount == -1) def.ParamCountText = kVariableParamCount;
-    else def.ParamCountText = (def.ParamCount < 10 ? " " : "") + countPart;
+        throw EConvertError("'" + std::string(countPart) + "' is not a valid integer value");
+    if (def.ParamCount == -1) {
+        def.ParamCountText = kVariableParamCount;
+    } else {
+        if (def.ParamCount < 10) def.ParamCountText = ' ';
+        def.ParamCountText += countPart;
+    }
     return def;
 }
 
-std::string TranslationText(const std::string& value) {
+std::string_view TranslationText(std::string_view value) {
     const std::size_t comma = value.find(',');
-    return comma == std::string::npos ? value : value.substr(comma + 1);
+    return comma == std::string_view::npos ? value : value.substr(comma + 1);
 }
 
 TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& TranslationFile,
                            const std::string& TypeInfoFile, const std::string& TypeLinesFile) {
-    const TIniFile opcodes(OpcodesFile);
-    const TIniFile translations(TranslationFile);
-    const TIniFile typeInfo(TypeInfoFile);
-
+    // One INI file at a time, each let go before the next is read: the two largest
+    // files are never held together.
     Items.resize(kOpcodeCount);
-    for (int32_t n = 0; n < kOpcodeCount; ++n) {
-        const std::string key = OpcodeKey(n);
-        OpcodeDefinition def =
-            SplitOpcodeDefinition(opcodes.ReadString(kOpcodesSection, key, kDefaultOpcodeValue));
-        TOpcode& op = Items[n];
-        op.Text.reserve(key.size() + 2 + def.TextPart.size());
-        op.Text.append(key).append(": ").append(def.TextPart);
-        op.RusText =
-            TranslationText(translations.ReadString(kOpcodesSection, key, kDefaultOpcodeValue));
-        op.ParamCount = def.ParamCount;
-        op.ParamCountText = std::move(def.ParamCountText);
+    {
+        const TIniFile opcodes(OpcodesFile);
+        for (int32_t n = 0; n < kOpcodeCount; ++n) {
+            const std::string key = OpcodeKey(n);
+            OpcodeDefinition def = SplitOpcodeDefinition(
+                opcodes.ReadStringView(kOpcodesSection, key, kDefaultOpcodeValue));
+            TOpcode& op = Items[n];
+            op.Text.reserve(key.size() + 2 + def.TextPart.size());
+            op.Text.append(key).append(": ").append(def.TextPart);
+            op.ParamCount = def.ParamCount;
+            op.ParamCountText = std::move(def.ParamCountText);
+        }
+    }
+    {
+        const TIniFile translations(TranslationFile);
+        for (int32_t n = 0; n < kOpcodeCount; ++n)
+            Items[n].RusText = TranslationText(
+                translations.ReadStringView(kOpcodesSection, OpcodeKey(n), kDefaultOpcodeValue));
     }
 
+    const TIniFile typeInfo(TypeInfoFile);
     // The type line file is read once, when the first type names a line.
     std::optional<OpcodeLineFile> typeLines;
-    const std::vector<std::string> types = typeInfo.ReadSections();
+    const std::vector<std::string_view>& types = typeInfo.SectionNames();
     for (std::size_t j = 0; j < types.size() && j < static_cast<std::size_t>(kMaxTypes); ++j) {
-        const std::string shortCaption =
-            typeInfo.ReadString(types[j], "ShortCaption", kMissingTypeCaption);
+        const std::string_view shortCaption =
+            typeInfo.ReadStringView(types[j], "ShortCaption", kMissingTypeCaption);
         const int32_t line = typeInfo.ReadInteger(types[j], "Opcodes", -1);
         if (line == -1) continue;
         if (!typeLines) typeLines = OpcodeLineFile::Open(TypeLinesFile);

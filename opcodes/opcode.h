@@ -5,6 +5,7 @@
 #include <bitset>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 inline constexpr int32_t kMaxOpcode = 0x0AF0;          // the highest opcode number
@@ -48,13 +49,13 @@ private:
 // The opcode number as four upper-case hexadecimal digits ("00A1").
 std::string OpcodeKey(int32_t n);
 
-// The SASCM.ini value split at its first comma into the record's texts. Throws
-// EConvertError when the count part is not a signed decimal integer.
+// The SASCM.ini value split at its first comma into the record's texts; TextPart views
+// `value`. Throws EConvertError when the count part is not a signed decimal integer.
 struct OpcodeDefinition {
     int32_t ParamCount = 0;
     std::string ParamCountText;
-    std::string TextPart;
+    std::string_view TextPart;
 };
-OpcodeDefinition SplitOpcodeDefinition(const std::string& value);
+OpcodeDefinition SplitOpcodeDefinition(std::string_view value);
 // What the translation shows: everything after the first comma, or the whole value.
-std::string TranslationText(const std::string& value);
+std::string_view TranslationText(std::string_view value);

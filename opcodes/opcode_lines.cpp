@@ -33,12 +33,23 @@ bool IsHexDigit(char ch) {
 std::vector<int32_t> ParseOpcodeLine(std::string_view line, std::size_t maxNumbers) {
     std::vector<int32_t> numbers;
     if (maxNumbers == 0) return numbers;
-    const std::size_t expected = line.size() / kOpcodeGroupLength + 1;
-    numbers.reserve(expected < maxNumbers ? expected : maxNumbers);
-    ForEachOpcodeGroup(line, [&](std::string_view digits, std::size_t) {
-        numbers.push_back(HexToInt(digits));
-        return numbers.size() < maxNumbers;
-    });
+    // Whole groups first, four digits each without a loop; then the short last group
+    // (or the single empty group of an empty line).
+    const std::size_t whole = line.size() / kOpcodeGroupLength;
+    const bool shortLast = line.size() % kOpcodeGroupLength != 0 || line.empty();
+    const std::size_t count = whole + (shortLast ? 1 : 0);
+    numbers.reserve(count < maxNumbers ? count : maxNumbers);
+    const unsigned char* const value = kHexDigits.value;
+    const auto* const bytes = reinterpret_cast<const unsigned char*>(line.data());
+    for (std::size_t i = 0; i < whole && numbers.size() < maxNumbers; ++i) {
+        const unsigned char* d = bytes + i * kOpcodeGroupLength;
+        numbers.push_back(static_cast<int32_t>((uint32_t{value[d[0]]} << 12) |
+                                               (uint32_t{value[d[1]]} << 8) |
+                                               (uint32_t{value[d[2]]} << 4) | value[d[3]]));
+    }
+    if (shortLast && numbers.size() < maxNumbers)
+        numbers.push_back(
+            HexToInt(line.substr(whole * kOpcodeGroupLength, kOpcodeGroupLength - 1)));
     return numbers;
 }
 

@@ -92,21 +92,28 @@ FileResult ReadWholeFile(std::string_view windowsName, std::string& bytes) {
     if (S_ISDIR(st.st_mode)) return FromErrno(EISDIR, path);
     if (!S_ISREG(st.st_mode)) return {FileError::AccessDenied, "Not a regular file"};
     if (static_cast<uintmax_t>(st.st_size) > kMaxReadFileSize) return FromErrno(EFBIG, path);
-    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    // Read straight into the string at the size fstat gave; a file that grew since
+    // goes on through the buffer, one that shrank is cut to what was read.
+    bytes.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t got = 0;
     char buffer[65536];
     for (;;) {
-        const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
+        const bool direct = got < bytes.size();
+        const ssize_t n = direct ? ::read(file.fd, bytes.data() + got, bytes.size() - got)
+                                 : ::read(file.fd, buffer, sizeof buffer);
         if (n == 0) break;
         if (n < 0 && errno == EINTR) continue;
         // A file that grows while it is read is held to the same bound.
         const int err = n < 0 ? errno : 0;
-        if (err != 0 || bytes.size() + static_cast<std::size_t>(n) > kMaxReadFileSize) {
+        if (err != 0 || got + static_cast<std::size_t>(n) > kMaxReadFileSize) {
             bytes.clear();
             bytes.shrink_to_fit();
             return FromErrno(err != 0 ? err : EFBIG, path);
         }
-        bytes.append(buffer, static_cast<std::size_t>(n));
+        if (!direct) bytes.append(buffer, static_cast<std::size_t>(n));
+        got += static_cast<std::size_t>(n);
     }
+    bytes.resize(got);
     return {};
 }
 
