@@ -74,7 +74,7 @@ coverage: $(COVERAGE_DIR)/build.ninja
 	cmake --build $(COVERAGE_DIR)
 	find $(COVERAGE_DIR) -name '*.gcda' -delete
 	cd $(COVERAGE_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
-	gcovr --root . --object-directory $(COVERAGE_DIR) \
+	gcovr --root . --object-directory $(COVERAGE_DIR) --exclude-directories '$(COVERAGE_DIR)/CMakeFiles' \
 	    --filter 'opcodes/' --filter 'platform/' --filter 'ui/' --filter 'app/' \
 	    --filter 'tools/klv-check/' --exclude '.*_autogen/.*' \
 	    --txt $(COVERAGE_DIR)/coverage.txt --print-summary
