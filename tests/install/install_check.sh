@@ -7,12 +7,10 @@ set -euo pipefail
 
 BUILD=$(realpath "$1")
 SOURCE=$(realpath "$2")
-WORK=$(mktemp -d /tmp/kelpra-install-XXXXXX)
-trap 'rm -rf "$WORK"' EXIT
 # shellcheck source=tests/install/lib.sh
 source "$(dirname "$0")/lib.sh"
 
-DESTDIR=$WORK/root cmake --install "$BUILD" --prefix /usr >"$WORK/install.log"
+stage_install "$BUILD" install
 prefix=$WORK/root/usr
 kelpra=$prefix/bin/kelpra
 

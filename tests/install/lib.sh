@@ -30,3 +30,11 @@ finish() {
     echo "$PASSED passed, $FAILED failed"
     [ "$FAILED" -eq 0 ]
 }
+
+# A scratch folder for the check ($WORK, removed at exit) and the build installed under
+# $WORK/root with the prefix /usr, as the package lays it out.
+stage_install() {  # stage_install BUILD_DIR NAME
+    WORK=$(mktemp -d "/tmp/kelpra-$2-XXXXXX")
+    trap 'rm -rf "$WORK"' EXIT
+    DESTDIR=$WORK/root cmake --install "$1" --prefix /usr >"$WORK/install.log"
+}

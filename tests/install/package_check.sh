@@ -8,12 +8,10 @@ set -euo pipefail
 
 DEB=$(realpath "$1")
 BUILD=$(realpath "$2")
-WORK=$(mktemp -d /tmp/kelpra-package-XXXXXX)
-trap 'rm -rf "$WORK"' EXIT
 # shellcheck source=tests/install/lib.sh
 source "$(dirname "$0")/lib.sh"
 
-DESTDIR=$WORK/root cmake --install "$BUILD" --prefix /usr >"$WORK/install.log"
+stage_install "$BUILD" package
 # dpkg-deb lists ./usr/bin/KLV and the like; folders end with a slash.
 check "the package holds what cmake --install installs" same_text \
     "$(files_under "$WORK/root/usr")" \
