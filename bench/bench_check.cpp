@@ -6,7 +6,7 @@
 
 #include "bench/synthetic_db.h"
 #include "opcodes/database_files.h"
-#include "platform/files/file_names.h"
+#include "opcodes/files/file_names.h"
 #include "tools/klv-check/data_check.h"
 
 namespace fs = std::filesystem;

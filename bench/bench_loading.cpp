@@ -11,7 +11,7 @@
 #include "opcodes/category_tree.h"
 #include "opcodes/database_files.h"
 #include "opcodes/opcode.h"
-#include "platform/files/file_names.h"
+#include "opcodes/files/file_names.h"
 
 namespace fs = std::filesystem;
 

@@ -2,8 +2,8 @@
 
 #include "opcodes/errors.h"
 #include "opcodes/line_ends.h"
-#include "platform/files/file_io.h"
-#include "platform/files/file_names.h"
+#include "opcodes/files/file_io.h"
+#include "opcodes/files/file_names.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "opcodes/ini_entries.h"
-#include "platform/files/file_io.h"
+#include "opcodes/files/file_io.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "opcodes/errors.h"
 #include "opcodes/line_ends.h"
-#include "platform/files/file_io.h"
+#include "opcodes/files/file_io.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/files/file_names.h"
-#include "platform/files/program_search.h"
+#include "opcodes/files/file_names.h"
+#include "opcodes/files/program_search.h"
 
 StartResult DetachedProcessStarter::Start(const QString& program, bool minimised) {
     const char* path = std::getenv("PATH");

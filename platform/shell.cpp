@@ -6,7 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "platform/files/file_names.h"
+#include "opcodes/files/file_names.h"
 
 namespace {
 

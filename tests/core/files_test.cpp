@@ -2,8 +2,8 @@
 
 #include <sys/stat.h>
 
-#include "platform/files/file_io.h"
-#include "platform/files/file_names.h"
+#include "opcodes/files/file_io.h"
+#include "opcodes/files/file_names.h"
 #include "tests/support/temp_dir.h"
 
 TEST(FileNames, WindowsNamesResolveCaseInsensitivelyWithExactMatchFirst) {

@@ -10,7 +10,7 @@
 
 #include "opcodes/cp1251.h"
 #include "opcodes/database_files.h"
-#include "platform/files/file_names.h"
+#include "opcodes/files/file_names.h"
 #include "tests/support/start_up_load.h"
 #include "tests/support/temp_dir.h"
 #include "tools/klv-check/data_check.h"

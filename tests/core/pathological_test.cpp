@@ -12,7 +12,7 @@
 #include "opcodes/errors.h"
 #include "opcodes/ini_file.h"
 #include "opcodes/opcode.h"
-#include "platform/files/file_names.h"
+#include "opcodes/files/file_names.h"
 #include "tests/support/pathological_inputs.h"
 #include "tests/support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "platform/files/program_search.h"
+#include "opcodes/files/program_search.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

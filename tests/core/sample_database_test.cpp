@@ -5,7 +5,7 @@
 #include "opcodes/cp1251.h"
 #include "opcodes/database_files.h"
 #include "opcodes/opcode.h"
-#include "platform/files/file_names.h"
+#include "opcodes/files/file_names.h"
 #include "tests/support/temp_dir.h"
 
 // The shipped sample database loads whole, as the program loads it from its folder.

@@ -15,7 +15,7 @@
 #include "opcodes/ini_file.h"
 #include "opcodes/opcode.h"
 #include "opcodes/opcode_lines.h"
-#include "platform/files/file_io.h"
+#include "opcodes/files/file_io.h"
 #include "tools/klv-check/check_report.h"
 #include "tools/klv-check/ini_index.h"
 

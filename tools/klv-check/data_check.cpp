@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/files/file_names.h"
+#include "opcodes/files/file_names.h"
 #include "tools/klv-check/checks.h"
 
 namespace fs = std::filesystem;

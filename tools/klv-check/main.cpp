@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "opcodes/database_files.h"
-#include "platform/files/file_names.h"
+#include "opcodes/files/file_names.h"
 #include "tools/klv-check/data_check.h"
 
 namespace fs = std::filesystem;

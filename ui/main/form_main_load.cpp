@@ -10,7 +10,7 @@
 
 #include "opcodes/database_files.h"
 #include "opcodes/errors.h"
-#include "platform/files/file_names.h"
+#include "opcodes/files/file_names.h"
 #include "ui/main/designed_items.h"
 #include "ui/main/form_main.h"
 #include "ui/main/hint_tracker.h"

@@ -1,4 +1,4 @@
-#include "platform/files/file_names.h"
+#include "opcodes/files/file_names.h"
 
 #include <system_error>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "platform/files/program_search.h"
+#include "opcodes/files/program_search.h"
 
-#include "platform/files/file_names.h"
+#include "opcodes/files/file_names.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "platform/files/file_io.h"
+#include "opcodes/files/file_io.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -10,7 +10,7 @@
 #include <unistd.h>
 
 #include "opcodes/cp1251.h"
-#include "platform/files/file_names.h"
+#include "opcodes/files/file_names.h"
 
 namespace fs = std::filesystem;
 
