@@ -5,21 +5,12 @@ PASSED=0
 FAILED=0
 CURRENT=""
 
-fail() {
-    echo "FAIL [$CURRENT]: $*" >&2
-    FAILED=$((FAILED + 1))
-    return 1
-}
-
-pass() {
-    echo "ok   [$CURRENT]: $*"
-    PASSED=$((PASSED + 1))
-}
+fail() { echo "FAIL [$CURRENT]: $*" >&2; FAILED=$((FAILED + 1)); return 1; }
 
 check() {  # check DESCRIPTION COMMAND...
     local what=$1
     shift
-    if "$@"; then pass "$what"; else fail "$what"; fi
+    if "$@"; then echo "ok   [$CURRENT]: $what"; PASSED=$((PASSED + 1)); else fail "$what"; fi
 }
 
 run_scenario() {
