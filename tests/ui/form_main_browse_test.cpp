@@ -155,7 +155,7 @@ TEST_F(BrowseTest, QuickSearchKeysSearchTheBoxsFirstLine) {
     }
 }
 
-TEST_F(BrowseTest, ViewAndTreeItemsReachTheListAndTheTree) {
+TEST_F(BrowseTest, ViewAndTreeItemsChangeHowTheListAndTheTreeShow) {
     Trigger(form.get(), "NOpListRowselect");
     EXPECT_FALSE(list->allColumnsShowFocus());
     fake.fonts.answer = QFont(u"DejaVu Serif"_s, 20);
@@ -169,9 +169,10 @@ TEST_F(BrowseTest, ViewAndTreeItemsReachTheListAndTheTree) {
     EXPECT_TRUE(Node("Актёры")->isExpanded());
     Trigger(form.get(), "NTreeExpandChild"); // no current node
     EXPECT_EQ(fake.boxes.errors, QStringList{u"Ни одна категория не выделена!"_s});
-}
+    const QImage branches = tree->viewport()->grab().toImage();
+    Trigger(form.get(), "NTreeLines");
+    EXPECT_NE(tree->viewport()->grab().toImage(), branches);
 
-TEST_F(BrowseTest, GridLinesKeepTheCellsPixels) {
     ClickNode("Все");
     const auto cell = [&] { return list->visualRect(list->Rows()->index(2, 1)); };
     const QRect plain = cell();
@@ -186,6 +187,8 @@ TEST_F(BrowseTest, GridLinesKeepTheCellsPixels) {
     const QRgb grid = list->palette().color(QPalette::Active, QPalette::Mid).rgb();
     EXPECT_EQ(shown.pixel(lined.center().x(), lined.bottom()), grid);
     EXPECT_EQ(shown.pixel(lined.right(), lined.center().y()), grid);
+    Trigger(form.get(), "NTreeShow"); // the tree's panel closes to a strip
+    EXPECT_EQ(Named<QWidget>(form.get(), "Panel1")->width(), 1);
 }
 
 TEST_F(BrowseTest, AutoExpandLandsOnTheClickedNode) {
