@@ -87,10 +87,10 @@ inline std::vector<int> SelectedRows(const OpcodeListView* list) {
             rows.push_back(i);
     return rows;
 }
-inline QStringList RowTexts(const OpcodeListView* list, int column = 0) {
+inline QStringList RowTexts(const OpcodeListView* list) {
     QStringList texts;
     for (int i = 0; i < list->Rows()->Count(); ++i)
-        texts.append(CellText(list, i, column));
+        texts.append(CellText(list, i));
     return texts;
 }
 inline void SelectRows(OpcodeListView* list, const std::vector<int>& rows) {
