@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QItemSelection>
@@ -25,13 +26,15 @@ class BrowsingWindow {
     BrowsingWindow() : form_(platform_.Services()) {
         form_.show();
         QCoreApplication::processEvents();
-        node_ = form_.OpTreeView->topLevelItem(0);
-        form_.OpTreeView->setCurrentItem(node_);
+        tree_ = form_.findChild<QTreeWidget*>(QStringLiteral("OpTreeView"));
+        node_ = tree_->topLevelItem(0);
+        tree_->setCurrentItem(node_);
         Relist();
     }
 
     TFormMain& Form() { return form_; }
-    int Rows() const { return form_.OpListView->Rows()->Count(); }
+    QTreeWidget* Tree() { return tree_; }
+    int Rows() const { return form_.OpList()->Rows()->Count(); }
     int Entries() const { return NodeData(node_)->Count(); }
     // The rebuild of the list, and the layout and repaint it leads to.
     void Relist() {
@@ -43,13 +46,14 @@ class BrowsingWindow {
     SyntheticFolder folder_;
     SystemPlatform platform_;
     TFormMain form_;
+    QTreeWidget* tree_ = nullptr;
     QTreeWidgetItem* node_ = nullptr;
 };
 
 void BM_ListCategory(benchmark::State& state) {
     BrowsingWindow window;
     for (auto _ : state)
-        window.Form().OpTreeViewChange(window.Form().OpTreeView->currentItem());
+        window.Form().OpTreeViewChange(window.Tree()->currentItem());
     state.counters["entries"] = window.Entries();
     state.counters["rows"] = window.Rows();
 }
@@ -68,7 +72,7 @@ BENCHMARK(BM_ListCategoryShown)->Unit(benchmark::kMillisecond);
 // to the sorted list painted.
 void BM_SortColumn(benchmark::State& state) {
     BrowsingWindow window;
-    OpcodeListView* list = window.Form().OpListView;
+    OpcodeListView* list = window.Form().OpList();
     for (auto _ : state) {
         state.PauseTiming();
         window.Relist();
@@ -78,7 +82,7 @@ void BM_SortColumn(benchmark::State& state) {
         list->selectionModel()->select(quarter, QItemSelectionModel::Select);
         QCoreApplication::processEvents();
         state.ResumeTiming();
-        window.Form().OpListViewColumnClick(static_cast<int>(state.range(0)));
+        Q_EMIT list->header()->sectionClicked(static_cast<int>(state.range(0)));
         QCoreApplication::processEvents();
     }
     state.counters["rows"] = window.Rows();
@@ -88,7 +92,7 @@ BENCHMARK(BM_SortColumn)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 // Enter in the quick-search box with a text no row holds: both walks cover every row.
 void BM_QuickSearchConfirm(benchmark::State& state) {
     BrowsingWindow window;
-    QPlainTextEdit* box = window.Form().OpMemoFind;
+    auto* box = window.Form().findChild<QPlainTextEdit*>(QStringLiteral("OpMemoFind"));
     box->setPlainText(QStringLiteral("no such words"));
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
     for (auto _ : state)

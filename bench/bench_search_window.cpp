@@ -47,7 +47,7 @@ class SearchWindows {
             const TOpcode& opcode = formMain->OpcodeList()->GetItem(n);
             rows.push_back({opcode.Text, opcode.RusText, opcode.TypeText, opcode.ParamCountText});
         }
-        formMain->OpListView->Rows()->SetRows(std::move(rows));
+        formMain->OpList()->Rows()->SetRows(std::move(rows));
     }
 
     SyntheticFolder folder_;
@@ -85,7 +85,7 @@ BENCHMARK(BM_SearchWindowFindNextNoMatch)
 void BM_MainListCopyAll(benchmark::State& state) {
     SearchWindows windows;
     for (auto _ : state)
-        windows.formMain->NCopyAll->trigger();
+        windows.formMain->findChild<QAction*>(QStringLiteral("NCopyAll"))->trigger();
     state.counters["bytes"] = static_cast<double>(QGuiApplication::clipboard()->text().size());
 }
 BENCHMARK(BM_MainListCopyAll)

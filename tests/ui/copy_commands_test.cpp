@@ -22,7 +22,7 @@ class CopyTest : public SearchWindowsTest {
     }
     // The clipboard's bytes after running `item` with the main list's rows selected.
     std::string CopyMain(QAction* item, const std::vector<int>& selected) {
-        SelectRows(formMain->OpListView, selected);
+        SelectRows(formMain->OpList(), selected);
         item->trigger();
         return fake.clipboard.text;
     }
@@ -40,9 +40,9 @@ std::string Cp(const char* utf8) {
 } // namespace
 
 TEST_F(CopyTest, MainListCopiesSelectedRowsWithTheirTranslations) {
-    EXPECT_EQ(CopyMain(formMain->NCopyOp, {1}), Cp("0002: jump %1p%   //прыжок"));
+    EXPECT_EQ(CopyMain(formMain->findChild<QAction*>(QStringLiteral("NCopyOp")), {1}), Cp("0002: jump %1p%   //прыжок"));
     // Rows not adjacent, in list order; an empty translation leaves the separator.
-    EXPECT_EQ(CopyMain(formMain->NCopyOp, {5, 0, 3}),
+    EXPECT_EQ(CopyMain(formMain->findChild<QAction*>(QStringLiteral("NCopyOp")), {5, 0, 3}),
               Cp("0001: wait %1d% ms   //ждать\r\n00A5: actor_WAITING %1d%   //\r\n"
                  "0AF0: ждать машину   //ждать машину"));
     EXPECT_EQ(fake.clipboard.writes, 2);
@@ -50,20 +50,20 @@ TEST_F(CopyTest, MainListCopiesSelectedRowsWithTheirTranslations) {
 
 TEST_F(CopyTest, MainListCopiesAllRowTextsEachAfterALineBreak) {
     FillMainList({SampleRows()[0], SampleRows()[4]});
-    EXPECT_EQ(CopyMain(formMain->NCopyAll, {0}),
+    EXPECT_EQ(CopyMain(formMain->findChild<QAction*>(QStringLiteral("NCopyAll")), {0}),
               Cp("\r\n0001: wait %1d% ms\r\n0A8C: Ждать актёра %1d%"));
     FillMainList({});
     fake.clipboard.text = "old";
-    EXPECT_EQ(CopyMain(formMain->NCopyAll, {}), "");
+    EXPECT_EQ(CopyMain(formMain->findChild<QAction*>(QStringLiteral("NCopyAll")), {}), "");
 }
 
 TEST_F(CopyTest, AddCommandsJoinTheClipboardsTextWithALineBreak) {
     FillMainList({SampleRows()[0], SampleRows()[1]});
     fake.clipboard.text = Cp("старое");
-    EXPECT_EQ(CopyMain(formMain->NCopyAddAll, {}),
+    EXPECT_EQ(CopyMain(formMain->findChild<QAction*>(QStringLiteral("NCopyAddAll")), {}),
               Cp("старое\r\n\r\n0001: wait %1d% ms\r\n0002: jump %1p%"));
     fake.clipboard.text.clear();
-    EXPECT_EQ(CopyMain(formMain->NCopyAddOp, {1}), Cp("\r\n0002: jump %1p%   //прыжок"));
+    EXPECT_EQ(CopyMain(formMain->findChild<QAction*>(QStringLiteral("NCopyAddOp")), {1}), Cp("\r\n0002: jump %1p%   //прыжок"));
     EXPECT_EQ(fake.clipboard.writes, 2);
 }
 
@@ -74,7 +74,7 @@ TEST_F(CopyTest, AddCommandsKeepTheDesktopsTextAsItWas) {
                             fake.locator, desktop,     fake.fonts};
     FillMainList({SampleRows()[0], SampleRows()[4]});
     QGuiApplication::clipboard()->setText(QStringLiteral(u"Grüße € 日本 ✓"));
-    CopyListRows(platform, formMain->OpListView, CopyCommand::AddAll,
+    CopyListRows(platform, formMain->OpList(), CopyCommand::AddAll,
                  SelectedLine::RowTextAndTranslation);
     EXPECT_EQ(
         QGuiApplication::clipboard()->text(),
@@ -84,7 +84,7 @@ TEST_F(CopyTest, AddCommandsKeepTheDesktopsTextAsItWas) {
 TEST_F(CopyTest, SelectionCommandsWithoutASelectionTellTheUserAndKeepTheClipboard) {
     fake.clipboard.text = "kept";
     for (QAction* item :
-         {formMain->NCopyOp, formMain->NCopyAddOp, formFind->NCopyOp, formFind->NCopyAddOp})
+         {formMain->findChild<QAction*>(QStringLiteral("NCopyOp")), formMain->findChild<QAction*>(QStringLiteral("NCopyAddOp")), formFind->NCopyOp, formFind->NCopyAddOp})
         EXPECT_EQ(CopyMain(item, {}), "kept");
     EXPECT_EQ(fake.clipboard.writes, 0);
     EXPECT_EQ(fake.boxes.errors, QStringList(4, QStringLiteral(u"Ни один опкод не выделен!")));
@@ -114,7 +114,7 @@ TEST_F(CopyTest, SearchWindowCopiesBareRowTexts) {
 TEST_F(CopyTest, EachWindowsCopyKeyActsOnItsOwnList) {
     ListAllResults();
     SelectRows(formFind->ListViewFind, {2});
-    SelectRows(formMain->OpListView, {1});
+    SelectRows(formMain->OpList(), {1});
     ShowActive(formFind.get());
     formFind->ListViewFind->setFocus();
     QTest::keyClick(formFind->ListViewFind, Qt::Key_C, Qt::ControlModifier);
@@ -126,15 +126,15 @@ TEST_F(CopyTest, EachWindowsCopyKeyActsOnItsOwnList) {
     EXPECT_EQ(fake.clipboard.text, all);
 
     ShowActive(formMain.get());
-    formMain->OpListView->setFocus();
-    QTest::keyClick(formMain->OpListView, Qt::Key_C, Qt::ControlModifier);
+    formMain->OpList()->setFocus();
+    QTest::keyClick(formMain->OpList(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(fake.clipboard.text, Cp("0002: jump %1p%   //прыжок"));
     EXPECT_EQ(fake.clipboard.writes, 3);
 }
 
 TEST_F(CopyTest, UnavailableClipboardReachesTheErrorHandler) {
     fake.clipboard.available = false;
-    CopyMain(formMain->NCopyAll, {});
+    CopyMain(formMain->findChild<QAction*>(QStringLiteral("NCopyAll")), {});
     ListAllResults();
     SelectRows(formFind->ListViewFind, {0});
     formFind->NCopyAddOp->trigger();

@@ -116,12 +116,12 @@ TEST_F(FormMainTest, ErrorsFromEventHandlersReachTheHandler) {
 
 TEST_F(FormMainTest, IntroOpensTheBareFileNameAndReportsTheShellsFailure) {
     auto form = Open();
-    form->HelpIntro->trigger();
+    form->findChild<QAction*>(QStringLiteral("HelpIntro"))->trigger();
     EXPECT_EQ(fake.shell.opened, QStringList{QStringLiteral("Intro.html")});
     EXPECT_TRUE(fake.boxes.errors.isEmpty());
 
     fake.shell.result = {false, QStringLiteral("No such file or directory")};
-    form->HelpIntro->trigger();
+    form->findChild<QAction*>(QStringLiteral("HelpIntro"))->trigger();
     EXPECT_EQ(fake.boxes.errors, QStringList{BoxText(QStringLiteral("No such file or directory"),
                                                      QStringLiteral("EOSError"))});
     EXPECT_TRUE(std::regex_match(

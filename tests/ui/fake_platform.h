@@ -1,12 +1,13 @@
 #pragma once
 // Recording stand-ins for the desktop services, for the window tests.
 
-#include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "opcodes/errors.h"
 #include "platform/clipboard.h"
 #include "platform/error_locator.h"
 #include "platform/font_dialogs.h"
@@ -16,26 +17,28 @@
 #include "platform/shell.h"
 #include "platform/sounds.h"
 
-class FakeMessageBoxes : public MessageBoxes {
-  public:
-    void Error(const QString& text) override;
-    void Warning(const QString& text) override;
-
+struct FakeMessageBoxes : MessageBoxes {
+    void Error(const QString& text) override { Show(errors, text); }
+    void Warning(const QString& text) override { Show(warnings, text); }
+    void Show(QStringList& shown, const QString& text) {
+        shown.append(text);
+        if (whileOpen)
+            whileOpen();
+    }
     QStringList errors, warnings;
-    // Runs while a box is "open", before it returns.
-    std::function<void()> whileOpen;
+    std::function<void()> whileOpen; // runs while a box is "open", before it returns
 };
 
-class FakeSounds : public Sounds {
-  public:
+struct FakeSounds : Sounds {
     void Play(SystemSound sound) override { played.push_back(sound); }
     std::vector<SystemSound> played;
 };
 
-class FakeProcessStarter : public ProcessStarter {
-  public:
-    StartResult Start(const QString& program, bool minimised) override;
-
+struct FakeProcessStarter : ProcessStarter {
+    StartResult Start(const QString& program, bool minimised) override {
+        calls.push_back({program, minimised});
+        return result;
+    }
     struct Call {
         QString program;
         bool minimised;
@@ -44,8 +47,7 @@ class FakeProcessStarter : public ProcessStarter {
     StartResult result{true, {}};
 };
 
-class FakeShell : public Shell {
-  public:
+struct FakeShell : Shell {
     ShellResult Open(const QString& target) override {
         opened.append(target);
         return result;
@@ -54,34 +56,37 @@ class FakeShell : public Shell {
     ShellResult result{true, {}};
 };
 
-class FakeErrorLocator : public ErrorLocator {
-  public:
+struct FakeErrorLocator : ErrorLocator {
     CodeLocation Locate(const void* address) override {
         addresses.push_back(address);
-        return location;
+        return {"KLV", 0x0001A2B4};
     }
     std::vector<const void*> addresses;
-    CodeLocation location{"KLV", 0x0001A2B4};
 };
 
-class FakeClipboard : public Clipboard {
-  public:
-    void SetText(std::string_view bytes) override;
-    void AddText(std::string_view bytes) override;
-
-    std::string text; // Windows-1251, as the program handed it over
+// An unavailable clipboard fails every use; `text` holds the Windows-1251 bytes handed over.
+struct FakeClipboard : Clipboard {
+    void SetText(std::string_view bytes) override { Write(bytes, {}); }
+    void AddText(std::string_view bytes) override { Write(bytes, text); }
+    void Write(std::string_view bytes, const std::string& before) {
+        if (!available)
+            throw EOSError(kClipboardUnavailableMessage);
+        text = before + std::string(bytes);
+        ++writes;
+    }
+    std::string text;
     int writes = 0;
-    bool available = true; // false: every use fails as an unavailable clipboard does
+    bool available = true;
 };
 
-class FakeFontDialogs : public FontDialogs {
-  public:
+// Each dialog's initial font is recorded; it returns `answer` (nothing: cancelled).
+struct FakeFontDialogs : FontDialogs {
     std::optional<QFont> Choose(const QFont& initial, QWidget*) override {
         shown.push_back(initial);
         return answer;
     }
-    std::vector<QFont> shown;    // the font each dialog opened with
-    std::optional<QFont> answer; // what the user confirms; nothing: cancelled
+    std::vector<QFont> shown;
+    std::optional<QFont> answer;
 };
 
 struct FakePlatform {

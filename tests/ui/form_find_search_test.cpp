@@ -34,10 +34,10 @@ class FindTest : public SearchWindowsTest {
     }
     std::vector<int> FindNext(const QString& yes) {
         Search(formFind->ButtonFind, yes);
-        return SelectedRows(formMain->OpListView);
+        return SelectedRows(formMain->OpList());
     }
     QString Panel(int index) const { return formFind->StatusPanel(index)->text(); }
-    OpcodeListView* mainList() const { return formMain->OpListView; }
+    OpcodeListView* mainList() const { return formMain->OpList(); }
 };
 
 } // namespace

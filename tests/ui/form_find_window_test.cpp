@@ -132,7 +132,7 @@ TEST_F(SearchWindowsTest, OpacityFollowsWhetherTheWindowIsActive) {
 
 TEST_F(SearchWindowsTest, F3ShowsTheWindowAndClosingOnlyHidesIt) {
     ShowActive(formMain.get());
-    QTest::keyClick(formMain->OpTreeView, Qt::Key_F3);
+    QTest::keyClick(formMain->findChild<QTreeWidget*>(QStringLiteral("OpTreeView")), Qt::Key_F3);
     EXPECT_TRUE(formFind->isVisible());
     EXPECT_TRUE(QTest::qWaitForWindowActive(formFind.get()));
 
@@ -141,14 +141,14 @@ TEST_F(SearchWindowsTest, F3ShowsTheWindowAndClosingOnlyHidesIt) {
     formFind->BtnAll->click();
     formFind->BitBtn1->click();
     EXPECT_FALSE(formFind->isVisible());
-    formMain->NFindWin->trigger();
+    formMain->findChild<QAction*>(QStringLiteral("NFindWin"))->trigger();
     EXPECT_TRUE(formFind->isVisible());
     formFind->close(); // the close box
     EXPECT_FALSE(formFind->isVisible());
-    formMain->NFindWin->trigger();
+    formMain->findChild<QAction*>(QStringLiteral("NFindWin"))->trigger();
     EXPECT_EQ(formFind->EditYes->text(), QStringLiteral("actor"));
     formFind->setWindowState(Qt::WindowMinimized);
-    formMain->NFindWin->trigger();
+    formMain->findChild<QAction*>(QStringLiteral("NFindWin"))->trigger();
     EXPECT_FALSE(formFind->isMinimized());
     EXPECT_EQ(formFind->ListViewFind->Rows()->Count(), 2);
     EXPECT_TRUE(formMain->isVisible());
@@ -165,7 +165,7 @@ TEST_F(SearchWindowsTest, EnterFindsTheNextMatchAndEscDoesNothing) {
     formFind->ListViewFind->setFocus();
     QTest::keyClick(formFind->ListViewFind, Qt::Key_Enter);
     EXPECT_EQ(findNext.count(), 2);
-    EXPECT_EQ(SelectedRows(formMain->OpListView), std::vector<int>{1});
+    EXPECT_EQ(SelectedRows(formMain->OpList()), std::vector<int>{1});
     // A focused button answers Enter itself.
     formFind->BtnAll->setFocus();
     QTest::keyClick(formFind->BtnAll, Qt::Key_Return);

@@ -1,29 +1,59 @@
 #pragma once
 // A main window opened on a crafted database in a fresh current directory, with the
-// recording platform.
+// recording platform, and what the window tests read of it.
 
 #include <gtest/gtest.h>
 
-#include <QStringList>
+#include <QAction>
 #include <memory>
 #include <optional>
-#include <string>
-#include <vector>
+#include <ostream>
+#include <regex>
+#include <stdexcept>
 
 #include "tests/support/temp_dir.h"
-#include "tests/ui/crafted_db.h"
 #include "tests/ui/fake_platform.h"
 #include "ui/main/form_main.h"
 
-#include <ostream>
+// A small database laid out in a test folder, one text per data file (UTF-8 here, written
+// as Windows-1251 with CR LF line ends). A file set to nothing is left out.
+struct CraftedDb {
+    std::optional<std::string> opcodes = "[OPCODES]\n0001=1,wait %1d% ms\n0002=1,jump %1p%\n"
+                                         "00A1=4,put_actor %1d% at %2d% %3d% %4d%\n";
+    std::optional<std::string> translation = "[OPCODES]\n0001=1,ждать %1d% мс\n";
+    std::optional<std::string> typeInfo = "[T1]\nCaption=Действия\nShortCaption=Д\nOpcodes=1\n"
+                                          "[T2]\nCaption=Проверки\nShortCaption=П\nOpcodes=2\n";
+    std::optional<std::string> typeLines = "0001 0002\n00A1\n";
+    std::optional<std::string> tree = "Все\n\tИгрок\n\tАктёры\n\t\tПроверки\nCleo\n";
+    std::optional<std::string> nodeInfo = "[Все]\nCaption=Все опкоды\nOpcodes=1\nNote=Всё сразу\n"
+                                          "[Игрок]\nCaption=Игрок\nOpcodes=2\nExpanded=true\n"
+                                          "[Актёры]\nCaption=Актёры\nOpcodes=3\nExpanded=1\n"
+                                          "[Проверки]\nCaption=Проверки актёров\n"
+                                          "[Cleo]\nCaption=Cleo-опкоды\n";
+    std::optional<std::string> nodeLines = "0001 0002 00A1 0AF0\n0001\n00A1 0002\n";
 
-class QListWidget;
-class QTreeWidget;
+    void WriteTo(const TempDir& dir) const {
+        const std::pair<const char*, const std::optional<std::string>*> files[] = {
+            {"SASCM.ini", &opcodes},      {"SASCM_RUS.ini", &translation},
+            {"TypeInfo.ini", &typeInfo},  {"Types.Opcodes", &typeLines},
+            {"Opcodes.tree", &tree},      {"NodeInfo.ini", &nodeInfo},
+            {"Nodes.Opcodes", &nodeLines}};
+        for (const auto& [name, text] : files)
+            if (text->has_value())
+                dir.WriteCp1251(std::string("INI/") + name,
+                                std::regex_replace(**text, std::regex("\n"), "\r\n"));
+    }
+};
 
 class FormMainTest : public ::testing::Test {
   protected:
     // Writes the database (when given), enters the folder and creates the window.
-    std::unique_ptr<TFormMain> Open(const std::optional<CraftedDb>& db = CraftedDb{});
+    std::unique_ptr<TFormMain> Open(const std::optional<CraftedDb>& db = CraftedDb{}) {
+        if (db)
+            db->WriteTo(dir);
+        cd.emplace(dir.path());
+        return std::make_unique<TFormMain>(fake.Services());
+    }
     std::string Log() const { return dir.Read("errors.log"); }
 
     TempDir dir;
@@ -32,18 +62,57 @@ class FormMainTest : public ::testing::Test {
 };
 
 // Readable failures for Qt strings.
-void PrintTo(const QString& text, std::ostream* out);
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
-// The tree as lines: a tab per level, the text, and " +" for an expanded node.
-QStringList Outline(const QTreeWidget* tree);
+// A window's control, menu or action by its object name; the test stops when it has none.
+template <class T> T* Named(const QObject* window, const char* name) {
+    if (T* found = window->findChild<T*>(QString::fromLatin1(name)))
+        return found;
+    throw std::runtime_error(std::string("no child named ") + name);
+}
+inline void Trigger(const QObject* window, const char* name) {
+    Named<QAction>(window, name)->trigger();
+}
+
 // An opcode list's cell, selected rows (ascending) and captions; selecting exactly rows.
-QString CellText(const OpcodeListView* list, int row, int column = 0);
-std::vector<int> SelectedRows(const OpcodeListView* list);
-QStringList RowTexts(const OpcodeListView* list);
-void SelectRows(OpcodeListView* list, const std::vector<int>& rows);
-// The type list as lines: "[x] " or "[ ] " and the text.
-QStringList CheckItems(const QListWidget* list);
+inline QString CellText(const OpcodeListView* list, int row, int column = 0) {
+    return list->Rows()->index(row, column).data().toString();
+}
+inline std::vector<int> SelectedRows(const OpcodeListView* list) {
+    std::vector<int> rows;
+    for (int i = 0; i < list->Rows()->Count(); ++i)
+        if (list->selectionModel()->isRowSelected(i))
+            rows.push_back(i);
+    return rows;
+}
+inline QStringList RowTexts(const OpcodeListView* list) {
+    QStringList texts;
+    for (int i = 0; i < list->Rows()->Count(); ++i)
+        texts.append(CellText(list, i));
+    return texts;
+}
+inline void SelectRows(OpcodeListView* list, const std::vector<int>& rows) {
+    list->clearSelection();
+    for (int row : rows)
+        list->selectionModel()->select(list->Rows()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
 // The error box's text for an error of that message and class.
-QString BoxText(const QString& message, const QString& className);
+inline QString BoxText(const QString& message, const QString& className) {
+    return QStringLiteral(u"Произошла неожиданная ошибка \"") + message +
+           QStringLiteral(u"\" (Класс ") + className +
+           QStringLiteral(u").\r\nЗаписано в log-файл Errors.log");
+}
+
 // The log record's pattern for that class and message (the end mark as in the log).
-std::string RecordPattern(const std::string& className, const std::string& loggedMessage);
+inline std::string RecordPattern(const std::string& className, const std::string& loggedMessage) {
+    const auto escaped = [](const std::string& text) {
+        return std::regex_replace(text, std::regex(R"([\\^$.|?*+()\[\]{}])"), R"(\$&)");
+    };
+    return "[0-9]{2}\\.[0-9]{2}\\.[0-9]{4} [0-9]{1,2}:[0-9]{2}:[0-9]{2}\\. Exception " +
+           escaped(className) + " in module KLV at 0001A2B4\\.\r\n" + escaped(loggedMessage) +
+           "\r\n\r\n";
+}

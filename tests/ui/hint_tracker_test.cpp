@@ -39,19 +39,19 @@ TEST_F(FormMainTest, PanelZeroFollowsTheHintUnderTheMouse) {
     form->show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    qobject_cast<QSplitter*>(form->Panel3->parentWidget())
+    qobject_cast<QSplitter*>(form->findChild<QWidget*>(QStringLiteral("Panel3"))->parentWidget())
         ->setSizes({300, 221}); // open the right panel
     QLabel* panel = form->StatusPanel(0);
 
-    MoveOnto(form->OpMemoFind->viewport()); // a child without a hint shows its parent's
+    MoveOnto(form->findChild<QPlainTextEdit*>(QStringLiteral("OpMemoFind"))->viewport()); // a child without a hint shows its parent's
     EXPECT_EQ(panel->text(),
               QStringLiteral(u"Мини-поиск. Введите часть слова для поиска и нажмите Enter."));
-    MoveOnto(form->OpListView->viewport());
+    MoveOnto(form->OpList()->viewport());
     EXPECT_EQ(panel->text(), QString());
-    MoveOnto(form->Button1);
+    MoveOnto(form->findChild<QWidget*>(QStringLiteral("Button1")));
     EXPECT_EQ(panel->text(), QStringLiteral(u"Скопировать в буфер обмена"));
     // Back onto the group box around the button: no Enter for the parent, still followed.
-    QTest::mouseMove(form->GroupBox1, QPoint(2, form->GroupBox1->height() - 2));
+    QTest::mouseMove(form->findChild<QWidget*>(QStringLiteral("GroupBox1")), QPoint(2, form->findChild<QWidget*>(QStringLiteral("GroupBox1"))->height() - 2));
     QCoreApplication::processEvents();
     EXPECT_EQ(panel->text(), QString());
 }
@@ -63,27 +63,27 @@ TEST_F(FormMainTest, PanelZeroShowsTheHighlightedMenuItem) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     QLabel* panel = form->StatusPanel(0);
 
-    form->NFile->popup(form->mapToGlobal(QPoint(0, 0)));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form->NFile));
-    form->NFile->setActiveAction(form->NExit);
+    form->findChild<QMenu*>(QStringLiteral("NFile"))->popup(form->mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form->findChild<QMenu*>(QStringLiteral("NFile"))));
+    form->findChild<QMenu*>(QStringLiteral("NFile"))->setActiveAction(form->findChild<QAction*>(QStringLiteral("NExit")));
     EXPECT_EQ(panel->text(), QStringLiteral("Quits the application"));
-    form->NFile->setActiveAction(form->NReExe); // no hint: the panel empties
+    form->findChild<QMenu*>(QStringLiteral("NFile"))->setActiveAction(form->findChild<QAction*>(QStringLiteral("NReExe"))); // no hint: the panel empties
     EXPECT_EQ(panel->text(), QString());
-    form->NFile->close();
+    form->findChild<QMenu*>(QStringLiteral("NFile"))->close();
 
-    form->OpListPopupMenu->popup(form->mapToGlobal(QPoint(50, 50)));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form->OpListPopupMenu));
-    form->OpListPopupMenu->setActiveAction(form->NCopyAddOp);
+    form->findChild<QMenu*>(QStringLiteral("OpListPopupMenu"))->popup(form->mapToGlobal(QPoint(50, 50)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form->findChild<QMenu*>(QStringLiteral("OpListPopupMenu"))));
+    form->findChild<QMenu*>(QStringLiteral("OpListPopupMenu"))->setActiveAction(form->findChild<QAction*>(QStringLiteral("NCopyAddOp")));
     EXPECT_EQ(panel->text(),
               QStringLiteral(u"Добавить выделенные опкоды к содержимому буфера обмена"));
     // The look-up submenu is disabled until a category is listed; its hint shows anyway.
-    const QRect internet = form->OpListPopupMenu->actionGeometry(form->NInternet->menuAction());
-    QTest::mouseMove(form->OpListPopupMenu, internet.center());
+    const QRect internet = form->findChild<QMenu*>(QStringLiteral("OpListPopupMenu"))->actionGeometry(form->findChild<QMenu*>(QStringLiteral("NInternet"))->menuAction());
+    QTest::mouseMove(form->findChild<QMenu*>(QStringLiteral("OpListPopupMenu")), internet.center());
     const QString internetHint =
         QStringLiteral(u"Посмотреть информацию об текущем опкоде в интернет-ресурсах.");
     EXPECT_TRUE(QTest::qWaitFor([&] { return panel->text() == internetHint; }))
         << panel->text().toStdString();
-    form->OpListPopupMenu->close();
+    form->findChild<QMenu*>(QStringLiteral("OpListPopupMenu"))->close();
 }
 
 TEST_F(FormMainTest, TooltipsAreSkyBlueAndImmediate) {
@@ -92,7 +92,7 @@ TEST_F(FormMainTest, TooltipsAreSkyBlueAndImmediate) {
     EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 0);
     // Of the window's controls only the copy button has a tooltip.
     for (QWidget* control : form->findChildren<QWidget*>()) {
-        if (control != form->Button1) {
+        if (control != form->findChild<QWidget*>(QStringLiteral("Button1"))) {
             EXPECT_TRUE(control->toolTip().isEmpty()) << control->objectName().toStdString();
         }
     }

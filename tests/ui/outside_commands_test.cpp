@@ -17,8 +17,8 @@ const QString kNoFocusedOpcode =
 
 QStringList Addresses(const TFormMain& form) {
     QStringList addresses;
-    for (const QAction* lookUp : {form.BrowseOpcodeBase, form.BrowseWiki, form.BrowseIniEditor})
-        addresses.append(lookUp->property("address").toString());
+    for (const char* name : {"BrowseOpcodeBase", "BrowseWiki", "BrowseIniEditor"})
+        addresses.append(form.findChild<QAction*>(QString::fromLatin1(name))->property("address").toString());
     return addresses;
 }
 
@@ -34,13 +34,13 @@ QStringList AddressesOf(const char* opcode) {
 TEST_F(SearchWindowsTest, LookUpUsesTheFocusedRowNotTheSelection) {
     EXPECT_EQ(Addresses(*formMain), AddressesOf("0000")); // before any look-up
     FillMainList(SampleRows());
-    OpcodeListView* list = formMain->OpListView;
+    OpcodeListView* list = formMain->OpList();
     SelectRows(list, {2, 4, 5});
     list->selectionModel()->setCurrentIndex(list->Rows()->index(4, 0), QItemSelectionModel::NoUpdate);
 
-    formMain->BrowseWiki->trigger();
-    formMain->BrowseOpcodeBase->trigger();
-    formMain->BrowseIniEditor->trigger();
+    formMain->findChild<QAction*>(QStringLiteral("BrowseWiki"))->trigger();
+    formMain->findChild<QAction*>(QStringLiteral("BrowseOpcodeBase"))->trigger();
+    formMain->findChild<QAction*>(QStringLiteral("BrowseIniEditor"))->trigger();
     const QStringList expected = AddressesOf("0A8C");
     EXPECT_EQ(fake.shell.opened, (QStringList{expected[1], expected[0], expected[2]}));
     EXPECT_EQ(Addresses(*formMain), expected);
@@ -50,8 +50,8 @@ TEST_F(SearchWindowsTest, LookUpUsesTheFocusedRowNotTheSelection) {
 TEST_F(SearchWindowsTest, LookUpWithoutAFocusedRowTellsAndOpensOpcode0000) {
     ShowActive(formMain.get());
     FillMainList(SampleRows());
-    formMain->OpListView->setCurrentIndex(formMain->OpListView->Rows()->index(4, 0));
-    formMain->BrowseWiki->trigger();
+    formMain->OpList()->setCurrentIndex(formMain->OpList()->Rows()->index(4, 0));
+    formMain->findChild<QAction*>(QStringLiteral("BrowseWiki"))->trigger();
     ASSERT_EQ(fake.shell.opened.value(0), AddressesOf("0A8C")[1]);
 
     // A refilled list has no focused row until the user picks one.
@@ -59,14 +59,14 @@ TEST_F(SearchWindowsTest, LookUpWithoutAFocusedRowTellsAndOpensOpcode0000) {
     // The box comes first; the page opens once the user has closed it.
     std::size_t openedWhileBox = 99;
     fake.boxes.whileOpen = [&] { openedWhileBox = fake.shell.opened.size(); };
-    QTest::keyClick(formMain->OpTreeView, Qt::Key_F3, Qt::ControlModifier);
+    QTest::keyClick(formMain->findChild<QTreeWidget*>(QStringLiteral("OpTreeView")), Qt::Key_F3, Qt::ControlModifier);
     EXPECT_EQ(openedWhileBox, 1u);
     EXPECT_EQ(fake.boxes.errors, QStringList{kNoFocusedOpcode});
     EXPECT_EQ(fake.sounds.played, std::vector<SystemSound>{SystemSound::CriticalStop});
     EXPECT_EQ(fake.shell.opened.value(1), AddressesOf("0000")[1]);
 
     FillMainList({});
-    QTest::keyClick(formMain->OpTreeView, Qt::Key_F1, Qt::ControlModifier);
+    QTest::keyClick(formMain->findChild<QTreeWidget*>(QStringLiteral("OpTreeView")), Qt::Key_F1, Qt::ControlModifier);
     EXPECT_EQ(fake.boxes.errors.size(), 2);
     EXPECT_EQ(fake.shell.opened.value(2), AddressesOf("0000")[0]);
 }
@@ -74,8 +74,8 @@ TEST_F(SearchWindowsTest, LookUpWithoutAFocusedRowTellsAndOpensOpcode0000) {
 TEST_F(SearchWindowsTest, LookUpThatTheDesktopCannotOpenIsNotReported) {
     fake.shell.result = {false, QStringLiteral("No browser")};
     FillMainList(SampleRows());
-    formMain->OpListView->setCurrentIndex(formMain->OpListView->Rows()->index(0, 0));
-    formMain->BrowseIniEditor->trigger();
+    formMain->OpList()->setCurrentIndex(formMain->OpList()->Rows()->index(0, 0));
+    formMain->findChild<QAction*>(QStringLiteral("BrowseIniEditor"))->trigger();
     EXPECT_EQ(fake.shell.opened, QStringList{AddressesOf("0001")[2]});
     EXPECT_TRUE(fake.boxes.errors.isEmpty());
     EXPECT_FALSE(fs::exists(dir.path() / "errors.log"));
@@ -93,7 +93,7 @@ class HandOverTest : public SearchWindowsTest {
         Category(0); // "Все": it has an opcode line
     }
     void Category(int topLevel) {
-        formMain->OpTreeView->setCurrentItem(formMain->OpTreeView->topLevelItem(topLevel));
+        formMain->findChild<QTreeWidget*>(QStringLiteral("OpTreeView"))->setCurrentItem(formMain->findChild<QTreeWidget*>(QStringLiteral("OpTreeView"))->topLevelItem(topLevel));
     }
     std::string Read(const char* name) const { return dir.Read(name); }
     bool Exists(const char* name) const { return fs::exists(dir.path() / name); }
@@ -113,7 +113,7 @@ class HandOverTest : public SearchWindowsTest {
 TEST_F(HandOverTest, WritesTheListedCaptionsPointsTheToolAtThemAndStartsIt) {
     dir.Write("opc.ini", iniBefore);
     dir.Write("temp.txt", std::string(1000, 'x'));
-    formMain->NFindInOST->trigger();
+    formMain->findChild<QAction*>(QStringLiteral("NFindInOST"))->trigger();
     EXPECT_EQ(Read("temp.txt"), listed);
     EXPECT_EQ(Read("opc.ini"), iniAfter);
     ASSERT_EQ(Starts(), 1u);
@@ -122,7 +122,7 @@ TEST_F(HandOverTest, WritesTheListedCaptionsPointsTheToolAtThemAndStartsIt) {
 
     // An empty category still hands over (an empty file); a second run starts a second tool.
     FillMainList({});
-    formMain->NFindInOST->trigger();
+    formMain->findChild<QAction*>(QStringLiteral("NFindInOST"))->trigger();
     EXPECT_EQ(Read("temp.txt"), "");
     EXPECT_EQ(Read("opc.ini"), iniAfter);
     EXPECT_EQ(Starts(), 2u);
@@ -131,7 +131,7 @@ TEST_F(HandOverTest, WritesTheListedCaptionsPointsTheToolAtThemAndStartsIt) {
 
 TEST_F(HandOverTest, MissingSettingsFileIsCreatedWithTheOneKey) {
     fake.processes.result = {false, QStringLiteral("not there")}; // not reported
-    formMain->NFindInOST->trigger();
+    formMain->findChild<QAction*>(QStringLiteral("NFindInOST"))->trigger();
     EXPECT_EQ(Read("opc.ini"), "[setup]\r\ntxt=temp.txt\r\n");
     EXPECT_EQ(Starts(), 1u);
     EXPECT_TRUE(fake.boxes.errors.isEmpty());
@@ -139,13 +139,13 @@ TEST_F(HandOverTest, MissingSettingsFileIsCreatedWithTheOneKey) {
 
 TEST_F(HandOverTest, WithoutACategoryNothingIsTouched) {
     dir.Write("opc.ini", iniBefore);
-    formMain->OpTreeView->setCurrentItem(nullptr);
-    formMain->NFindInOST->trigger();
+    formMain->findChild<QTreeWidget*>(QStringLiteral("OpTreeView"))->setCurrentItem(nullptr);
+    formMain->findChild<QAction*>(QStringLiteral("NFindInOST"))->trigger();
     EXPECT_EQ(fake.boxes.errors, QStringList{QStringLiteral(u"Ни одна категория не выделена!")});
     EXPECT_EQ(fake.sounds.played, std::vector<SystemSound>{SystemSound::CriticalStop});
 
     Category(1); // "Cleo": no opcode line, so nothing to hand over and nothing to say
-    formMain->NFindInOST->trigger();
+    formMain->findChild<QAction*>(QStringLiteral("NFindInOST"))->trigger();
     EXPECT_EQ(fake.boxes.errors.size(), 1);
     EXPECT_FALSE(Exists("temp.txt"));
     EXPECT_EQ(Read("opc.ini"), iniBefore);
@@ -155,7 +155,7 @@ TEST_F(HandOverTest, WithoutACategoryNothingIsTouched) {
 TEST_F(HandOverTest, UnwritableHandOverFileStopsBeforeTheSettings) {
     dir.Write("opc.ini", iniBefore);
     fs::create_directory(dir.path() / "temp.txt");
-    formMain->NFindInOST->trigger();
+    formMain->findChild<QAction*>(QStringLiteral("NFindInOST"))->trigger();
     EXPECT_EQ(fake.boxes.errors, QStringList{BoxText(QStringLiteral("File access denied"),
                                                      QStringLiteral("EInOutError"))});
     EXPECT_TRUE(
@@ -166,7 +166,7 @@ TEST_F(HandOverTest, UnwritableHandOverFileStopsBeforeTheSettings) {
 
 TEST_F(HandOverTest, UnwritableSettingsFileStopsBeforeTheTool) {
     fs::create_directory(dir.path() / "opc.ini");
-    formMain->NFindInOST->trigger();
+    formMain->findChild<QAction*>(QStringLiteral("NFindInOST"))->trigger();
     const std::string message = "Unable to write to " + (dir.path() / "opc.ini").string();
     EXPECT_EQ(fake.boxes.errors, QStringList{BoxText(QString::fromStdString(message),
                                                      QStringLiteral("EIniFileException"))});

@@ -10,7 +10,7 @@ void SearchWindowsTest::SetUp() {
 }
 
 void SearchWindowsTest::FillMainList(const std::vector<MainRow>& rows) {
-    OpcodeListView* list = formMain->OpListView;
+    OpcodeListView* list = formMain->OpList();
     bytes_.clear();
     std::vector<OpcodeRowModel::Row> viewed;
     for (const auto& [caption, translation] : rows) {

@@ -72,7 +72,7 @@ void TFormFind::ButtonFindClick(const QObject* sender) {
     if (height() == minimumHeight())
         resize(width(), kGrownClientHeight);
     const bool findAll = sender != nullptr && IsFindAllSender(sender->objectName().toStdString());
-    FindOpcodes(*this, formMain_.OpListView, WordList::SplitUtf8(EditYes->text().toStdString()),
+    FindOpcodes(*this, formMain_.OpList(), WordList::SplitUtf8(EditYes->text().toStdString()),
                 WordList::SplitUtf8(EditNo->text().toStdString()),
                 WordList::SplitUtf8(EditOr->text().toStdString()), findAll);
 }
@@ -94,7 +94,7 @@ void TFormFind::NShowClick() {
     const QModelIndex focused = ListViewFind->currentIndex();
     if (!focused.isValid())
         return;
-    OpcodeRows rows(formMain_.OpListView);
+    OpcodeRows rows(formMain_.OpList());
     if (ShowInList(rows, std::string(ListViewFind->Rows()->Bytes(focused.row(), 0))))
         return;
     platform_.sounds.Play(SystemSound::Information);

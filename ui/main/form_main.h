@@ -51,28 +51,31 @@ class TFormMain : public QMainWindow {
 
     // The search window, created right after this one; the two reach each other through it.
     void AttachFormFind(TFormFind* formFind) { formFind_ = formFind; }
-    TFormFind* FormFind() const { return formFind_; }
-
     // The opcode table, or null when the loading stopped before it was built.
     const TOpcodesList* OpcodeList() const { return opcodeList_.get(); }
+    // The opcode list, which the search window searches and selects in.
+    OpcodeListView* OpList() const { return OpListView; }
     // Status panels 0 to 4.
     QLabel* StatusPanel(int index) const {
         return statusPanels_.at(static_cast<std::size_t>(index));
     }
 
+    // Rebuilds the list for that node of the tree (the tree's node change runs it).
+    void OpTreeViewChange(QTreeWidgetItem* Node);
+    // Every error that no command handles ends here: sound, error box, "errors.log".
+    void ApplicationEvents1Exception(std::exception_ptr error) noexcept;
+
+  private:
     // The loading sequence of the window's creation.
     void FormCreate();
     // Starts a new instance, minimised, then closes this one.
     void NReExeClick();
     // Opens the introduction page "Intro.html" of the current directory.
     void HelpIntroExecute();
-    // Every error that no command handles ends here: sound, error box, "errors.log".
-    void ApplicationEvents1Exception(std::exception_ptr error) noexcept;
 
     // Browsing: the category listing, the column sort, the pointer and selection displays,
     // the quick search, and the commands of the View and Tree menus.
-    // Rebuilds the list for the tree's current node; the type filter's clicks too.
-    void OpTreeViewChange(QTreeWidgetItem* Node);
+    // The type filter's clicks rebuild the list too.
     void CheckListBoxTypeClickCheck();
     // Sorts the rows once, ascending, by the texts of the clicked column.
     void OpListViewColumnClick(int column);
@@ -96,7 +99,6 @@ class TFormMain : public QMainWindow {
     // The column of the last header click; it survives rebuilds, which list unsorted.
     int SortColumn = 0;
 
-  private:
     void connectBrowsing();
     void connectQuickSearch();
     void connectViewCommands();
@@ -112,8 +114,7 @@ class TFormMain : public QMainWindow {
     TreeAutoExpand* treeAutoExpand_ = nullptr;
     QFont fontDialog1Font_; // the font dialog opens with the font last confirmed in it
 
-  public:
-    // Controls, named as the window's layout names them.
+    // Controls, named as the window's layout names them (each has that object name).
     QWidget* Panel1 = nullptr;
     QTreeWidget* OpTreeView = nullptr;
     QListWidget* CheckListBoxType = nullptr;
@@ -185,14 +186,12 @@ class TFormMain : public QMainWindow {
     void BeforeBrowse();
     void NFindInOSTClick();
 
-  private:
     void connectOutsideCommands();
     // Gives the three look-up actions the captions and hints of lookupSites_.
     void ShowLookupSites();
     void SetLookupAddresses(std::string_view opcodeText);
     void Browse(const QAction* action);
 
-  private:
     void createLayout();
     QWidget* createLeftPanel();
     QWidget* createCentrePanel();

@@ -1,0 +1,203 @@
+// Browsing: the tree's node and the type filter rebuild the list, a header click sorts
+// it, the status panels follow the pointer and the selection, the quick-search box's keys
+// search, and the View and Tree menus' items change what the list and the tree show.
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "tests/ui/form_fixture.h"
+#include "ui/find/form_find.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The crafted database with 0AF0 "ждать машину?" (a variable count, of the first type);
+// nodes are named by the start of their captions:
+//   Все + (0001 0002 00A1 0AF0; note "Всё сразу")
+//     Игрок (0001)
+//     Актёры + (00A1 0002)
+//       Проверки (no line)
+//   Cleo (no line)
+class BrowseTest : public FormMainTest {
+  protected:
+    // Opens both windows on the database; the main one shown and active.
+    void SetUp() override {
+        CraftedDb db;
+        *db.opcodes += "0AF0=-1,ждать машину?\n";
+        db.typeLines = "0001 0002 0AF0\n00A1\n";
+        form = Open(db);
+        find = std::make_unique<TFormFind>(*form, fake.Services());
+        tree = Named<QTreeWidget>(form.get(), "OpTreeView");
+        list = Named<OpcodeListView>(form.get(), "OpListView");
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    QTreeWidgetItem* Node(const char* caption) const {
+        return tree->findItems(QString::fromUtf8(caption), Qt::MatchStartsWith | Qt::MatchRecursive)
+            .value(0);
+    }
+    // Clicks the node (its parents must be open) and waits for the list's rebuild.
+    void ClickNode(const char* caption, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, modifiers,
+                          tree->visualItemRect(Node(caption)).center());
+        const QTimer* delay = Named<QTimer>(form.get(), "OpTreeViewChangeDelay");
+        ASSERT_TRUE(QTest::qWaitFor([delay] { return !delay->isActive(); }, 2000));
+    }
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                          list->visualRect(list->Rows()->index(row, 0)).center());
+    }
+    // The opcode numbers of the rows, or of the selected rows, in display order.
+    QString Numbers(bool selectedOnly = false) const {
+        QStringList numbers;
+        for (int row = 0; row < list->Rows()->Count(); ++row)
+            if (!selectedOnly || list->selectionModel()->isRowSelected(row))
+                numbers.append(CellText(list, row).left(4));
+        return numbers.join(u' ');
+    }
+    QString Panel(int index) const { return form->StatusPanel(index)->text(); }
+    QString FindPanel(int index) const { return find->StatusPanel(index)->text(); }
+
+    std::unique_ptr<TFormMain> form;
+    std::unique_ptr<TFormFind> find;
+    QTreeWidget* tree = nullptr;
+    OpcodeListView* list = nullptr;
+};
+
+TEST_F(BrowseTest, TreeAndTypeFilterRebuildTheListAndBothWindowsCounts) {
+    find->StatusPanel(1)->setText(u"Найдено: 5"_s);
+    ClickNode("Все");
+    const QStringList row0 = {CellText(list, 0, 1), CellText(list, 0, 2), CellText(list, 0, 3)};
+    EXPECT_EQ(Numbers() + u'|' + row0.join(u'|'), u"0001 0002 00A1 0AF0|ждать %1d% мс|Д, | 1"_s);
+    EXPECT_EQ(Panel(0) + Panel(1) + FindPanel(1) + FindPanel(2),
+              u"Готов.Опкодов: 4Найдено: 0из: 4"_s);
+    EXPECT_TRUE(Named<QMenu>(form.get(), "NInternet")->menuAction()->isEnabled());
+    auto* types = Named<QListWidget>(form.get(), "CheckListBoxType");
+    types->item(0)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(Numbers(), u"00A1"_s);
+    // Two selected nodes list nothing; Ctrl-clicking one off lists the other, though it
+    // is not the current node. The type ticks stay.
+    ClickNode("Актёры");
+    ClickNode("Все", Qt::ControlModifier);
+    EXPECT_EQ(Numbers() + Panel(1) + FindPanel(2), u"Опкодов: 0из: 0"_s);
+    ClickNode("Актёры", Qt::ControlModifier);
+    EXPECT_EQ(Numbers() + Panel(1), u"00A1Опкодов: 4"_s);
+    // A node without a line empties the list and leaves the texts.
+    ClickRow(0);
+    form->StatusPanel(0)->setText(u"x"_s);
+    ClickNode("Проверки");
+    EXPECT_EQ(Numbers() + Panel(0) + Panel(1) + Panel(4), u"xОпкодов: 4Выделено: 0"_s);
+    // A filter click while no node is current beeps.
+    tree->setCurrentItem(nullptr);
+    tree->selectionModel()->select(tree->indexFromItem(Node("Все")), QItemSelectionModel::Select);
+    fake.sounds.played.clear();
+    types->item(0)->setCheckState(Qt::Checked);
+    EXPECT_EQ(fake.sounds.played, std::vector<SystemSound>{SystemSound::Default});
+}
+
+TEST_F(BrowseTest, HeaderClickSortsOnceWithTheSelection) {
+    ClickNode("Все");
+    ClickRow(0);
+    ClickRow(2, Qt::ControlModifier);         // 00A1, focused
+    Q_EMIT list->header()->sectionClicked(1); // the translation: only 0001 has one
+    EXPECT_EQ(Numbers() + u'|' + Numbers(true) + u'|' + QString::number(list->currentIndex().row()),
+              u"0002 00A1 0AF0 0001|00A1 0001|1"_s);
+}
+
+TEST_F(BrowseTest, PanelsFollowThePointerAndTheSelection) {
+    ClickNode("Актёры"); // 00A1 0002
+    QTest::mouseMove(list->viewport(), list->visualRect(list->Rows()->index(1, 0)).center());
+    EXPECT_EQ(Panel(3), u"Текущий: 0002"_s);
+    ClickRow(0);
+    ClickRow(1, Qt::ShiftModifier);
+    EXPECT_EQ(Panel(4), u"Выделено: 2"_s);
+    // Panel 0: the note of the node under the pointer, anywhere on its row; none for a
+    // node without a line. The rebuild's text stands until the hint changes.
+    const auto onto = [this](const char* node, int x) {
+        QTest::mouseMove(tree->viewport(), {x, tree->visualItemRect(Node(node)).center().y()});
+        return Panel(0);
+    };
+    const QStringList notes = {onto("Все", 2), onto("Проверки", 60), onto("Все", 50)};
+    EXPECT_EQ(notes.join(u'|'), u"Всё сразу||Всё сразу"_s);
+    ClickNode("Все");
+    EXPECT_EQ(onto("Все", 2), u"Готов."_s);
+}
+
+TEST_F(BrowseTest, QuickSearchKeysSearchTheBoxsFirstLine) {
+    ClickNode("Все");
+    auto* box = Named<QPlainTextEdit>(form.get(), "OpMemoFind");
+    QTest::mouseClick(box->viewport(), Qt::LeftButton);
+    QTest::keyClicks(box, u"%1D"_s);
+    // Enter, Ctrl+K, Tab and keypad Enter search onwards, round to the first, and never
+    // reach the box.
+    QString found;
+    for (const char* keys : {"Return", "Ctrl+K", "Tab", "Enter"}) {
+        QTest::keySequence(box, QKeySequence(QString::fromLatin1(keys)));
+        found += Numbers(true) + u' ';
+    }
+    EXPECT_EQ(found + box->toPlainText(), u"0001 00A1 0001 00A1 %1D"_s);
+    // Only what shows on the first line is searched, trailing blank included. Texts are
+    // Windows-1251: a character the code page lacks is in no caption (not even as "?").
+    for (const auto& [text, number] : {std::pair{u"wait "_s + QString(300, u'q'), "0001"},
+                                       std::pair{u"✓"_s, ""}, std::pair{u"?"_s, "0AF0"}}) {
+        box->setPlainText(text);
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_EQ(Numbers(true), QString::fromLatin1(number)) << text.left(9).toStdString();
+    }
+}
+
+TEST_F(BrowseTest, ViewAndTreeItemsChangeHowTheListAndTheTreeShow) {
+    Trigger(form.get(), "NOpListRowselect");
+    EXPECT_FALSE(list->allColumnsShowFocus());
+    fake.fonts.answer = QFont(u"DejaVu Serif"_s, 20);
+    Trigger(form.get(), "NOpListFont");
+    Trigger(form.get(), "NOpListFont"); // it opens with the font last confirmed
+    EXPECT_EQ(fake.fonts.shown, (std::vector<QFont>{form->font(), *fake.fonts.answer}));
+    EXPECT_EQ(list->font().pointSize(), 20);
+    Trigger(form.get(), "NTreeCollapseAll"); // the first root's branch
+    EXPECT_FALSE(Node("Все")->isExpanded() || Node("Актёры")->isExpanded());
+    Trigger(form.get(), "NTreeExpandAll");
+    EXPECT_TRUE(Node("Актёры")->isExpanded());
+    Trigger(form.get(), "NTreeExpandChild"); // no current node
+    EXPECT_EQ(fake.boxes.errors, QStringList{u"Ни одна категория не выделена!"_s});
+    const QImage branches = tree->viewport()->grab().toImage();
+    Trigger(form.get(), "NTreeLines");
+    EXPECT_NE(tree->viewport()->grab().toImage(), branches);
+
+    ClickNode("Все");
+    const auto cell = [&] { return list->visualRect(list->Rows()->index(2, 1)); };
+    const QRect plain = cell();
+    const QImage before = list->viewport()->grab(plain.adjusted(0, 0, -1, 0)).toImage();
+    Trigger(form.get(), "NOpListGridline");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cell().height() == plain.height() + 1; }, 1000));
+    // Lines along the bottom of a row and between its columns, on pixels of their own: the
+    // cell keeps every pixel row it had (underscores sit on the last one).
+    const QRect lined = cell();
+    const QImage shown = list->viewport()->grab().toImage();
+    EXPECT_EQ(shown.copy(lined.adjusted(0, 0, -1, -1)), before);
+    const QRgb grid = list->palette().color(QPalette::Active, QPalette::Mid).rgb();
+    EXPECT_EQ(shown.pixel(lined.center().x(), lined.bottom()), grid);
+    EXPECT_EQ(shown.pixel(lined.right(), lined.center().y()), grid);
+    Trigger(form.get(), "NTreeShow"); // the tree's panel closes to a strip
+    EXPECT_EQ(Named<QWidget>(form.get(), "Panel1")->width(), 1);
+}
+
+TEST_F(BrowseTest, AutoExpandLandsOnTheClickedNode) {
+    Trigger(form.get(), "NTreeAutoExpand");
+    ClickNode("Актёры");
+    // Closing "Актёры" moves the rows below it up; the click still lands on "Cleo".
+    ClickNode("Cleo");
+    EXPECT_FALSE(Node("Актёры")->isExpanded());
+    EXPECT_EQ(tree->selectedItems(), QList<QTreeWidgetItem*>{Node("Cleo")});
+}
+
+} // namespace
