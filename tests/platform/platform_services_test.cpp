@@ -21,44 +21,33 @@
 #include "platform/sounds.h"
 #include "tests/support/temp_dir.h"
 
+// The module and offset of an address; an unknown one gives the executable and zero.
 TEST(DlErrorLocator, NamesTheModuleAndTheOffsetFromItsBase) {
     DlErrorLocator locator;
     const EConvertError error("x");
     const CodeLocation here = locator.Locate(error.RaiseAddress());
     EXPECT_EQ(here.module, "ui_tests");
     EXPECT_NE(here.offset, 0u);
-
+    EXPECT_EQ(locator.Locate(nullptr).module, "ui_tests");
+    EXPECT_EQ(locator.Locate(nullptr).offset, 0u);
     // getpid: a C library function that no sanitizer replaces with one of its own.
     void* libcAddress = ::dlsym(RTLD_DEFAULT, "getpid");
     ASSERT_NE(libcAddress, nullptr);
     EXPECT_EQ(locator.Locate(libcAddress).module.rfind("libc.so", 0), 0u);
 }
 
-TEST(DlErrorLocator, UnknownAddressGivesTheExecutableAndZero) {
-    DlErrorLocator locator;
-    const CodeLocation none = locator.Locate(nullptr);
-    EXPECT_EQ(none.module, "ui_tests");
-    EXPECT_EQ(none.offset, 0u);
-    EXPECT_EQ(ExecutableName(), "ui_tests");
-}
-
-TEST(DesktopShell, MissingFileGivesTheSystemsText) {
+// What cannot be opened or started gives the system's text, in the locale's encoding.
+TEST(DesktopServices, FailuresGiveTheSystemsText) {
     TempDir dir;
     CurrentDirScope cd(dir.path());
-    DesktopShell shell;
-    const ShellResult result = shell.Open(QStringLiteral("Intro.html"));
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.error, QString::fromLocal8Bit(std::strerror(ENOENT)));
-}
-
-TEST(DetachedProcessStarter, ProgramFoundNowhereIsNotStarted) {
-    TempDir dir;
-    CurrentDirScope cd(dir.path());
-    DetachedProcessStarter starter;
-    const StartResult result = starter.Start(QStringLiteral("kelpra-no-such-program"), true);
-    EXPECT_FALSE(result.started);
+    const ShellResult opened = DesktopShell().Open(QStringLiteral("Intro.html"));
+    EXPECT_FALSE(opened.ok);
+    EXPECT_EQ(opened.error, QString::fromLocal8Bit(std::strerror(ENOENT)));
+    const StartResult started =
+        DetachedProcessStarter().Start(QStringLiteral("kelpra-no-such-program"), true);
+    EXPECT_FALSE(started.started);
     EXPECT_TRUE(
-        result.error.startsWith(QStringLiteral("Cannot start \"kelpra-no-such-program\". ")));
+        started.error.startsWith(QStringLiteral("Cannot start \"kelpra-no-such-program\". ")));
 }
 
 TEST(QtMessageBoxes, BoxesAndTheFontDialogOpenAboveAStayOnTopWindow) {
