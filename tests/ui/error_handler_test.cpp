@@ -10,19 +10,17 @@
 namespace {
 
 struct ThrowingObject : QObject {
-    bool event(QEvent* e) override {
-        throw EOSError(std::to_string(e->type()));
-    }
+    bool event(QEvent* e) override { throw EOSError(std::to_string(e->type())); }
 };
 
 } // namespace
 
 // From a guarded command (the introduction page the shell cannot open), an event handler
-// and a posted event, and with the raise site of the program's own errors located.
+// and a posted event. The raise site of the program's own errors is located.
 TEST_F(FormMainTest, ErrorsOfCommandsAndEventsReachTheHandler) {
     dir.Write("Errors.log", "old\r\n");
     auto form = Open();
-    fake.shell.result = {false, QStringLiteral("No such file")};
+    fake.shell.result = {false, QStringLiteral("No file")};
     Child(form.get(), "HelpIntro")->trigger();
     ThrowingObject thrower;
     QEvent event(QEvent::User);
@@ -31,17 +29,16 @@ TEST_F(FormMainTest, ErrorsOfCommandsAndEventsReachTheHandler) {
     QCoreApplication::processEvents();
 
     EXPECT_EQ(fake.shell.opened, QStringList{QStringLiteral("Intro.html")});
-    EXPECT_EQ(fake.boxes.errors, (QStringList{BoxText(QStringLiteral("No such file"), QStringLiteral("EOSError")),
-                                              BoxText(QStringLiteral("1000"), QStringLiteral("EOSError")),
-                                              BoxText(QStringLiteral("1001"), QStringLiteral("EOSError"))}));
+    QStringList boxes;
+    std::string records = "old\r\n";
+    for (const char* message : {"No file", "1000", "1001"}) {
+        boxes.append(BoxText(QString::fromLatin1(message), QStringLiteral("EOSError")));
+        records += RecordPattern("EOSError", message + std::string("."));
+    }
+    EXPECT_EQ(fake.boxes.errors, boxes);
     EXPECT_EQ(fake.sounds.played, std::vector<SystemSound>(3, SystemSound::CriticalStop));
-    EXPECT_TRUE(std::regex_match(
-        dir.Read("Errors.log"), std::regex("old\r\n" + RecordPattern("EOSError", "No such file.") +
-                                           RecordPattern("EOSError", "1000.") +
-                                           RecordPattern("EOSError", "1001."))))
-        << dir.Read("Errors.log");
-    ASSERT_EQ(fake.locator.addresses.size(), 3u);
-    EXPECT_NE(fake.locator.addresses[0], nullptr);
+    EXPECT_TRUE(std::regex_match(dir.Read("Errors.log"), std::regex(records))) << dir.Read("Errors.log");
+    EXPECT_NE(fake.locator.addresses.at(0), nullptr);
 }
 
 // Errors not of the program's own carry no raise site. A log that cannot be written costs

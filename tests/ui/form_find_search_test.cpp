@@ -1,5 +1,5 @@
-// The search window wired to the main window: its buttons searching the main list, show-in-
-// list, closing and showing again, the Enter key, the fading and the hints.
+// The search window wired to the main window: its buttons and show-in-list acting on the
+// main list, closing and showing again, the Enter key, the fading and the hints.
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,7 +11,7 @@ namespace {
 
 class FindTest : public SearchWindowsTest {
   protected:
-    // The result list after a search with the fields as given.
+    // The results after a search with the fields as given, and status panels 0 and 1.
     QStringList Search(QPushButton* button, const char* yes, const char* no = "",
                        const char* orWords = "") {
         formFind->EditYes->setText(QString::fromUtf8(yes));
@@ -20,11 +20,7 @@ class FindTest : public SearchWindowsTest {
         button->click();
         return RowTexts(formFind->ListViewFind);
     }
-    std::vector<int> FindNext(const char* yes) {
-        Search(formFind->ButtonFind, yes);
-        return SelectedRows(MainList());
-    }
-    QString Panels() const { // 0 and 1
+    QString Panels() const {
         return formFind->StatusPanel(0)->text() + u'|' + formFind->StatusPanel(1)->text();
     }
 };
@@ -34,7 +30,9 @@ class FindTest : public SearchWindowsTest {
 // "Искать всё" lists the matches of the three fields and leaves the main list alone;
 // "Поиск!" selects the next match in the main list and wraps after the last. The panels
 // change when a pass has run to its end; a search at the minimum height grows the window.
-TEST_F(FindTest, ButtonsSearchTheMainList) {
+// Show-in-list (a double click too) selects the focused result in the main list, or warns
+// when the main list no longer holds it.
+TEST_F(FindTest, ButtonsAndShowInListActOnTheMainList) {
     formFind->resize(400, formFind->minimumHeight());
     SelectRows(MainList(), {0});
     EXPECT_EQ(Search(formFind->BtnAll, "%1d%", "ms WAIT", "put Ждать"),
@@ -42,33 +40,23 @@ TEST_F(FindTest, ButtonsSearchTheMainList) {
                            QStringLiteral(u"0A8C: Ждать актёра %1d%")}));
     EXPECT_EQ(Panels(), QStringLiteral(u"Готово.|Найдено: 2"));
     EXPECT_EQ(formFind->height(), 268);
-
     formFind->resize(400, 200);
-    EXPECT_EQ(FindNext("actor"), std::vector<int>{2});
-    EXPECT_EQ(MainList()->currentIndex().row(), 2);
+    EXPECT_EQ(Search(formFind->ButtonFind, "actor"), QStringList());
     EXPECT_EQ(Panels(), QStringLiteral(u"Поиск...|Найдено: 2"));
-    EXPECT_EQ(formFind->ListViewFind->Rows()->Count(), 0);
-    EXPECT_EQ(FindNext("actor"), std::vector<int>{3});
-    EXPECT_EQ(FindNext("actor"), std::vector<int>{2});
-    EXPECT_EQ(Panels(), QStringLiteral(u"Готово.|Найдено: 0"));
-    EXPECT_EQ(formFind->height(), 200);
-}
-
-// The focused result (a double click too) is selected in the main list; one the main list
-// no longer holds is warned about.
-TEST_F(FindTest, ShowInListSelectsTheResultInTheMainList) {
-    Search(formFind->BtnAll, "actor");
-    OpcodeListView* results = formFind->ListViewFind;
-    formFind->NShow->trigger(); // no focused result: nothing happens
-    results->setCurrentIndex(results->Rows()->index(1, 0));
-    Q_EMIT results->doubleClicked(results->Rows()->index(1, 0));
-    EXPECT_EQ(SelectedRows(MainList()), std::vector<int>{3});
-    results->setCurrentIndex(results->Rows()->index(0, 0));
-    formFind->NShow->trigger();
     EXPECT_EQ(SelectedRows(MainList()), std::vector<int>{2});
     EXPECT_EQ(MainList()->currentIndex().row(), 2);
-    EXPECT_TRUE(fake.boxes.warnings.isEmpty());
+    Search(formFind->ButtonFind, "actor");
+    Search(formFind->ButtonFind, "actor");
+    EXPECT_EQ(SelectedRows(MainList()), std::vector<int>{2});
+    EXPECT_EQ(Panels(), QStringLiteral(u"Готово.|Найдено: 0"));
+    EXPECT_EQ(formFind->height(), 200);
 
+    OpcodeListView* results = formFind->ListViewFind;
+    Search(formFind->BtnAll, "actor");
+    results->setCurrentIndex(results->Rows()->index(1, 0));
+    Q_EMIT results->doubleClicked(results->currentIndex());
+    EXPECT_EQ(SelectedRows(MainList()), std::vector<int>{3});
+    EXPECT_TRUE(fake.boxes.warnings.isEmpty());
     FillMainList({kSampleRows[0]}); // another category
     formFind->NShow->trigger();
     EXPECT_EQ(fake.sounds.played, std::vector<SystemSound>{SystemSound::Information});
@@ -77,9 +65,9 @@ TEST_F(FindTest, ShowInListSelectsTheResultInTheMainList) {
 
 // Closing only hides the window, its fields and results kept; showing it brings a minimised
 // one back. Enter in a field or the result list finds the next match, whatever button had
-// the focus last; Esc does not close the window. Its hints go to the main status bar.
-TEST_F(FindTest, ShowingClosingKeysAndHints) {
-    EXPECT_EQ(formFind->StatusPanel(3)->text(), QStringLiteral(u"Всего: 4")); // the main total
+// the focus last. Its hints go to the main status bar, its panel 3 shows the main window's
+// total, and it fades while another window is active.
+TEST_F(FindTest, ShowingKeysHintsAndFading) {
     Search(formFind->BtnAll, "jump");
     formFind->BitBtn1->click();
     EXPECT_FALSE(formFind->isVisible());
@@ -95,18 +83,13 @@ TEST_F(FindTest, ShowingClosingKeysAndHints) {
     QTest::keyClick(formFind->ListViewFind, Qt::Key_Enter);
     EXPECT_EQ(findNext.count(), 2);
     EXPECT_EQ(SelectedRows(MainList()), std::vector<int>{1});
-    QTest::keyClick(formFind->EditYes, Qt::Key_Escape);
-    EXPECT_TRUE(formFind->isVisible());
 
     QTest::mouseMove(formFind->EditOr, formFind->EditOr->rect().center());
     QCoreApplication::processEvents();
-    EXPECT_FALSE(formFind->EditOr->statusTip().isEmpty());
     EXPECT_EQ(Child<QLabel>(formMain.get(), "StatusPanel0")->text(), formFind->EditOr->statusTip());
-}
+    EXPECT_FALSE(formFind->EditOr->statusTip().isEmpty());
+    EXPECT_EQ(formFind->StatusPanel(3)->text(), QStringLiteral(u"Всего: 4"));
 
-// The window fades while another window is active and comes back when it is active.
-TEST_F(FindTest, FadesWhileAnotherWindowIsActive) {
-    ShowActive(formFind.get());
     ShowActive(formMain.get());
     EXPECT_TRUE(QTest::qWaitFor([&] { return formFind->AlphaBlendValue() == 200; }, 1000));
     EXPECT_NEAR(formFind->windowOpacity(), 200 / 255.0, 0.01);

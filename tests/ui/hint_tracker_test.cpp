@@ -10,13 +10,11 @@
 TEST(HintText, BarSplitsTheShortAndTheLongHint) {
     EXPECT_EQ(HintTracker::LongHint(QStringLiteral("a|b|c")), QStringLiteral("b|c"));
     EXPECT_EQ(HintTracker::ShortHint(QStringLiteral("a|b|c")), QStringLiteral("a"));
-    EXPECT_EQ(HintTracker::LongHint(QStringLiteral("ab")) + HintTracker::ShortHint(QStringLiteral("ab")), QStringLiteral("abab"));
 }
 
-// Under the mouse: a control's own hint, its parent's for a child
-// without one, none for none; going back from a control onto its parent, which gets no
-// Enter, too. In menus: the highlighted item's, none for an item without one, and a
-// disabled item's although Qt highlights no disabled item.
+// Under the mouse: a control's own hint, its parent's for a child without one, none for
+// none; going back from a control onto its parent, which gets no Enter, too. In menus: the
+// highlighted item's, and a disabled item's although Qt highlights no disabled item.
 TEST_F(SearchWindowsTest, PanelZeroFollowsTheHints) {
     ShowActive(formMain.get());
     Child<QSplitter>(formMain.get(), "RightSplit")->setSizes({300, 221}); // the right panel open
@@ -40,9 +38,8 @@ TEST_F(SearchWindowsTest, PanelZeroFollowsTheHints) {
     menu->setActiveAction(Child(formMain.get(), "NCopyAddOp"));
     EXPECT_EQ(panel->text(), Child(formMain.get(), "NCopyAddOp")->statusTip());
     QAction* internet = Child<QMenu>(formMain.get(), "NInternet")->menuAction();
-    ASSERT_FALSE(internet->isEnabled());
+    ASSERT_FALSE(internet->isEnabled() || internet->statusTip().isEmpty());
     QTest::mouseMove(menu, menu->actionGeometry(internet).center());
     EXPECT_TRUE(QTest::qWaitFor([&] { return panel->text() == internet->statusTip(); }));
-    EXPECT_FALSE(panel->text().isEmpty());
     menu->close();
 }

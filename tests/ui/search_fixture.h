@@ -28,12 +28,10 @@ inline void ShowActive(QWidget* window) {
 
 using MainRows = std::vector<std::pair<std::string, std::string>>;
 // The rows the main list starts with; row 3 has no translation.
-inline const MainRows kSampleRows = {{"0001: wait %1d% ms", "ждать"},
-                                     {"0002: jump %1p%", "прыжок"},
-                                     {"00A1: put_actor %1d% at %2d% %3d%", "поставить актёра"},
-                                     {"00A5: actor_WAITING %1d%", ""},
-                                     {"0A8C: Ждать актёра %1d%", "ждать актёра"},
-                                     {"0AF0: ждать машину", "ждать машину"}};
+inline const MainRows kSampleRows = {
+    {"0001: wait %1d% ms", "ждать"}, {"0002: jump %1p%", "прыжок"},
+    {"00A1: put_actor %1d% at %2d% %3d%", "поставить актёра"}, {"00A5: actor_WAITING %1d%", ""},
+    {"0A8C: Ждать актёра %1d%", "ждать актёра"}, {"0AF0: ждать машину", "ждать машину"}};
 
 class SearchWindowsTest : public FormMainTest {
   protected:
