@@ -4,19 +4,13 @@
 #include <QSplitter>
 
 #include "tests/ui/search_fixture.h"
-#include "ui/main/hint_tracker.h"
-
-// The status bar shows a hint's part after the first "|", a tooltip the part before it.
-TEST(HintText, BarSplitsTheShortAndTheLongHint) {
-    EXPECT_EQ(HintTracker::LongHint(QStringLiteral("a|b|c")), QStringLiteral("b|c"));
-    EXPECT_EQ(HintTracker::ShortHint(QStringLiteral("a|b|c")), QStringLiteral("a"));
-}
 
 // Under the mouse: a control's own hint, its parent's for a child without one, none for
 // none; going back from a control onto its parent, which gets no Enter, too. In menus: the
 // highlighted item's, and a disabled item's although Qt highlights no disabled item.
 TEST_F(SearchWindowsTest, PanelZeroFollowsTheHints) {
-    ShowActive(formMain.get());
+    formMain->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(formMain.get()));
     Child<QSplitter>(formMain.get(), "RightSplit")->setSizes({300, 221}); // the right panel open
     const QLabel* panel = Child<QLabel>(formMain.get(), "StatusPanel0");
     const auto hintOver = [&](QWidget* widget, QPoint at) {

@@ -19,16 +19,8 @@ template <class T = QAction> T* Child(const QObject* window, const char* name) {
     throw std::logic_error(std::string("no child named ") + name);
 }
 
-// Shows the window and waits until it has the focus.
-inline void ShowActive(QWidget* window) {
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-}
-
-using MainRows = std::vector<std::pair<std::string, std::string>>;
-// The rows the main list starts with; row 3 has no translation.
-inline const MainRows kSampleRows = {
+// The rows the main list starts with: caption and translation; row 3 has no translation.
+inline const std::vector<std::pair<std::string, std::string>> kSampleRows = {
     {"0001: wait %1d% ms", "ждать"}, {"0002: jump %1p%", "прыжок"},
     {"00A1: put_actor %1d% at %2d% %3d%", "поставить актёра"}, {"00A5: actor_WAITING %1d%", ""},
     {"0A8C: Ждать актёра %1d%", "ждать актёра"}, {"0AF0: ждать машину", "ждать машину"}};
@@ -41,7 +33,7 @@ class SearchWindowsTest : public FormMainTest {
         FillMainList(kSampleRows);
     }
     // Replaces the main list's rows; no row is focused afterwards.
-    void FillMainList(const MainRows& rows) {
+    void FillMainList(const decltype(kSampleRows)& rows) {
         std::vector<OpcodeRowModel::Row> viewed;
         for (const auto& [caption, translation] : rows)
             viewed.push_back({bytes_.emplace_back(Utf8ToCp1251(caption)),
