@@ -33,7 +33,7 @@ TEST_F(FindTest, ButtonsAndShowInListActOnTheMainList) {
     Search(formFind->ButtonFind, "actor");
     Search(formFind->ButtonFind, "actor");
     EXPECT_EQ(SelectedRows(MainList()), std::vector<int>{2});
-    EXPECT_EQ(Panel(1), QStringLiteral(u"Найдено: 0"));
+    EXPECT_EQ(Panel(0), QStringLiteral(u"Готово."));
     EXPECT_EQ(formFind->height(), 200);
 
     OpcodeListView* results = formFind->ListViewFind;
