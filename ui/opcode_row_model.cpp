@@ -53,14 +53,15 @@ void OpcodeRowModel::Sort(int column) {
         sorted.push_back(rows_[static_cast<std::size_t>(order[i])]);
     }
     rows_ = std::move(sorted);
-    // The selection, the focused row and the pointer's row are kept as persistent indexes.
-    const QModelIndexList from = persistentIndexList();
-    QModelIndexList to;
-    to.reserve(from.size());
-    for (const QModelIndex& index : from)
-        to.append(index.isValid()
-                      ? createIndex(moved[static_cast<std::size_t>(index.row())], index.column())
-                      : QModelIndex());
+    // The selection, the focused row and the pointer's row are kept as persistent indexes;
+    // those of the rows that moved follow them.
+    QModelIndexList from, to;
+    for (const QModelIndex& index : persistentIndexList()) {
+        if (!index.isValid() || moved[static_cast<std::size_t>(index.row())] == index.row())
+            continue;
+        from.append(index);
+        to.append(createIndex(moved[static_cast<std::size_t>(index.row())], index.column()));
+    }
     changePersistentIndexList(from, to);
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QTreeWidget>
 
+#include "ui/cell_text_delegate.h"
 #include "ui/copy_commands.h"
 #include "ui/find/form_find.h"
 #include "ui/status_panels.h"
@@ -114,6 +115,7 @@ void TFormFind::createControls() {
 void TFormFind::createResultList() {
     ListViewFind = new OpcodeListView({QStringLiteral(u"Опкод")}, this);
     ListViewFind->setObjectName(QStringLiteral("ListViewFind"));
+    ListViewFind->setItemDelegate(new CellTextDelegate(ListViewFind));
     ListViewFind->header()->setStretchLastSection(true);
     ListViewFind->setContextMenuPolicy(Qt::CustomContextMenu);
     // At the minimum height the list has no height at all.

@@ -1,6 +1,6 @@
 #pragma once
-// The items the category tree and the type list are built with. The start-up loading
-// replaces them; they stay when it stops before reaching that point.
+// The items the category tree and the type list show when the start-up loading stops
+// before it fills them.
 
 class QListWidget;
 class QListWidgetItem;

@@ -206,6 +206,8 @@ class TFormMain : public QMainWindow {
 
     // The opcode table of the current directory's database.
     static std::unique_ptr<TOpcodesList> LoadOpcodeTable();
+    // FormCreate's steps: the database's loading into the controls.
+    void LoadDatabase();
     void LoadCategoryTree(const DatabaseFiles& files);
     void LoadTypeList(const DatabaseFiles& files);
 
@@ -220,6 +222,10 @@ class TFormMain : public QMainWindow {
     std::future<std::unique_ptr<TOpcodesList>> opcodesLoading_;
     // The records attached to the tree's nodes; they live as long as the window.
     std::vector<CategoryInfo> categories_;
+    // Whether the loading reached the tree and the type list: the designed items stand
+    // in for what it did not reach.
+    bool treeLoaded_ = false;
+    bool typesLoaded_ = false;
     std::array<QLabel*, 5> statusPanels_{};
     MinSizeSplitter* rightSplitter_ = nullptr; // Panel2 | Splitter2 | Panel3
     HintTracker* hints_ = nullptr;

@@ -15,7 +15,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "ui/main/designed_items.h"
 #include "ui/main/form_main.h"
 #include "ui/main/hint_tracker.h"
 #include "ui/main/splitter.h"
@@ -29,8 +28,8 @@ namespace {
 constexpr QSize kRestoredClientSize(676, 342);
 constexpr int kSplitterWidth = 3;
 
-QWidget* NewPanel(const char16_t* name, QWidget* content) {
-    auto* panel = new QWidget;
+QWidget* NewPanel(QWidget* parent, const char16_t* name, QWidget* content) {
+    auto* panel = new QWidget(parent);
     panel->setObjectName(QString::fromUtf16(name));
     panel->setMinimumSize(1, 1);
     auto* layout = new QVBoxLayout(panel);
@@ -49,9 +48,9 @@ struct SplitSpec {
 
 // A splitter of two controls at their designed sizes; the docked one keeps its size when
 // the window is resized, the filling one takes what is left.
-MinSizeSplitter* NewSplit(Qt::Orientation orientation, QWidget* first, QWidget* second,
-                          const SplitSpec& split) {
-    auto* splitter = new MinSizeSplitter(orientation);
+MinSizeSplitter* NewSplit(QWidget* parent, Qt::Orientation orientation, QWidget* first,
+                          QWidget* second, const SplitSpec& split) {
+    auto* splitter = new MinSizeSplitter(orientation, parent);
     splitter->setHandleWidth(kSplitterWidth);
     splitter->setOpaqueResize(split.opaque);
     // The controls' own minimums would keep them from their designed sizes; the
@@ -74,16 +73,18 @@ MinSizeSplitter* NewSplit(Qt::Orientation orientation, QWidget* first, QWidget* 
 
 } // namespace
 
+// The controls are made inside the window from the start: they take its font once, where
+// made outside they would lay their texts out again when the window adopts them.
 void TFormMain::createLayout() {
     auto* centre = createCentrePanel();
     auto* right = createRightPanel();
     const int leftWidth = 185, rightWidth = 221;
     const int centreWidth =
         kRestoredClientSize.width() - leftWidth - rightWidth - 2 * kSplitterWidth;
-    rightSplitter_ = NewSplit(Qt::Horizontal, centre, right,
+    rightSplitter_ = NewSplit(this, Qt::Horizontal, centre, right,
                               {u"Splitter2", 30, centreWidth, rightWidth, true, false});
     rightSplitter_->setObjectName(QStringLiteral("RightSplit"));
-    auto* main = NewSplit(Qt::Horizontal, createLeftPanel(), rightSplitter_,
+    auto* main = NewSplit(this, Qt::Horizontal, createLeftPanel(), rightSplitter_,
                           {u"Splitter1", 30, leftWidth, rightSplitter_->width(), false, true});
     main->setObjectName(QStringLiteral("MainSplit"));
     setCentralWidget(main);
@@ -102,7 +103,7 @@ void TFormMain::createLayout() {
 }
 
 QWidget* TFormMain::createLeftPanel() {
-    OpTreeView = new QTreeWidget;
+    OpTreeView = new QTreeWidget(this);
     OpTreeView->setObjectName(QStringLiteral("OpTreeView"));
     OpTreeView->setHeaderHidden(true);
     OpTreeView->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -110,7 +111,6 @@ QWidget* TFormMain::createLeftPanel() {
     OpTreeView->setIndentation(19);
     OpTreeView->setMouseTracking(true);
     KeepSelectionDrawn(OpTreeView);
-    AddDesignedTreeItems(OpTreeView);
 
     OpTreeViewChangeDelay = new QTimer(this);
     OpTreeViewChangeDelay->setObjectName(QStringLiteral("OpTreeViewChangeDelay"));
@@ -119,18 +119,17 @@ QWidget* TFormMain::createLeftPanel() {
     connect(OpTreeView, &QTreeWidget::currentItemChanged, OpTreeViewChangeDelay,
             qOverload<>(&QTimer::start));
 
-    CheckListBoxType = new QListWidget;
+    CheckListBoxType = new QListWidget(this);
     CheckListBoxType->setObjectName(QStringLiteral("CheckListBoxType"));
     CheckListBoxType->setUniformItemSizes(true);
-    AddDesignedTypeItems(CheckListBoxType);
 
-    auto* split = NewSplit(Qt::Vertical, OpTreeView, CheckListBoxType,
+    auto* split = NewSplit(this, Qt::Vertical, OpTreeView, CheckListBoxType,
                            {u"Splitter5", 15, 251, 69, true, false});
-    return Panel1 = NewPanel(u"Panel1", split);
+    return Panel1 = NewPanel(this, u"Panel1", split);
 }
 
 QWidget* TFormMain::createCentrePanel() {
-    OpMemoFind = new QPlainTextEdit;
+    OpMemoFind = new QPlainTextEdit(this);
     OpMemoFind->setObjectName(QStringLiteral("OpMemoFind"));
     OpMemoFind->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     OpMemoFind->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -142,7 +141,8 @@ QWidget* TFormMain::createCentrePanel() {
 
     OpListView = new OpcodeListView({QStringLiteral(u"Опкод"),
                                      QStringLiteral(u"Русский перевод (от Tovin)"),
-                                     QStringLiteral(u"Tип"), QStringLiteral(u"Кол-во парам")});
+                                     QStringLiteral(u"Tип"), QStringLiteral(u"Кол-во парам")},
+                                    this);
     OpListView->setObjectName(QStringLiteral("OpListView"));
     OpListView->setMouseTracking(true);
     OpListView->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -156,12 +156,12 @@ QWidget* TFormMain::createCentrePanel() {
     KeepCaptionsReadable(header, {2, 3}, 50);
 
     auto* split =
-        NewSplit(Qt::Vertical, OpMemoFind, OpListView, {u"Splitter3", 17, 21, 299, false, false});
-    return Panel2 = NewPanel(u"Panel2", split);
+        NewSplit(this, Qt::Vertical, OpMemoFind, OpListView, {u"Splitter3", 17, 21, 299, false, false});
+    return Panel2 = NewPanel(this, u"Panel2", split);
 }
 
 QWidget* TFormMain::createRightPanel() {
-    OpMemoNote = new QPlainTextEdit;
+    OpMemoNote = new QPlainTextEdit(this);
     OpMemoNote->setObjectName(QStringLiteral("OpMemoNote"));
     OpMemoNote->setReadOnly(true);
     OpMemoNote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -170,7 +170,7 @@ QWidget* TFormMain::createRightPanel() {
     OpMemoNote->setPlainText(QStringLiteral(u"Здесь появляется подробное \nописание опкодов.\n"
                                             u"Щёлкните по опкоду для просмотра \nего описания."));
 
-    GroupBox1 = new QGroupBox(QStringLiteral(u"Копирование в буфер:"));
+    GroupBox1 = new QGroupBox(QStringLiteral(u"Копирование в буфер:"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     Edit1 = new QLineEdit(QStringLiteral("Edit1"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -189,8 +189,8 @@ QWidget* TFormMain::createRightPanel() {
     row->addWidget(Button1);
 
     auto* split =
-        NewSplit(Qt::Vertical, OpMemoNote, GroupBox1, {u"Splitter4", 40, 275, 45, true, false});
-    return Panel3 = NewPanel(u"Panel3", split);
+        NewSplit(this, Qt::Vertical, OpMemoNote, GroupBox1, {u"Splitter4", 40, 275, 45, true, false});
+    return Panel3 = NewPanel(this, u"Panel3", split);
 }
 
 void TFormMain::createStatusBar() {

@@ -53,6 +53,23 @@ std::vector<QTreeWidgetItem*> ReplaceTreeNodes(QTreeWidget* tree, const std::vec
 } // namespace
 
 void TFormMain::FormCreate() {
+    try {
+        LoadDatabase();
+    } catch (...) {
+        // What the loading did not reach shows the designed items; they are built only
+        // then, since the loaded ones replace them otherwise. As at the window's making,
+        // the user's handlers hear nothing of them.
+        const QSignalBlocker quietTree(OpTreeView);
+        const QSignalBlocker quietTypes(CheckListBoxType);
+        if (!treeLoaded_)
+            AddDesignedTreeItems(OpTreeView);
+        if (!typesLoaded_)
+            AddDesignedTypeItems(CheckListBoxType);
+        throw;
+    }
+}
+
+void TFormMain::LoadDatabase() {
     setWindowState(Qt::WindowMinimized);
     setWindowState(Qt::WindowMaximized);
 
@@ -90,9 +107,12 @@ void TFormMain::LoadCategoryTree(const DatabaseFiles& files) {
         ReadCategoryTree(files.Tree, items);
     } catch (const ETreeViewError&) {
         // The nodes read before the bad line replace the designed ones all the same.
+        treeLoaded_ = true;
         ReplaceTreeNodes(OpTreeView, items);
         throw;
     }
+    // From here on the nodes read replace the designed ones, whatever follows.
+    treeLoaded_ = true;
     try {
         categories_ = ReadCategories(items, files.NodeInfo, files.NodeLines);
     } catch (...) {
@@ -112,6 +132,7 @@ void TFormMain::LoadCategoryTree(const DatabaseFiles& files) {
 void TFormMain::LoadTypeList(const DatabaseFiles& files) {
     // The filter's notifications are for the user's clicks, not for the loading's ticks.
     const QSignalBlocker quiet(CheckListBoxType);
+    typesLoaded_ = true;
     CheckListBoxType->clear();
     for (const std::string& caption : ReadTypeCaptions(files.TypeInfo))
         AddCheckItem(CheckListBoxType, FromCp1251(caption), true);

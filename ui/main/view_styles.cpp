@@ -39,7 +39,7 @@ void OpListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
                 cell.state |= QStyle::State_HasFocus;
         }
     }
-    QStyledItemDelegate::paint(painter, cell, index);
+    CellTextDelegate::paint(painter, cell, index);
     if (gridLines_) {
         const QRect r = option.rect;
         painter->save();

@@ -8,15 +8,17 @@
 #include <initializer_list>
 #include <memory>
 
+#include "ui/cell_text_delegate.h"
+
 class QHeaderView;
 
 // The list's cells: grid lines along each cell's right and bottom edges when shown, on
 // pixels of their own (the rows grow by one pixel, so an underscore on the content's last
 // pixel row stays visible); without whole-row selection, the selection and the focus mark
 // only on the first column.
-class OpListDelegate : public QStyledItemDelegate {
+class OpListDelegate : public CellTextDelegate {
   public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using CellTextDelegate::CellTextDelegate;
 
     bool GridLines() const { return gridLines_; }
     // The views that use the delegate lay their rows out anew.

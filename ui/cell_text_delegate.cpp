@@ -1,0 +1,149 @@
+#include "ui/cell_text_delegate.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyle>
+#include <QTextLayout>
+
+namespace {
+
+// A long scroll keeps the layouts of what it shows last, not of every row it passed.
+constexpr std::size_t kMaxCells = 4096;
+
+// The cells drawn here: one line of text and nothing beside it, in a text area that fills
+// the cell whatever the text (the style's layout depends on the text's size otherwise).
+bool PlainOneLine(const QStyleOptionViewItem& cell) {
+    const auto others = QStyleOptionViewItem::WrapText | QStyleOptionViewItem::HasCheckIndicator |
+                        QStyleOptionViewItem::HasDecoration;
+    if (!(cell.features & QStyleOptionViewItem::HasDisplay) || (cell.features & others) ||
+        !cell.showDecorationSelected || (cell.state & QStyle::State_Editing) ||
+        (cell.decorationPosition != QStyleOptionViewItem::Left &&
+         cell.decorationPosition != QStyleOptionViewItem::Right))
+        return false;
+    // Control characters and separators may break the line or change the elision.
+    for (const QChar c : cell.text)
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F) ||
+            c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return false;
+    return true;
+}
+
+// One line of text laid out in the given width, its glyphs kept for drawing.
+std::unique_ptr<QTextLayout> LaidOut(const QString& text, const QFont& font,
+                                     const QTextOption& textOption, int width) {
+    auto layout = std::make_unique<QTextLayout>(text, font);
+    layout->setTextOption(textOption);
+    layout->setCacheEnabled(true);
+    layout->beginLayout();
+    QTextLine line = layout->createLine();
+    if (line.isValid()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, 0));
+    }
+    layout->endLayout();
+    return layout;
+}
+
+QColor TextColour(const QStyleOptionViewItem& cell) {
+    QPalette::ColorGroup group =
+        (cell.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
+    if (group == QPalette::Normal && !(cell.state & QStyle::State_Active))
+        group = QPalette::Inactive;
+    return cell.palette.color(group, (cell.state & QStyle::State_Selected) ? QPalette::HighlightedText
+                                                                           : QPalette::Text);
+}
+
+} // namespace
+
+CellTextDelegate::CellTextDelegate(QAbstractItemView* view) : QStyledItemDelegate(view) {
+    // The rows replaced or reordered: the cells show other texts now.
+    const auto forget = [this] { cells_.clear(); };
+    connect(view->model(), &QAbstractItemModel::modelReset, this, forget);
+    connect(view->model(), &QAbstractItemModel::layoutChanged, this, forget);
+}
+
+CellTextDelegate::~CellTextDelegate() = default;
+
+void CellTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
+    QStyleOptionViewItem cell(option);
+    initStyleOption(&cell, index);
+    const QWidget* widget = cell.widget;
+    QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+    if (!PlainOneLine(cell)) {
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+        return;
+    }
+    // The style draws the cell's background and selection; the text and then the focus
+    // mark follow here, in the style's order.
+    QStyleOptionViewItem frame(cell);
+    frame.text.clear();
+    frame.features &= ~QStyleOptionViewItem::HasDisplay;
+    frame.state &= ~QStyle::State_HasFocus;
+    style->drawControl(QStyle::CE_ItemViewItem, &frame, painter, widget);
+
+    painter->save();
+    painter->setClipRect(cell.rect, painter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    if (!cell.text.isEmpty()) {
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &frame, widget)
+                               .adjusted(margin, 0, -margin, 0);
+        const CellText& text = Layout(cell, index, area);
+        painter->setPen(TextColour(cell));
+        text.layout->draw(painter, QPointF(area.topLeft()) + text.offset);
+    }
+    if (cell.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(cell);
+        focus.rect = style->subElementRect(QStyle::SE_ItemViewItemFocusRect, &frame, widget);
+        focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+        const QPalette::ColorGroup group =
+            (cell.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
+        focus.backgroundColor = cell.palette.color(
+            group, (cell.state & QStyle::State_Selected) ? QPalette::Highlight : QPalette::Window);
+        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+    }
+    painter->restore();
+}
+
+const CellTextDelegate::CellText& CellTextDelegate::Layout(const QStyleOptionViewItem& option,
+                                                           const QModelIndex& index,
+                                                           const QRect& textArea) const {
+    const std::uint64_t key =
+        (std::uint64_t(std::uint32_t(index.row())) << 32) | std::uint32_t(index.column());
+    const int flags = int(option.displayAlignment) | (int(option.direction) << 16) |
+                      (int(option.textElideMode) << 20);
+    if (const auto found = cells_.find(key); found != cells_.end()) {
+        const CellText& cell = found->second;
+        if (cell.text == option.text && cell.area == textArea.size() && cell.flags == flags &&
+            cell.font == option.font)
+            return cell;
+    }
+    if (cells_.size() >= kMaxCells)
+        cells_.clear();
+
+    QTextOption textOption;
+    textOption.setWrapMode(QTextOption::ManualWrap);
+    textOption.setTextDirection(option.direction);
+    textOption.setAlignment(QStyle::visualAlignment(option.direction, option.displayAlignment));
+    std::unique_ptr<QTextLayout> layout =
+        LaidOut(option.text, option.font, textOption, textArea.width());
+    // Placed by the full text's height, elided as a whole line to the area's width.
+    const QRect placed = QStyle::alignedRect(Qt::LayoutDirectionAuto, option.displayAlignment,
+                                             layout->boundingRect().size().toSize(), textArea);
+    if (layout->lineCount() > 0 && layout->lineAt(0).naturalTextWidth() > textArea.width())
+        layout = LaidOut(QFontMetrics(option.font)
+                             .elidedText(option.text, option.textElideMode, textArea.width()),
+                         option.font, textOption, textArea.width());
+
+    CellText& cell = cells_[key];
+    cell.text = option.text;
+    cell.font = option.font;
+    cell.area = textArea.size();
+    cell.flags = flags;
+    cell.layout = std::move(layout);
+    cell.offset = QPointF(0, placed.top() - textArea.top());
+    return cell;
+}
