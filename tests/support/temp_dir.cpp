@@ -6,7 +6,6 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-
 #include <sys/ioctl.h>
 #include <unistd.h>
 #ifdef __linux__
@@ -25,12 +24,11 @@ TempDir::TempDir() {
 
 TempDir::~TempDir() {
     std::error_code ec;
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
     fs::remove_all(path_, ec);
 }
 
 void TempDir::Write(std::string_view relative, std::string_view bytes) const {
-    const fs::path file = path_ / fs::path(std::string(relative));
+    const fs::path file = path_ / relative;
     fs::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -42,12 +40,8 @@ void TempDir::WriteCp1251(std::string_view relative, std::string_view utf8) cons
 }
 
 std::string TempDir::Read(std::string_view relative) const {
-    std::ifstream in(path_ / fs::path(std::string(relative)), std::ios::binary);
+    std::ifstream in(path_ / relative, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::string TempDir::Name(std::string_view relative) const {
-    return (path_ / fs::path(std::string(relative))).string();
 }
 
 CurrentDirScope::CurrentDirScope(const fs::path& dir) : previous_(fs::current_path()) {
@@ -59,25 +53,24 @@ CurrentDirScope::~CurrentDirScope() {
     fs::current_path(previous_, ec);
 }
 
+LocaleScope::LocaleScope(int category, const char* name)
+    : category_(category), previous_(std::setlocale(category, nullptr)),
+      set_(std::setlocale(category, name) != nullptr) {}
+
+LocaleScope::~LocaleScope() { std::setlocale(category_, previous_.c_str()); }
+
 namespace {
 
-// Sets or clears the immutable flag of a folder; false where the file system or the
-// process's rights do not allow it.
 bool SetImmutable(const fs::path& dir, bool on) {
 #ifdef FS_IOC_SETFLAGS
     const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
     int flags = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
+    bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (fd >= 0) ::close(fd);
     return ok;
 #else
-    (void)dir;
-    (void)on;
     return false;
 #endif
 }
@@ -85,27 +78,15 @@ bool SetImmutable(const fs::path& dir, bool on) {
 }  // namespace
 
 ClosedFolder::ClosedFolder(const fs::path& dir) : dir_(dir) {
-    if (::geteuid() == 0) {
-        immutable_ = closed_ = SetImmutable(dir_, true);
-        return;
-    }
     std::error_code ec;
-    fs::permissions(dir_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove, ec);
-    closed_ = !ec;
+    if (::geteuid() != 0)
+        fs::permissions(dir, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                        fs::perm_options::remove, ec);
+    closed_ = ::geteuid() == 0 ? SetImmutable(dir, true) : !ec;
 }
 
 ClosedFolder::~ClosedFolder() {
-    if (immutable_) {
-        SetImmutable(dir_, false);
-        return;
-    }
     std::error_code ec;
-    fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::add, ec);
+    if (::geteuid() == 0) SetImmutable(dir_, false);
+    else fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::add, ec);
 }
-
-LocaleScope::LocaleScope(int category, const char* name)
-    : category_(category), previous_(std::setlocale(category, nullptr)),
-      set_(std::setlocale(category, name) != nullptr) {}
-
-LocaleScope::~LocaleScope() { std::setlocale(category_, previous_.c_str()); }
