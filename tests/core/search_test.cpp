@@ -46,14 +46,10 @@ const std::vector<std::string> kRows = {"0000: nop", "0001: wait %1d% ms", "0002
 
 TEST(QuickSearch, StepsFromTheFirstSelectedRowAndWrapsOnce) {
     const struct { std::set<int> selected; const char* text; std::vector<int> found; const char* log; } cases[] = {
-        {{}, "WAIT", {1, 4, 7, 1}, " +1 -1 +4 -4 +7 -7 +1"},  // Latin letters in any case
-        {{}, "00a", {6, 8, 6}, " +6 -6 +8 -8 +6"},           // hex digits match numbers and text
-        {{2}, "nothing", {-1, -1}, " -2"},                   // only the first selected row goes
-        {{3, 8}, "nop", {-1}, " -3"},  // the wrap starts after the next selected row
-        {{4}, "", {-1}, " -4"},
-        {{2, 8}, "shake", {3}, " -2 +3"},
-        {{3}, "shake", {3}, " -3 +3"},
-        {{9}, "nop", {0}, " -9 +0"}};
+        {{}, "WAIT", {1, 4, 7, 1}, " +1 -1 +4 -4 +7 -7 +1"}, {{}, "00a", {6, 8, 6}, " +6 -6 +8 -8 +6"},
+        {{2}, "nothing", {-1, -1}, " -2"}, {{4}, "", {-1}, " -4"}, {{2, 8}, "shake", {3}, " -2 +3"},
+        {{3}, "shake", {3}, " -3 +3"}, {{9}, "nop", {0}, " -9 +0"},
+        {{3, 8}, "nop", {-1}, " -3"}};  // the wrap starts after the next selected row
     for (const auto& c : cases) {
         FakeRowList list(kRows, c.selected);
         std::vector<int> found;
@@ -61,8 +57,6 @@ TEST(QuickSearch, StepsFromTheFirstSelectedRowAndWrapsOnce) {
         EXPECT_EQ(found, c.found) << c.text;
         EXPECT_EQ(list.log, c.log) << c.text;
     }
-    FakeRowList empty({});
-    EXPECT_EQ(QuickSearch(empty, "a"), -1);
     // Cyrillic letters match only in the same case.
     EXPECT_TRUE(ContainsUpperLatin(Utf8ToCp1251("0002: Ждать"), Utf8ToCp1251("Ждать")));
     EXPECT_FALSE(ContainsUpperLatin(Utf8ToCp1251("0002: Ждать"), Utf8ToCp1251("ЖДАТЬ")));
@@ -73,18 +67,16 @@ TEST(ShowInList, TheExactCaptionReplacesASingleSelectionOrJoinsSeveral) {
     EXPECT_TRUE(ShowInList(one, "0003: shake_cam") && ShowInList(two, "0003: shake_cam"));
     EXPECT_FALSE(ShowInList(miss, "0003: SHAKE_CAM") || ShowInList(miss, "0003: shake"));
     EXPECT_EQ(one.log + "|" + two.log + "|" + miss.log, " -0 +3| +3|");
-    EXPECT_EQ(FindRowByCaption(FakeRowList({"a", "A", "A"}), "A"), 1);
 }
 
 TEST(WordList, SplitsAtEachSpaceAndAnEmptySlotEndsTheList) {
-    const std::pair<std::string, std::vector<std::string>> cases[] = {
-        {"wait actor ", {"wait", "actor"}}, {"a\tb,c;d", {"a\tb,c;d"}}, {"wait  actor", {"wait"}},
-        {" wait", {}}, {"", {}}};
-    for (const auto& [text, words] : cases) {
+    std::string words, many;
+    for (const char* text : {"wait actor ", "a\tb,c;d", "wait  actor", " wait", ""}) {
         const WordList list = WordList::Split(text);
-        EXPECT_EQ(std::vector<std::string>(list.Words().begin(), list.Words().end()), words) << text;
+        for (const std::string& word : list.Words()) words += word + ",";
+        words += "|";
     }
-    std::string many;
+    EXPECT_EQ(words, "wait,actor,|a\tb,c;d,|wait,|||");
     for (int i = 0; i < 300; ++i) many += "w" + std::to_string(i) + " ";
     EXPECT_EQ(WordList::Split(many).slots[255], "w255");  // text past the last slot is ignored
     EXPECT_TRUE(WordList::Split(std::string(300, ' ') + "x").slots[255].empty());
@@ -111,17 +103,13 @@ TEST(RowMatches, AllNoneAndAnyWordsAnywhereInTheCaption) {
 TEST(FindOpcodes, FindNextWrapsOnceAndListAllTouchesNoSelection) {
     const struct { std::set<int> selected; const char* yes; std::vector<std::pair<int, bool>> found; const char* log; } cases[] = {
         {{}, "actor", {{4, false}, {6, false}, {7, false}, {4, true}}, " +4 -4 +6 -6 +7 -7 +4"},
-        {{}, "", {{0, false}, {1, false}}, " +0 -0 +1"},
-        {{0, 5}, "wait", {{1, false}}, " -0 +1"},
-        {{2, 5}, "jump", {{-1, true}}, " -2"},
-        {{2}, "jump", {{2, true}}, " -2 +2"}};
+        {{}, "", {{0, false}, {1, false}}, " +0 -0 +1"}, {{0, 5}, "wait", {{1, false}}, " -0 +1"},
+        {{2, 5}, "jump", {{-1, true}}, " -2"}, {{2}, "jump", {{2, true}}, " -2 +2"}};
     for (const auto& c : cases) {
         FakeRowList list(kRows, c.selected);
         for (const auto& [row, passEnded] : c.found) {
             const FindOutcome outcome = FindOpcodes(list, WordList::Split(c.yes), {}, {}, false);
-            EXPECT_EQ(outcome.selectedRow, row) << c.yes;
-            EXPECT_EQ(outcome.passEnded, passEnded) << c.yes;
-            EXPECT_TRUE(outcome.results.empty());
+            EXPECT_TRUE(outcome.selectedRow == row && outcome.passEnded == passEnded && outcome.results.empty()) << c.yes;
         }
         EXPECT_EQ(list.log, c.log) << c.yes;
     }
@@ -131,7 +119,7 @@ TEST(FindOpcodes, FindNextWrapsOnceAndListAllTouchesNoSelection) {
     EXPECT_TRUE(all.passEnded && all.selectedRow == -1 && list.log.empty());
     EXPECT_EQ(list.reads, static_cast<int>(kRows.size()));  // each row read once
     FakeRowList empty({});
-    EXPECT_TRUE(FindOpcodes(empty, {}, {}, {}, false).passEnded);
+    EXPECT_TRUE(FindOpcodes(empty, {}, {}, {}, false).passEnded && QuickSearch(empty, "a") == -1);
 }
 
 TEST(RowCompare, BytesCompareUnsignedAndAPrefixSortsFirst) {

@@ -1,7 +1,6 @@
 #include "tests/support/temp_dir.h"
 
 #include <clocale>
-#include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
@@ -22,17 +21,10 @@ TempDir::TempDir() {
     path_ = pattern;
 }
 
-TempDir::~TempDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-}
-
 void TempDir::Write(std::string_view relative, std::string_view bytes) const {
-    const fs::path file = path_ / relative;
-    fs::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + file.string());
+    fs::create_directories((path_ / relative).parent_path());
+    std::ofstream out(path_ / relative, std::ios::binary | std::ios::trunc);
+    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) throw std::runtime_error(Name(relative));
 }
 
 void TempDir::WriteCp1251(std::string_view relative, std::string_view utf8) const {
@@ -44,15 +36,6 @@ std::string TempDir::Read(std::string_view relative) const {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-CurrentDirScope::CurrentDirScope(const fs::path& dir) : previous_(fs::current_path()) {
-    fs::current_path(dir);
-}
-
-CurrentDirScope::~CurrentDirScope() {
-    std::error_code ec;
-    fs::current_path(previous_, ec);
-}
-
 LocaleScope::LocaleScope(int category, const char* name)
     : category_(category), previous_(std::setlocale(category, nullptr)),
       set_(std::setlocale(category, name) != nullptr) {}
@@ -62,26 +45,25 @@ LocaleScope::~LocaleScope() { std::setlocale(category_, previous_.c_str()); }
 namespace {
 
 bool SetImmutable(const fs::path& dir, bool on) {
+    int flags = 0, fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 #ifdef FS_IOC_SETFLAGS
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    int flags = 0;
     bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
     flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
     ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+#else
+    const bool ok = false;
+#endif
     if (fd >= 0) ::close(fd);
     return ok;
-#else
-    return false;
-#endif
 }
+
+constexpr fs::perms kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
 
 }  // namespace
 
 ClosedFolder::ClosedFolder(const fs::path& dir) : dir_(dir) {
     std::error_code ec;
-    if (::geteuid() != 0)
-        fs::permissions(dir, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                        fs::perm_options::remove, ec);
+    if (::geteuid() != 0) fs::permissions(dir, kWrite, fs::perm_options::remove, ec);
     closed_ = ::geteuid() == 0 ? SetImmutable(dir, true) : !ec;
 }
 
