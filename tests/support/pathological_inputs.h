@@ -31,7 +31,6 @@ inline std::string Hex4(uint32_t n) {
 // "opcodes" section with every number, the last key standing at the very end.
 inline std::string LargeOpcodesIni(std::size_t bytes) {
     std::string text = "[filler]\r\n";
-    text.reserve(bytes + 200000);
     for (uint32_t n = 0; text.size() < bytes; ++n)
         text += "F" + std::to_string(n) + "=2,set_actor %1d% position_to %2d% %3d% %4d%\r\n";
     text += "[opcodes]\r\n";
@@ -42,7 +41,6 @@ inline std::string LargeOpcodesIni(std::size_t bytes) {
 // `bytes` bytes of sections without keys, each named differently.
 inline std::string IniOfSections(std::size_t bytes) {
     std::string text;
-    text.reserve(bytes + 32);
     for (uint32_t n = 0; text.size() < bytes; ++n) text += "[s" + std::to_string(n) + "]\r\n";
     return text;
 }
@@ -55,7 +53,6 @@ inline std::string IniOfOneValue(std::size_t chars) {
 // One opcode line of `chars` characters: the numbers 0000, 0001, ... (wrapping past FFFF).
 inline std::string LongOpcodeLine(std::size_t chars) {
     std::string line;
-    line.reserve(chars + 5);
     for (uint32_t n = 0; line.size() < chars; ++n) line += Hex4(n) + " ";
     line.resize(chars);
     return line;
@@ -72,7 +69,6 @@ inline std::string WideTree(std::size_t lines) {
 // A chain of `levels` nodes, each one level below the one before, all with the key "n".
 inline std::string DeepTree(std::size_t levels) {
     std::string text;
-    text.reserve(levels * (levels + 5) / 2);
     for (std::size_t level = 0; level < levels; ++level) text += std::string(level, ' ') + "n\r\n";
     return text;
 }
@@ -91,7 +87,6 @@ inline std::string TypeInfo(std::size_t sections, std::size_t captionLength) {
 // The text with each CR LF replaced by `lineEnd` (a lone CR or LF).
 inline std::string WithLineEnds(std::string_view text, std::string_view lineEnd) {
     std::string out;
-    out.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t end = text.find("\r\n", at);
         out.append(text.substr(at, end - at));
@@ -106,8 +101,7 @@ inline std::string WithLineEnds(std::string_view text, std::string_view lineEnd)
 inline std::string Garbage(std::size_t bytes, uint64_t seed) {
     std::string text(bytes, '\0');
     for (char& ch : text) {
-        seed += 0x9E3779B97F4A7C15ull;  // splitmix64
-        uint64_t z = seed;
+        uint64_t z = seed += 0x9E3779B97F4A7C15ull;  // splitmix64
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
         ch = static_cast<char>(z ^ (z >> 31));

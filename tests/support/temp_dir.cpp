@@ -1,12 +1,10 @@
 #include "tests/support/temp_dir.h"
 
 #include <clocale>
-#include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-
 #include <sys/ioctl.h>
 #include <unistd.h>
 #ifdef __linux__
@@ -23,18 +21,10 @@ TempDir::TempDir() {
     path_ = pattern;
 }
 
-TempDir::~TempDir() {
-    std::error_code ec;
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(path_, ec);
-}
-
 void TempDir::Write(std::string_view relative, std::string_view bytes) const {
-    const fs::path file = path_ / fs::path(std::string(relative));
-    fs::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + file.string());
+    fs::create_directories((path_ / relative).parent_path());
+    std::ofstream out(path_ / relative, std::ios::binary | std::ios::trunc);
+    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) throw std::runtime_error(Name(relative));
 }
 
 void TempDir::WriteCp1251(std::string_view relative, std::string_view utf8) const {
@@ -42,66 +32,8 @@ void TempDir::WriteCp1251(std::string_view relative, std::string_view utf8) cons
 }
 
 std::string TempDir::Read(std::string_view relative) const {
-    std::ifstream in(path_ / fs::path(std::string(relative)), std::ios::binary);
+    std::ifstream in(path_ / relative, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::string TempDir::Name(std::string_view relative) const {
-    return (path_ / fs::path(std::string(relative))).string();
-}
-
-CurrentDirScope::CurrentDirScope(const fs::path& dir) : previous_(fs::current_path()) {
-    fs::current_path(dir);
-}
-
-CurrentDirScope::~CurrentDirScope() {
-    std::error_code ec;
-    fs::current_path(previous_, ec);
-}
-
-namespace {
-
-// Sets or clears the immutable flag of a folder; false where the file system or the
-// process's rights do not allow it.
-bool SetImmutable(const fs::path& dir, bool on) {
-#ifdef FS_IOC_SETFLAGS
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    int flags = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return ok;
-#else
-    (void)dir;
-    (void)on;
-    return false;
-#endif
-}
-
-}  // namespace
-
-ClosedFolder::ClosedFolder(const fs::path& dir) : dir_(dir) {
-    if (::geteuid() == 0) {
-        immutable_ = closed_ = SetImmutable(dir_, true);
-        return;
-    }
-    std::error_code ec;
-    fs::permissions(dir_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove, ec);
-    closed_ = !ec;
-}
-
-ClosedFolder::~ClosedFolder() {
-    if (immutable_) {
-        SetImmutable(dir_, false);
-        return;
-    }
-    std::error_code ec;
-    fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::add, ec);
 }
 
 LocaleScope::LocaleScope(int category, const char* name)
@@ -109,3 +41,34 @@ LocaleScope::LocaleScope(int category, const char* name)
       set_(std::setlocale(category, name) != nullptr) {}
 
 LocaleScope::~LocaleScope() { std::setlocale(category_, previous_.c_str()); }
+
+namespace {
+
+bool SetImmutable(const fs::path& dir, bool on) {
+    int flags = 0, fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+#ifdef FS_IOC_SETFLAGS
+    bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+#else
+    const bool ok = false;
+#endif
+    if (fd >= 0) ::close(fd);
+    return ok;
+}
+
+constexpr fs::perms kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+
+}  // namespace
+
+ClosedFolder::ClosedFolder(const fs::path& dir) : dir_(dir) {
+    std::error_code ec;
+    if (::geteuid() != 0) fs::permissions(dir, kWrite, fs::perm_options::remove, ec);
+    closed_ = ::geteuid() == 0 ? SetImmutable(dir, true) : !ec;
+}
+
+ClosedFolder::~ClosedFolder() {
+    std::error_code ec;
+    if (::geteuid() == 0) SetImmutable(dir_, false);
+    else fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::add, ec);
+}

@@ -1,6 +1,6 @@
 #pragma once
-// A temporary folder for a test, removed with everything in it at the end, and helpers
-// to lay out crafted database files in it.
+// A temporary folder for a test, removed with everything in it at the end, and scopes
+// that change the process's state for one test.
 
 #include <filesystem>
 #include <string>
@@ -9,63 +9,48 @@
 class TempDir {
 public:
     TempDir();
-    ~TempDir();
+    ~TempDir() { std::error_code ec; std::filesystem::remove_all(path_, ec); }
     TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
     const std::filesystem::path& path() const { return path_; }
     // Writes `bytes` to the file at the relative path, creating folders on the way.
     void Write(std::string_view relative, std::string_view bytes) const;
     // Same, with the text given in UTF-8 and written as Windows-1251 bytes.
     void WriteCp1251(std::string_view relative, std::string_view utf8) const;
     std::string Read(std::string_view relative) const;
-    // A Windows-style name of a file in this folder, built on its absolute path.
-    std::string Name(std::string_view relative) const;
+    std::string Name(std::string_view relative) const { return (path_ / relative).string(); }
 
 private:
     std::filesystem::path path_;
 };
 
-// Makes the process's current directory `dir` for the lifetime of the object.
+// The process's current directory is `dir` while the object lives.
 class CurrentDirScope {
+    std::filesystem::path previous_ = std::filesystem::current_path();
 public:
-    explicit CurrentDirScope(const std::filesystem::path& dir);
-    ~CurrentDirScope();
-
-private:
-    std::filesystem::path previous_;
+    explicit CurrentDirScope(const std::filesystem::path& dir) { std::filesystem::current_path(dir); }
+    ~CurrentDirScope() { std::error_code ec; std::filesystem::current_path(previous_, ec); }
 };
 
-// Keeps new entries out of a folder for the lifetime of the object while the files in it
-// stay writable: by taking away the folder's write permission, or for root, whom
-// permissions do not stop, by the file system's immutable flag. Closed() is false where
-// neither works (the test then has nothing to try).
-class ClosedFolder {
-public:
-    explicit ClosedFolder(const std::filesystem::path& dir);
-    ~ClosedFolder();
-    ClosedFolder(const ClosedFolder&) = delete;
-    ClosedFolder& operator=(const ClosedFolder&) = delete;
-    bool Closed() const { return closed_; }
-
-private:
-    std::filesystem::path dir_;
-    bool immutable_ = false;
-    bool closed_ = false;
-};
-
-// Sets one category of the C locale for the lifetime of the object. Set() is false when
-// the system lacks the locale.
+// One category of the C locale is `name` while the object lives; Set() is false when the
+// system lacks the locale.
 class LocaleScope {
-public:
-    LocaleScope(int category, const char* name);
-    ~LocaleScope();
-    LocaleScope(const LocaleScope&) = delete;
-    LocaleScope& operator=(const LocaleScope&) = delete;
-    bool Set() const { return set_; }
-
-private:
     int category_;
     std::string previous_;
     bool set_;
+public:
+    LocaleScope(int category, const char* name);
+    ~LocaleScope();
+    bool Set() const { return set_; }
+};
+
+// No new entry can be made in the folder while the object lives, yet the files in it stay
+// writable: the folder loses its write permission, or for root, whom permissions do not
+// stop, it gets the file system's immutable flag. Closed() is false where neither works.
+class ClosedFolder {
+    std::filesystem::path dir_;
+    bool closed_;
+public:
+    explicit ClosedFolder(const std::filesystem::path& dir);
+    ~ClosedFolder();
+    bool Closed() const { return closed_; }
 };

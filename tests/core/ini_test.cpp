@@ -1,0 +1,71 @@
+// The INI reader (the rules of the Windows private-profile functions), the entry listing
+// it is built on, and the line splitting of every reader.
+
+#include <gtest/gtest.h>
+
+#include "opcodes/ini_entries.h"
+#include "opcodes/ini_file.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+TEST(IniFile, ValuesAsTheProfileFunctionsReadThem) {
+    TempDir dir;
+    dir.Write("t.ini", "k=outside\n[OPCODES]\r\n00a1=1,abc\r\n  a  =  spaced value \t\rb=\"quoted\"\n"
+                       "c='single'\nd=\"\"twice\"\"\ne=\"unbalanced'\nf=x=y=z\ng=\njust text\nA=second\n"
+                       "long=" + std::string(5000, 'x') + "\n  [ t ]  \nk=v\n[opcodes]\nh=hidden\n[\xC0\xE1]\n\xE0\xC1=5\n");
+    const TIniFile ini(dir.Name("t.ini"));
+    const struct { const char *section, *key; std::string value; } cases[] = {
+        {"opcodes", "00A1", "1,abc"}, {"Opcodes", "A", "spaced value"}, {"OPCODES", "b", "quoted"},
+        {"opcodes", "c", "single"}, {"opcodes", "d", "\"twice\""}, {"opcodes", "e", "\"unbalanced'"},
+        {"opcodes", "f", "x=y=z"}, {"opcodes", "g", ""}, {"opcodes", "just text", "dflt"},
+        {"opcodes", "long", std::string(kIniMaxValueLength, 'x')}, {"t", "k", "v"},
+        {"opcodes", "k", "dflt"}, {"opcodes", "h", "dflt"}, {"other", "00A1", "dflt"}, {"\xE0\xC1", "\xC0\xE1", "5"}};  // Cyrillic case too
+    for (const auto& c : cases) EXPECT_EQ(ini.ReadString(c.section, c.key, "dflt"), c.value) << c.key;
+    EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"OPCODES", "t", "opcodes", "\xC0\xE1"}));
+    EXPECT_TRUE(ini.HasKey("T", "K") && !ini.HasSection("other"));
+    // A missing file, or a folder in the file's place, reads as an empty file.
+    EXPECT_EQ(TIniFile(dir.Name("absent.ini")).ReadString("s", "k", "dflt"), "dflt");
+    EXPECT_TRUE(TIniFile(dir.path().string()).ReadSections().empty());
+}
+
+TEST(IniFile, IntegersAreDecimalOrHexWithinThirtyTwoBits) {
+    TempDir dir;
+    const std::pair<const char*, int32_t> cases[] = {
+        {"42", 42}, {"-7", -7}, {"+3", 3}, {"0x1F", 31}, {"0XfF", 255}, {"-2147483648", INT32_MIN},
+        {"0xFFFFFFFF", -1}, {"0", 0}, {"0x", 9}, {"true", 9}, {"12a", 9}, {"2147483648", 9},
+        {"0x100000000", 9}, {"$10", 9}, {"", 9}, {"-", 9}};
+    for (const auto& [text, value] : cases) {
+        dir.Write("t.ini", std::string("[s]\nk=") + text + "\n");
+        const TIniFile ini(dir.Name("t.ini"));
+        EXPECT_EQ(ini.ReadInteger("s", "k", 9), value) << text;
+        // A flag is a non-zero number; what is no number gives the default.
+        EXPECT_EQ(ini.ReadBool("s", "k", false), value != 0 && value != 9) << text;
+    }
+}
+
+// Line numbers count every kind of line end; TIniFile reads the same entries.
+TEST(IniEntries, LinesCountAcrossEveryKindOfLineEnd) {
+    std::string shown;
+    for (const IniEntry& e : ListIniEntries("[a]\r\nk=v\r\n\r\n  [ b ] x\ry = \"q\" \njust text\n\n=v\n[c"))
+        shown += std::to_string(e.line) + std::string(e.name) + "|" + std::string(e.value) + " ";
+    EXPECT_EQ(shown, "1a| 2k|v 4b| 5y|\"q\" 6|just text 8|v 9c| ");
+}
+
+// The scan goes block by block: line ends just before, on and after a block's edge, and
+// lines much longer than a block, are all found where they stand.
+TEST(LineEnds, FoundWhereverTheyStandAgainstTheScanBlocks) {
+    for (std::size_t at : {0u, 1u, 1023u, 1024u, 1025u, 2047u, 2048u, 5000u}) {
+        for (const std::string end : {"\r\n", "\r", "\n"}) {
+            const std::string text = std::string(at, 'x') + end + "yy\n";
+            ASSERT_EQ(FindLineEnd(text), at) << at << " " << int(end[0]);
+            EXPECT_EQ(FindLineEnd(text, SkipLineEnd(text, at)), at + end.size() + 2);
+        }
+        // A CR after an LF in the same block does not hide the LF, nor a CR a later LF.
+        EXPECT_EQ(FindLineEnd(std::string(at, 'x') + "\n" + std::string(30, 'x') + "\r"), at);
+        EXPECT_EQ(FindLineEnd(std::string(at, 'x') + "\r" + std::string(3000, 'x') + "\n"), at);
+    }
+    EXPECT_EQ(FindLineEnd(std::string(3000, 'x')), std::string_view::npos);
+}
+
+}  // namespace
