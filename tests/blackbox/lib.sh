@@ -18,21 +18,15 @@ run_scenario() {
     # Each scenario runs in a subshell with counts of its own: a failed step ends that
     # scenario only, and its counts come back through a file.
     # (errexit holds inside the subshell only when it is not an `if` condition.)
-    local status
     set +e
     ( PASSED=0; FAILED=0; trap save_counts EXIT; set -e; source "$1" )
-    status=$?
+    local status=$?
     set -e
-    if [ "$status" -ne 0 ]; then
-        echo "FAIL [$CURRENT]: the scenario stopped early" >&2
-        FAILED=$((FAILED + 1))
-    fi
-    if [ -f "$WORK/.counts" ]; then
-        read -r p f <"$WORK/.counts"
-        PASSED=$((PASSED + p))
-        FAILED=$((FAILED + f))
-        rm -f "$WORK/.counts"
-    fi
+    [ "$status" -eq 0 ] || fail "the scenario stopped early" || true
+    local p=0 f=0
+    [ ! -f "$WORK/.counts" ] || read -r p f <"$WORK/.counts"
+    rm -f "$WORK/.counts"
+    PASSED=$((PASSED + p)) FAILED=$((FAILED + f))
 }
 
 save_counts() { echo "$PASSED $FAILED" >"$WORK/.counts"; }
@@ -89,15 +83,11 @@ close_klv() {  # close_klv WINDOW PID
     wait_gone "$2"
 }
 
-# The first window whose title matches, waiting up to 10 s; prints its id.
-wait_window() {  # wait_window TITLE_REGEX [PID]
-    local id=""
+# The first window of the process whose title matches, waiting up to 10 s; prints its id.
+wait_window() {  # wait_window TITLE_REGEX PID
+    local id
     for _ in $(seq 1 100); do
-        if [ -n "${2:-}" ]; then
-            id=$(xdotool search --all --onlyvisible --pid "$2" --name "$1" 2>/dev/null | head -n 1 || true)
-        else
-            id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-        fi
+        id=$(xdotool search --all --onlyvisible --pid "$2" --name "$1" 2>/dev/null | head -n 1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
     done
