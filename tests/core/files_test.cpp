@@ -13,8 +13,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
 // Names resolve without regard to case, an exact match first. Failures are told apart;
 // only regular files of bounded size are read: a pipe is refused at once, not waited on.
 TEST(Files, NamesFailuresAndWhatIsRead) {
@@ -128,4 +126,3 @@ TEST(FindProgram, SearchOrderAndNames) {
     EXPECT_EQ(FindProgram("УТИЛИТА", {}, cd, ""), std::nullopt);  // Cyrillic case must match
 }
 
-}  // namespace

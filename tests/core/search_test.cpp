@@ -11,8 +11,6 @@
 #include "opcodes/row_compare.h"
 #include "opcodes/text_search.h"
 
-namespace {
-
 // The main list without widgets: captions, the selection, and a log of every change a
 // search makes ("-3" deselects row 3, "+5" selects row 5).
 struct FakeRowList : RowList {
@@ -126,4 +124,3 @@ TEST(RowCompare, BytesCompareUnsignedAndAPrefixSortsFirst) {
     EXPECT_EQ(CompareCp1251("", ""), 0);
 }
 
-}  // namespace
