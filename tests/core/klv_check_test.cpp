@@ -7,7 +7,6 @@
 #include <map>
 
 #include "opcodes/cp1251.h"
-#include "opcodes/database_files.h"
 #include "opcodes/files/file_names.h"
 #include "tests/support/start_up_load.h"
 #include "tests/support/temp_dir.h"

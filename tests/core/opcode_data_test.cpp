@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-
 #include "opcodes/categories.h"
 #include "opcodes/category_listing.h"
 #include "opcodes/category_tree.h"

@@ -22,8 +22,8 @@ TEST(Pathological, DeepTreesLoadAndOneTooDeepLineStops) {
     dir.Write("INI/NodeInfo.ini", "[n]\r\nCaption=N\r\nOpcodes=1\r\nExpanded=1\r\n");
     dir.Write("INI/Nodes.Opcodes", "0001 0002\r\n");
     StartUpLoad db = Load(dir.path());
-    ASSERT_EQ(db.error, "");
-    EXPECT_EQ(db.categories.size() + db.tree.back().Level + db.categories.back().Data->Count(), 10'000u + 9'999 + 2);
+    ASSERT_EQ(db.error + std::to_string(db.categories.size() + db.tree.back().Level + db.categories.back().Data->Count()),
+              "20001");
     dir.Write("INI/Opcodes.tree", pi::DeepTree(10'000) + std::string(10'001, '\t') + "x\r\n");
     db = Load(dir.path());
     EXPECT_EQ(db.error + std::to_string(db.tree.size()), "ETreeViewError10000");  // the nodes before it stay
@@ -46,8 +46,6 @@ TEST(Pathological, LoneCrOrLfLineEndsLoadLikeCrLf) {
                         std::to_string(db.tree.back().Parent) + std::to_string(db.categories[0].Data->Count()) +
                         std::to_string(db.categories[9999].Data->Opcodes[0]) + db.types.back());
     }
-    EXPECT_EQ(loads[0], "00A1: op161ccccc, ccccc, ccccc, c99981000" "3ccccc");
-    EXPECT_EQ(loads[1], loads[0]);
-    EXPECT_EQ(loads[2], loads[0]);
+    EXPECT_EQ(loads, std::vector<std::string>(3, "00A1: op161ccccc, ccccc, ccccc, c99981000" "3ccccc"));
 }
 

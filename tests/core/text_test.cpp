@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-
 #include "opcodes/clipboard_text.h"
 #include "opcodes/cp1251.h"
 #include "opcodes/error_log.h"
