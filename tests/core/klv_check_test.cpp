@@ -47,7 +47,7 @@ Checked Check(const TempDir& dir) {
 }
 
 // Files of INI/ replaced (UTF-8, LF line ends; raw bytes after a leading "=") or, as "-",
-// removed; and the start of each finding, in order, "|" between them.
+// removed, or "/" made a folder; and the start of each finding, in order, "|" between them.
 struct Case {
     std::vector<std::pair<std::string, std::string>> files;
     std::string expected;
@@ -103,6 +103,10 @@ const Case kCases[] = {
      "|SASCM.ini:5: warning: opcode 0003 is listed by no category"
      "|Nodes.Opcodes:1: warning: the line ends with LF alone, not CR LF (2 lines in all)"},
     {{{"Nodes.Opcodes", "=" + DataText(kClean.at("Nodes.Opcodes")) + "\x1A"}}, ""},  // clean
+    // Folders in place of all seven files: seven findings; the tree cannot be loaded.
+    {{{"SASCM.ini", "/"}, {"SASCM_RUS.ini", "/"}, {"TypeInfo.ini", "/"}, {"Types.Opcodes", "/"}, {"Opcodes.tree", "/"},
+      {"NodeInfo.ini", "/"}, {"Nodes.Opcodes", "/"}},
+     "||||Opcodes.tree: error: cannot be read (Is a directory)||"},
     // Types past the limit of 256, told once; files named as found on disk; extreme lines.
     {{{"TypeInfo.ini", [] {
           std::string text = "[T0]\nCaption=c\nShortCaption=s\nOpcodes=1\n[T1]\nCaption=c\nShortCaption=s\nOpcodes=2\n";
@@ -124,8 +128,9 @@ TEST(KlvCheck, CraftedFoldersGiveExactlyTheExpectedFindings) {
         TempDir dir;
         for (const auto& [name, text] : kClean) dir.Write("INI/" + name, DataText(text));
         for (const auto& [name, text] : c.files) {
-            if (text == "-") std::filesystem::remove(dir.path() / "INI" / name);
-            else dir.Write("INI/" + name, text.starts_with("=") ? text.substr(1) : DataText(text));
+            std::filesystem::remove(dir.path() / "INI" / name);
+            if (text == "/") std::filesystem::create_directory(dir.path() / "INI" / name);
+            else if (text != "-") dir.Write("INI/" + name, text.starts_with("=") ? text.substr(1) : DataText(text));
         }
         const Checked checked = Check(dir);
         std::string findings;  // each cut to the length of the expected one
@@ -137,14 +142,6 @@ TEST(KlvCheck, CraftedFoldersGiveExactlyTheExpectedFindings) {
         // Where the program's own loading stops, the report says so with an error.
         EXPECT_TRUE(!checked.startUpStops || checked.report.Errors() > 0);
     }
-}
-
-// Folders in place of the files: each is reported, and the folder cannot be loaded.
-TEST(KlvCheck, FoldersInPlaceOfTheFiles) {
-    TempDir dir;
-    for (const auto& [name, text] : kClean) std::filesystem::create_directories(dir.path() / "INI" / name);
-    const Checked folders = Check(dir);
-    EXPECT_TRUE(folders.findings.size() == 7 && folders.report.ExitStatus() == 2 && folders.startUpStops);
 }
 
 TEST(KlvCheck, ReportSummaryAndQuotes) {
