@@ -13,8 +13,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
 // Names resolve without regard to case, an exact match first. Failures are told apart;
 // only regular files of bounded size are read: a pipe is refused at once, not waited on.
 TEST(Files, NamesFailuresAndWhatIsRead) {
@@ -70,40 +68,38 @@ TEST(ProfileWriter, SetsOneKeyKeepingEveryOtherByte) {
 // left beside it; a folder that takes no new file gets the file rewritten in place.
 TEST(ProfileWriter, TheFileIsReplacedWholeOrNotAtAll) {
     TempDir dir;
-    const auto set = [&](const char* name) { SetProfileStringInFile(dir.Name(name), "setup", "txt", "temp.txt"); };
-    set("new.ini");
-    EXPECT_EQ(dir.Read("new.ini"), "[setup]\r\ntxt=temp.txt\r\n");
+    const auto set = [&](const char* name, const char* value = "temp.txt") {
+        try {
+            SetProfileStringInFile(dir.Name(name), "setup", "txt", value);
+        } catch (const EIniFileException& e) {
+            return e.Message();
+        }
+        return std::string();
+    };
     dir.Write("tool/opc.ini", "[Setup]\nfoo=bar\n[x]\ntxt=no\n");
     fs::permissions(dir.path() / "tool/opc.ini", fs::perms(0640));
     fs::create_symlink("tool/opc.ini", dir.path() / "opc.ini");
     fs::create_symlink(dir.path() / "tool/made.ini", dir.path() / "dangling.ini");
-    set("opc.ini");
-    set("dangling.ini");
+    EXPECT_EQ(set("new.ini") + set("opc.ini") + set("dangling.ini"), "");
     EXPECT_TRUE(fs::is_symlink(dir.path() / "opc.ini") && fs::is_symlink(dir.path() / "dangling.ini"));
-    EXPECT_EQ(dir.Read("tool/opc.ini"), "[Setup]\nfoo=bar\ntxt=temp.txt\n[x]\ntxt=no\n");
-    EXPECT_EQ(dir.Read("tool/made.ini"), "[setup]\r\ntxt=temp.txt\r\n");
+    EXPECT_EQ(dir.Read("tool/opc.ini") + dir.Read("tool/made.ini") + dir.Read("new.ini"),
+              "[Setup]\nfoo=bar\ntxt=temp.txt\n[x]\ntxt=no\n[setup]\r\ntxt=temp.txt\r\n[setup]\r\ntxt=temp.txt\r\n");
     EXPECT_EQ(fs::status(dir.path() / "tool/opc.ini").permissions(), fs::perms(0640));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "tool"), fs::directory_iterator()), 2);
     dir.Write("tool/opc.ini", "[setup]\r\ntxt=a much longer old value.txt\r\n");
     {
         const ClosedFolder closed(dir.path() / "tool");  // not where the system refuses it
-        set("opc.ini");
-        if (closed.Closed()) { EXPECT_THROW(set("tool/new.ini"), EIniFileException); }  // cannot be made
+        EXPECT_EQ(set("opc.ini"), "");
+        EXPECT_TRUE(!closed.Closed() || !set("tool/new.ini").empty());  // cannot be made
     }
     EXPECT_EQ(dir.Read("tool/opc.ini"), "[setup]\r\ntxt=temp.txt\r\n");
     EXPECT_EQ(fs::status(dir.path() / "tool/opc.ini").permissions(), fs::perms(0640));
-    try {
-        set("no such folder/opc.ini");
-        ADD_FAILURE() << "no error";
-    } catch (const EIniFileException& e) {
-        EXPECT_EQ(e.Message(), "Unable to write to " + dir.Name("no such folder/opc.ini"));
-    }
+    EXPECT_EQ(set("no such folder/opc.ini"), "Unable to write to " + dir.Name("no such folder/opc.ini"));
     fs::create_directory(dir.path() / "folder.ini");  // cannot be read or replaced
-    EXPECT_THROW(set("folder.ini"), EIniFileException);
-    EXPECT_THROW(SetProfileStringInFile(dir.Name("new.ini"), "setup", "txt", "a\nb"), EIniFileException);
+    EXPECT_FALSE(set("folder.ini").empty() || set("new.ini", "a\nb").empty());
     EXPECT_EQ(dir.Read("new.ini"), "[setup]\r\ntxt=temp.txt\r\n");
     fs::permissions(dir.path() / "new.ini", fs::perms::owner_read);
-    if (::geteuid() != 0) { EXPECT_THROW(set("new.ini"), EIniFileException); }  // root writes through it
+    EXPECT_TRUE(::geteuid() == 0 || !set("new.ini").empty());  // root writes through it
 }
 
 // The executable's folder, then the current one, then the search path; the first
@@ -128,4 +124,3 @@ TEST(FindProgram, SearchOrderAndNames) {
     EXPECT_EQ(FindProgram("УТИЛИТА", {}, cd, ""), std::nullopt);  // Cyrillic case must match
 }
 
-}  // namespace

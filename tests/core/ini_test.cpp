@@ -7,8 +7,6 @@
 #include "opcodes/ini_file.h"
 #include "tests/support/temp_dir.h"
 
-namespace {
-
 TEST(IniFile, ValuesAsTheProfileFunctionsReadThem) {
     TempDir dir;
     dir.Write("t.ini", "k=outside\n[OPCODES]\r\n00a1=1,abc\r\n  a  =  spaced value \t\rb=\"quoted\"\n"
@@ -68,4 +66,3 @@ TEST(LineEnds, FoundWhereverTheyStandAgainstTheScanBlocks) {
     EXPECT_EQ(FindLineEnd(std::string(3000, 'x')), std::string_view::npos);
 }
 
-}  // namespace

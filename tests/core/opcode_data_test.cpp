@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-
 #include "opcodes/categories.h"
 #include "opcodes/category_listing.h"
 #include "opcodes/category_tree.h"
@@ -14,16 +12,11 @@
 #include "opcodes/opcode_lines.h"
 #include "tests/support/temp_dir.h"
 
-namespace {
-
 template <typename Run>
-std::string ErrorOf(Run&& run) {
-    try {
-        run();
-    } catch (const Exception& e) {
-        return std::string(e.ClassName()) + ": " + e.Message();
-    }
-    return "no error";
+std::string ErrorOf(Run&& run) try {
+    return run(), "no error";
+} catch (const Exception& e) {
+    return std::string(e.ClassName()) + ": " + e.Message();
 }
 
 // Five characters a number (a non-digit counts as 0); lines end at CR LF, CR or LF, the
@@ -103,7 +96,7 @@ TEST_F(StartUpFiles, CategoriesTakeCaptionNoteExpansionAndTheirOwnLine) {
     EXPECT_EQ(ErrorOf([&] { read(""); }), "no error");  // without nodes the line file is never opened
     EXPECT_EQ(ErrorOf([&] { read("A\n"); }), "EInOutError: File not found");
     std::string longLine;
-    for (int i = 0; i < 3000; ++i) longLine += "0AF0 ";
+    while (longLine.size() < 15000) longLine += "0AF0 ";
     dir.Write("INI/Nodes.Opcodes", "0AF0 0AF1 FFFF 0002\r\n0003\r\n00A5 00A5 0010\r\n" + longLine + "\r\n");
     items.clear();
     std::vector<std::string> shown;  // caption, expansion, name, note, numbers
@@ -166,12 +159,9 @@ TEST(CategoryTree, UnreadableFileNamesItInTheProgramsText) {
     dir.Write("база/ini/opcodes.TREE", "X\r\n");
     CurrentDirScope cd(dir.path() / "база");
     std::vector<TreeItem> items;
-    ReadCategoryTree("INI\\Opcodes.tree", items);
-    EXPECT_EQ(items.size() == 1 ? items[0].Key : "", "X");
+    ReadCategoryTree("INI\\Opcodes.tree", items);  // found in any case
     const std::string error = ErrorOf([&] { ReadCategoryTree("INI\\Nodes.tree", items); }),
                       prefix = "EFOpenError: Cannot open file \"" + dir.path().string() + "/\xE1\xE0\xE7\xE0/INI/Nodes.tree\". ";
-    EXPECT_EQ(error.substr(0, prefix.size()), prefix);
-    EXPECT_GT(error.size(), prefix.size());  // the file system's own text follows
+    EXPECT_TRUE(error.starts_with(prefix) && error.size() > prefix.size() && items.size() == 1) << error;
 }
 
-}  // namespace

@@ -1,47 +1,19 @@
-// Data files at the limits, broken or random, load or stop with the program's own error,
-// and what they load is right. How time and memory grow with such files is measured in
-// bench_pathological.
+// Data files at the limits load or stop with the program's own error, and what they load
+// is right. Random bytes in every file are replayed from the fuzz corpus; how time and
+// memory grow with such files is measured in bench_pathological.
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <set>
-
-#include "opcodes/categories.h"
-#include "opcodes/category_tree.h"
-#include "opcodes/database_files.h"
-#include "opcodes/errors.h"
 #include "opcodes/files/file_names.h"
-#include "opcodes/opcode.h"
 #include "tests/support/pathological_inputs.h"
+#include "tests/support/start_up_load.h"
 #include "tests/support/temp_dir.h"
 
 namespace pi = pathological;
 
-namespace {
-
-// What the start-up load leaves, in its order; the first program error ends it.
-struct Loaded {
-    std::unique_ptr<TOpcodesList> table;
-    std::vector<TreeItem> tree;
-    std::vector<CategoryInfo> categories;
-    std::vector<std::string> types;
-    std::string error;  // the error's class name, empty when all went through
-};
-
-Loaded Load(const std::filesystem::path& folder) {
+StartUpLoad Load(const std::filesystem::path& folder) {
     CurrentDirScope cd(folder);
-    const DatabaseFiles files = DatabaseFiles::ForCurrentDir(CurrentDir());
-    Loaded db;
-    try {
-        db.table = std::make_unique<TOpcodesList>(files.Opcodes, files.Translation, files.TypeInfo, files.TypeLines);
-        ReadCategoryTree(files.Tree, db.tree);
-        db.categories = ReadCategories(db.tree, files.NodeInfo, files.NodeLines);
-        db.types = ReadTypeCaptions(files.TypeInfo);
-    } catch (const Exception& e) {
-        db.error = e.ClassName();
-    }
-    return db;
+    return StartUpLoad(DatabaseFiles::ForCurrentDir(CurrentDir()));
 }
 
 TEST(Pathological, DeepTreesLoadAndOneTooDeepLineStops) {
@@ -49,9 +21,9 @@ TEST(Pathological, DeepTreesLoadAndOneTooDeepLineStops) {
     dir.Write("INI/Opcodes.tree", pi::DeepTree(10'000));
     dir.Write("INI/NodeInfo.ini", "[n]\r\nCaption=N\r\nOpcodes=1\r\nExpanded=1\r\n");
     dir.Write("INI/Nodes.Opcodes", "0001 0002\r\n");
-    Loaded db = Load(dir.path());
-    ASSERT_EQ(db.error, "");
-    EXPECT_EQ(db.categories.size() + db.tree.back().Level + db.categories.back().Data->Count(), 10'000u + 9'999 + 2);
+    StartUpLoad db = Load(dir.path());
+    ASSERT_EQ(db.error + std::to_string(db.categories.size() + db.tree.back().Level + db.categories.back().Data->Count()),
+              "20001");
     dir.Write("INI/Opcodes.tree", pi::DeepTree(10'000) + std::string(10'001, '\t') + "x\r\n");
     db = Load(dir.path());
     EXPECT_EQ(db.error + std::to_string(db.tree.size()), "ETreeViewError10000");  // the nodes before it stay
@@ -68,37 +40,12 @@ TEST(Pathological, LoneCrOrLfLineEndsLoadLikeCrLf) {
     std::vector<std::string> loads;
     for (const char* lineEnd : {"\r\n", "\r", "\n"}) {
         for (const auto& [name, text] : files) dir.Write(std::string("INI/") + name, pi::WithLineEnds(text, lineEnd));
-        const Loaded db = Load(dir.path());
+        const StartUpLoad db = Load(dir.path());
         ASSERT_EQ(db.error, "") << int(lineEnd[0]);
         loads.push_back(db.table->GetItem(0xA1).Text + db.table->GetItem(1).TypeText + db.categories[0].Caption +
                         std::to_string(db.tree.back().Parent) + std::to_string(db.categories[0].Data->Count()) +
                         std::to_string(db.categories[9999].Data->Opcodes[0]) + db.types.back());
     }
-    EXPECT_EQ(loads[0], "00A1: op161ccccc, ccccc, ccccc, c99981000" "3ccccc");
-    EXPECT_EQ(loads[1], loads[0]);
-    EXPECT_EQ(loads[2], loads[0]);
+    EXPECT_EQ(loads, std::vector<std::string>(3, "00A1: op161ccccc, ccccc, ccccc, c99981000" "3ccccc"));
 }
 
-// Random bytes in all seven files, then in each file alone beside good ones: the load
-// ends normally or with the error of the step that reads the broken file.
-TEST(Pathological, BinaryGarbageInEveryFile) {
-    TempDir dir;
-    const char* const names[] = {"SASCM.ini", "SASCM_RUS.ini", "TypeInfo.ini", "Types.Opcodes",
-                                 "Opcodes.tree", "NodeInfo.ini", "Nodes.Opcodes"};
-    const std::string good[] = {"[opcodes]\r\n0001=1,wait\r\n", "[opcodes]\r\n0001=1,w\r\n", "[T]\r\nOpcodes=1\r\n",
-                                "0001\r\n", "A\r\n\tB\r\n", "[A]\r\nOpcodes=1\r\n", "0001\r\n"};
-    const std::set<std::string> errors[] = {{"", "EConvertError"}, {""}, {"", "EInOutError"}, {""},
-                                            {"", "ETreeViewError"}, {""}, {""}};
-    for (std::size_t broken = 0; broken <= std::size(names); ++broken) {
-        for (std::size_t i = 0; i < std::size(names); ++i)
-            dir.Write(std::string("INI/") + names[i], i == broken || broken == std::size(names)
-                                                          ? pi::Garbage(256 * 1024, broken * 10 + i) : good[i]);
-        const Loaded db = Load(dir.path());
-        EXPECT_TRUE(broken == std::size(names) || errors[broken].count(db.error)) << broken << ": " << db.error;
-        for (const CategoryInfo& category : db.categories)
-            for (int32_t n : category.Data ? std::vector<int32_t>(category.Data->Opcodes) : std::vector<int32_t>{})
-                EXPECT_TRUE(TOpcodesList::IsOpcodeNumber(n));
-    }
-}
-
-}  // namespace

@@ -16,9 +16,8 @@ namespace pathological {
 
 inline void WriteFile(const std::filesystem::path& file, std::string_view bytes) {
     std::filesystem::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + file.string());
+    if (!std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(bytes.size())))
+        throw std::runtime_error("cannot write " + file.string());
 }
 
 inline std::string Hex4(uint32_t n) {
@@ -38,61 +37,55 @@ inline std::string LargeOpcodesIni(std::size_t bytes) {
     return text;
 }
 
-// `bytes` bytes of sections without keys, each named differently.
-inline std::string IniOfSections(std::size_t bytes) {
+// The text of `count` lines, line(i) each, ending at CR LF (or at `bytes` bytes when more).
+template <typename Line>
+std::string Lines(std::size_t count, Line line, std::size_t bytes = 0) {
     std::string text;
-    for (uint32_t n = 0; text.size() < bytes; ++n) text += "[s" + std::to_string(n) + "]\r\n";
+    for (std::size_t i = 0; i < count || text.size() < bytes; ++i) text += line(i) + "\r\n";
     return text;
 }
 
-// One section whose one key has a value of `chars` characters, in quotes.
-inline std::string IniOfOneValue(std::size_t chars) {
-    return "[s]\r\nk=\"" + std::string(chars, 'v') + "\"\r\n";
+// `bytes` bytes of sections without keys, each named differently.
+inline std::string IniOfSections(std::size_t bytes) {
+    return Lines(0, [](std::size_t n) { return "[s" + std::to_string(n) + "]"; }, bytes);
 }
+
+// One section whose one key has a value of `chars` characters, in quotes.
+inline std::string IniOfOneValue(std::size_t chars) { return "[s]\r\nk=\"" + std::string(chars, 'v') + "\"\r\n"; }
 
 // One opcode line of `chars` characters: the numbers 0000, 0001, ... (wrapping past FFFF).
 inline std::string LongOpcodeLine(std::size_t chars) {
     std::string line;
     for (uint32_t n = 0; line.size() < chars; ++n) line += Hex4(n) + " ";
-    line.resize(chars);
-    return line;
+    return line.substr(0, chars);
 }
 
 // A tree of `lines` nodes, each key "k<index>", the levels going 0 1 2 3 0 1 2 3 ...
 inline std::string WideTree(std::size_t lines) {
-    std::string text;
-    for (std::size_t i = 0; i < lines; ++i)
-        text += std::string(i % 4, '\t') + "k" + std::to_string(i) + "\r\n";
-    return text;
+    return Lines(lines, [](std::size_t i) { return std::string(i % 4, '\t') + "k" + std::to_string(i); });
 }
 
 // A chain of `levels` nodes, each one level below the one before, all with the key "n".
 inline std::string DeepTree(std::size_t levels) {
-    std::string text;
-    for (std::size_t level = 0; level < levels; ++level) text += std::string(level, ' ') + "n\r\n";
-    return text;
+    return Lines(levels, [](std::size_t level) { return std::string(level, ' ') + "n"; });
 }
 
 // `sections` type sections, each naming line 1 of the type lines, with a caption and a
 // short caption of `captionLength` characters.
 inline std::string TypeInfo(std::size_t sections, std::size_t captionLength) {
-    std::string text;
     const std::string caption(captionLength, 'c');
-    for (std::size_t i = 0; i < sections; ++i)
-        text += "[T" + std::to_string(i) + "]\r\nCaption=" + caption + "\r\nShortCaption=" + caption +
-                "\r\nOpcodes=1\r\n";
-    return text;
+    return Lines(sections, [&](std::size_t i) {
+        return "[T" + std::to_string(i) + "]\r\nCaption=" + caption + "\r\nShortCaption=" + caption + "\r\nOpcodes=1";
+    });
 }
 
 // The text with each CR LF replaced by `lineEnd` (a lone CR or LF).
 inline std::string WithLineEnds(std::string_view text, std::string_view lineEnd) {
     std::string out;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t end = text.find("\r\n", at);
-        out.append(text.substr(at, end - at));
-        if (end == std::string_view::npos) break;
-        out.append(lineEnd);
-        at = end + 2;
+    for (std::size_t at = 0, end; at < text.size(); at = end + 2) {
+        out.append(text.substr(at, (end = text.find("\r\n", at)) - at));
+        if (end != std::string_view::npos) out.append(lineEnd);
+        else break;
     }
     return out;
 }

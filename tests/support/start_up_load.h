@@ -1,7 +1,8 @@
 #pragma once
-// The start-up load of a data folder with the program's own readers, in the program's order,
-// for checks that only ask whether it gets through.
+// The start-up load of a data folder with the program's own readers, in the program's order.
 
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "opcodes/categories.h"
@@ -10,16 +11,24 @@
 #include "opcodes/errors.h"
 #include "opcodes/opcode.h"
 
-// Whether loading the folder stops with one of the program's errors.
-inline bool StartUpLoadStops(const DatabaseFiles& files) {
-    try {
-        const TOpcodesList table(files.Opcodes, files.Translation, files.TypeInfo, files.TypeLines);
-        std::vector<TreeItem> tree;
-        ReadCategoryTree(files.Tree, tree);
-        ReadCategories(tree, files.NodeInfo, files.NodeLines);
-        ReadTypeCaptions(files.TypeInfo);
-    } catch (const Exception&) {
-        return true;
+// What the load leaves; the first program error ends it.
+struct StartUpLoad {
+    std::unique_ptr<TOpcodesList> table;
+    std::vector<TreeItem> tree;
+    std::vector<CategoryInfo> categories;
+    std::vector<std::string> types;
+    std::string error;  // the error's class name, empty when all went through
+    explicit StartUpLoad(const DatabaseFiles& files) {
+        try {
+            table = std::make_unique<TOpcodesList>(files.Opcodes, files.Translation, files.TypeInfo, files.TypeLines);
+            ReadCategoryTree(files.Tree, tree);
+            categories = ReadCategories(tree, files.NodeInfo, files.NodeLines);
+            types = ReadTypeCaptions(files.TypeInfo);
+        } catch (const Exception& e) {
+            error = e.ClassName();
+        }
     }
-    return false;
-}
+};
+
+// Whether loading the folder stops with one of the program's errors.
+inline bool StartUpLoadStops(const DatabaseFiles& files) { return !StartUpLoad(files).error.empty(); }

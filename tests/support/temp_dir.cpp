@@ -1,6 +1,5 @@
 #include "tests/support/temp_dir.h"
 
-#include <clocale>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
@@ -27,23 +26,14 @@ void TempDir::Write(std::string_view relative, std::string_view bytes) const {
     if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) throw std::runtime_error(Name(relative));
 }
 
-void TempDir::WriteCp1251(std::string_view relative, std::string_view utf8) const {
-    Write(relative, Utf8ToCp1251(utf8));
-}
+void TempDir::WriteCp1251(std::string_view relative, std::string_view utf8) const { Write(relative, Utf8ToCp1251(utf8)); }
 
 std::string TempDir::Read(std::string_view relative) const {
     std::ifstream in(path_ / relative, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
-LocaleScope::LocaleScope(int category, const char* name)
-    : category_(category), previous_(std::setlocale(category, nullptr)),
-      set_(std::setlocale(category, name) != nullptr) {}
-
-LocaleScope::~LocaleScope() { std::setlocale(category_, previous_.c_str()); }
-
 namespace {
-
 bool SetImmutable(const fs::path& dir, bool on) {
     int flags = 0, fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 #ifdef FS_IOC_SETFLAGS
@@ -57,13 +47,11 @@ bool SetImmutable(const fs::path& dir, bool on) {
     return ok;
 }
 
-constexpr fs::perms kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-
 }  // namespace
 
 ClosedFolder::ClosedFolder(const fs::path& dir) : dir_(dir) {
     std::error_code ec;
-    if (::geteuid() != 0) fs::permissions(dir, kWrite, fs::perm_options::remove, ec);
+    if (::geteuid() != 0) fs::permissions(dir, fs::perms(0222), fs::perm_options::remove, ec);  // all write bits
     closed_ = ::geteuid() == 0 ? SetImmutable(dir, true) : !ec;
 }
 

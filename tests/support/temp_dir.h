@@ -2,6 +2,7 @@
 // A temporary folder for a test, removed with everything in it at the end, and scopes
 // that change the process's state for one test.
 
+#include <clocale>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -12,9 +13,9 @@ public:
     ~TempDir() { std::error_code ec; std::filesystem::remove_all(path_, ec); }
     TempDir(const TempDir&) = delete;
     const std::filesystem::path& path() const { return path_; }
-    // Writes `bytes` to the file at the relative path, creating folders on the way.
+    // Writes `bytes` to the file at the relative path, creating folders on the way; the
+    // Cp1251 form takes UTF-8 text and writes it as Windows-1251 bytes.
     void Write(std::string_view relative, std::string_view bytes) const;
-    // Same, with the text given in UTF-8 and written as Windows-1251 bytes.
     void WriteCp1251(std::string_view relative, std::string_view utf8) const;
     std::string Read(std::string_view relative) const;
     std::string Name(std::string_view relative) const { return (path_ / relative).string(); }
@@ -38,8 +39,9 @@ class LocaleScope {
     std::string previous_;
     bool set_;
 public:
-    LocaleScope(int category, const char* name);
-    ~LocaleScope();
+    LocaleScope(int category, const char* name)
+        : category_(category), previous_(std::setlocale(category, nullptr)), set_(std::setlocale(category, name)) {}
+    ~LocaleScope() { std::setlocale(category_, previous_.c_str()); }
     bool Set() const { return set_; }
 };
 
