@@ -125,7 +125,9 @@ TEST_F(SearchWindowsTest, ShowingKeysFadingAndHints) {
     formMain->activateWindow();
     EXPECT_TRUE(QTest::qWaitFor([&] { return formFind->AlphaBlendValue() == 200; }, 1000));
     Named<QSplitter>(formMain.get(), "RightSplit")->setSizes({300, 221}); // the right panel open
+    auto* memo = Named<QAbstractScrollArea>(formMain.get(), "OpMemoFind");
     auto* box = Named<QWidget>(formMain.get(), "GroupBox1");
+    EXPECT_EQ(hintOver(memo->viewport(), QPoint(5, 5)), memo->statusTip());
     EXPECT_EQ(hintOver(MainList()->viewport(), QPoint(5, 5)), QString());
     EXPECT_EQ(hintOver(Named<QWidget>(box, "Button1"), QPoint(5, 5)),
               QStringLiteral(u"Скопировать в буфер обмена"));
@@ -205,7 +207,6 @@ TEST_F(SearchWindowsTest, HandOverStopsAtItsFirstFailure) {
     fs::remove(dir.path() / "opc.ini");
     Trigger(formMain.get(), "NFindInOST");
     EXPECT_EQ(dir.Read("opc.ini"), "[setup]\r\ntxt=temp.txt\r\n"); // made anew
-    EXPECT_EQ(fake.processes.calls.size(), 1u);
     EXPECT_EQ(fake.boxes.errors.size(), 3);
 }
 
@@ -233,5 +234,4 @@ TEST(OpcodeRows, SelectionFocusAndScrolling) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return list.viewport()->height() == cutHeight; }));
     rows.SelectFocusScroll(4);
     EXPECT_EQ(list.verticalScrollBar()->value(), 0);
-    EXPECT_EQ(list.currentIndex().row(), 4);
 }
