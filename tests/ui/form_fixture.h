@@ -1,6 +1,6 @@
 #pragma once
-// A main window opened on a crafted database in a fresh current directory, with the
-// recording platform, and what the window tests read of it.
+// A main window opened on a crafted database in a fresh current directory, with
+// recording stand-ins for the desktop services, and what the window tests read of it.
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,76 @@
 #include <regex>
 #include <stdexcept>
 
+#include "platform/system_platform.h"
 #include "tests/support/temp_dir.h"
-#include "tests/ui/fake_platform.h"
 #include "ui/main/form_main.h"
+
+struct FakeMessageBoxes : MessageBoxes {
+    void Error(const QString& text) override { errors.append(text); }
+    void Warning(const QString& text) override { warnings.append(text); }
+    QStringList errors, warnings;
+};
+
+struct FakeSounds : Sounds {
+    void Play(SystemSound sound) override { played.push_back(sound); }
+    std::vector<SystemSound> played;
+};
+
+struct FakeProcessStarter : ProcessStarter {
+    StartResult Start(const QString& program, bool minimised) override {
+        calls.push_back({program, minimised});
+        return result;
+    }
+    std::vector<std::pair<QString, bool>> calls; // program, minimised
+    StartResult result{true, {}};
+};
+
+struct FakeShell : Shell {
+    ShellResult Open(const QString& target) override {
+        opened.append(target);
+        return result;
+    }
+    QStringList opened;
+    ShellResult result{true, {}};
+};
+
+struct FakeErrorLocator : ErrorLocator {
+    CodeLocation Locate(const void* address) override {
+        addresses.push_back(address);
+        return {"KLV", 0x0001A2B4};
+    }
+    std::vector<const void*> addresses;
+};
+
+// `text` holds the Windows-1251 bytes handed over.
+struct FakeClipboard : Clipboard {
+    void SetText(std::string_view bytes) override { text = bytes, ++writes; }
+    void AddText(std::string_view bytes) override { text += bytes, ++writes; }
+    std::string text;
+    int writes = 0;
+};
+
+// Each dialog's initial font is recorded; it returns `answer` (nothing: cancelled).
+struct FakeFontDialogs : FontDialogs {
+    std::optional<QFont> Choose(const QFont& initial, QWidget*) override {
+        shown.push_back(initial);
+        return answer;
+    }
+    std::vector<QFont> shown;
+    std::optional<QFont> answer;
+};
+
+struct FakePlatform {
+    FakeMessageBoxes boxes;
+    FakeSounds sounds;
+    FakeProcessStarter processes;
+    FakeShell shell;
+    FakeErrorLocator locator;
+    FakeClipboard clipboard;
+    FakeFontDialogs fonts;
+
+    Platform Services() { return {boxes, sounds, processes, shell, locator, clipboard, fonts}; }
+};
 
 // A small database laid out in a test folder, one text per data file (UTF-8 here, written
 // as Windows-1251 with CR LF line ends). A file set to nothing is left out.
@@ -34,9 +101,8 @@ struct CraftedDb {
 
     void WriteTo(const TempDir& dir) const {
         const std::pair<const char*, const std::optional<std::string>*> files[] = {
-            {"SASCM.ini", &opcodes},      {"SASCM_RUS.ini", &translation},
-            {"TypeInfo.ini", &typeInfo},  {"Types.Opcodes", &typeLines},
-            {"Opcodes.tree", &tree},      {"NodeInfo.ini", &nodeInfo},
+            {"SASCM.ini", &opcodes}, {"SASCM_RUS.ini", &translation}, {"TypeInfo.ini", &typeInfo},
+            {"Types.Opcodes", &typeLines}, {"Opcodes.tree", &tree}, {"NodeInfo.ini", &nodeInfo},
             {"Nodes.Opcodes", &nodeLines}};
         for (const auto& [name, text] : files)
             if (text->has_value())
@@ -47,14 +113,12 @@ struct CraftedDb {
 
 class FormMainTest : public ::testing::Test {
   protected:
-    // Writes the database (when given), enters the folder and creates the window.
-    std::unique_ptr<TFormMain> Open(const std::optional<CraftedDb>& db = CraftedDb{}) {
-        if (db)
-            db->WriteTo(dir);
+    // Writes the database, enters the folder and creates the window.
+    std::unique_ptr<TFormMain> Open(const CraftedDb& db = {}) {
+        db.WriteTo(dir);
         cd.emplace(dir.path());
         return std::make_unique<TFormMain>(fake.Services());
     }
-    std::string Log() const { return dir.Read("errors.log"); }
 
     TempDir dir;
     FakePlatform fake;
@@ -67,13 +131,13 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 // A window's control, menu or action by its object name; the test stops when it has none.
-template <class T> T* Named(const QObject* window, const char* name) {
+template <class T = QAction> T* Named(const QObject* window, const char* name) {
     if (T* found = window->findChild<T*>(QString::fromLatin1(name)))
         return found;
     throw std::runtime_error(std::string("no child named ") + name);
 }
 inline void Trigger(const QObject* window, const char* name) {
-    Named<QAction>(window, name)->trigger();
+    Named(window, name)->trigger();
 }
 
 // An opcode list's cell, selected rows (ascending) and captions; selecting exactly rows.
@@ -86,12 +150,6 @@ inline std::vector<int> SelectedRows(const OpcodeListView* list) {
         if (list->selectionModel()->isRowSelected(i))
             rows.push_back(i);
     return rows;
-}
-inline QStringList RowTexts(const OpcodeListView* list) {
-    QStringList texts;
-    for (int i = 0; i < list->Rows()->Count(); ++i)
-        texts.append(CellText(list, i));
-    return texts;
 }
 inline void SelectRows(OpcodeListView* list, const std::vector<int>& rows) {
     list->clearSelection();
@@ -107,12 +165,9 @@ inline QString BoxText(const QString& message, const QString& className) {
            QStringLiteral(u").\r\nЗаписано в log-файл Errors.log");
 }
 
-// The log record's pattern for that class and message (the end mark as in the log).
+// The log record's pattern for that class and message, which hold no pattern characters
+// but '.' (the end mark as in the log).
 inline std::string RecordPattern(const std::string& className, const std::string& loggedMessage) {
-    const auto escaped = [](const std::string& text) {
-        return std::regex_replace(text, std::regex(R"([\\^$.|?*+()\[\]{}])"), R"(\$&)");
-    };
-    return "[0-9]{2}\\.[0-9]{2}\\.[0-9]{4} [0-9]{1,2}:[0-9]{2}:[0-9]{2}\\. Exception " +
-           escaped(className) + " in module KLV at 0001A2B4\\.\r\n" + escaped(loggedMessage) +
-           "\r\n\r\n";
+    return "[0-9]{2}\\.[0-9]{2}\\.[0-9]{4} [0-9]{1,2}:[0-9]{2}:[0-9]{2}\\. Exception " + className +
+           " in module KLV at 0001A2B4\\.\r\n" + loggedMessage + "\r\n\r\n";
 }

@@ -1,7 +1,6 @@
 // Browsing: the tree's node and the type filter rebuild the list, a header click sorts
 // it, the status panels follow the pointer and the selection, the quick-search box's keys
 // search, and the View and Tree menus' items change what the list and the tree show.
-#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -52,10 +51,6 @@ class BrowseTest : public FormMainTest {
         const QTimer* delay = Named<QTimer>(form.get(), "OpTreeViewChangeDelay");
         ASSERT_TRUE(QTest::qWaitFor([delay] { return !delay->isActive(); }, 2000));
     }
-    void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
-                          list->visualRect(list->Rows()->index(row, 0)).center());
-    }
     // The opcode numbers of the rows, or of the selected rows, in display order.
     QString Numbers(bool selectedOnly = false) const {
         QStringList numbers;
@@ -65,7 +60,6 @@ class BrowseTest : public FormMainTest {
         return numbers.join(u' ');
     }
     QString Panel(int index) const { return form->StatusPanel(index)->text(); }
-    QString FindPanel(int index) const { return find->StatusPanel(index)->text(); }
 
     std::unique_ptr<TFormMain> form;
     std::unique_ptr<TFormFind> find;
@@ -78,7 +72,7 @@ TEST_F(BrowseTest, TreeAndTypeFilterRebuildTheListAndBothWindowsCounts) {
     ClickNode("Все");
     const QStringList row0 = {CellText(list, 0, 1), CellText(list, 0, 2), CellText(list, 0, 3)};
     EXPECT_EQ(Numbers() + u'|' + row0.join(u'|'), u"0001 0002 00A1 0AF0|ждать %1d% мс|Д, | 1"_s);
-    EXPECT_EQ(Panel(0) + Panel(1) + FindPanel(1) + FindPanel(2),
+    EXPECT_EQ(Panel(0) + Panel(1) + find->StatusPanel(1)->text() + find->StatusPanel(2)->text(),
               u"Готов.Опкодов: 4Найдено: 0из: 4"_s);
     EXPECT_TRUE(Named<QMenu>(form.get(), "NInternet")->menuAction()->isEnabled());
     auto* types = Named<QListWidget>(form.get(), "CheckListBoxType");
@@ -88,11 +82,11 @@ TEST_F(BrowseTest, TreeAndTypeFilterRebuildTheListAndBothWindowsCounts) {
     // is not the current node. The type ticks stay.
     ClickNode("Актёры");
     ClickNode("Все", Qt::ControlModifier);
-    EXPECT_EQ(Numbers() + Panel(1) + FindPanel(2), u"Опкодов: 0из: 0"_s);
+    EXPECT_EQ(Numbers() + Panel(1) + find->StatusPanel(2)->text(), u"Опкодов: 0из: 0"_s);
     ClickNode("Актёры", Qt::ControlModifier);
     EXPECT_EQ(Numbers() + Panel(1), u"00A1Опкодов: 4"_s);
     // A node without a line empties the list and leaves the texts.
-    ClickRow(0);
+    SelectRows(list, {0});
     form->StatusPanel(0)->setText(u"x"_s);
     ClickNode("Проверки");
     EXPECT_EQ(Numbers() + Panel(0) + Panel(1) + Panel(4), u"xОпкодов: 4Выделено: 0"_s);
@@ -104,21 +98,11 @@ TEST_F(BrowseTest, TreeAndTypeFilterRebuildTheListAndBothWindowsCounts) {
     EXPECT_EQ(fake.sounds.played, std::vector<SystemSound>{SystemSound::Default});
 }
 
-TEST_F(BrowseTest, HeaderClickSortsOnceWithTheSelection) {
-    ClickNode("Все");
-    ClickRow(0);
-    ClickRow(2, Qt::ControlModifier);         // 00A1, focused
-    Q_EMIT list->header()->sectionClicked(1); // the translation: only 0001 has one
-    EXPECT_EQ(Numbers() + u'|' + Numbers(true) + u'|' + QString::number(list->currentIndex().row()),
-              u"0002 00A1 0AF0 0001|00A1 0001|1"_s);
-}
-
-TEST_F(BrowseTest, PanelsFollowThePointerAndTheSelection) {
+TEST_F(BrowseTest, PanelsFollowThePointerAndTheSelectionAndAutoExpandHitsTheClickedNode) {
     ClickNode("Актёры"); // 00A1 0002
     QTest::mouseMove(list->viewport(), list->visualRect(list->Rows()->index(1, 0)).center());
     EXPECT_EQ(Panel(3), u"Текущий: 0002"_s);
-    ClickRow(0);
-    ClickRow(1, Qt::ShiftModifier);
+    SelectRows(list, {0, 1});
     EXPECT_EQ(Panel(4), u"Выделено: 2"_s);
     // Panel 0: the note of the node under the pointer, anywhere on its row; none for a
     // node without a line. The rebuild's text stands until the hint changes.
@@ -130,9 +114,17 @@ TEST_F(BrowseTest, PanelsFollowThePointerAndTheSelection) {
     EXPECT_EQ(notes.join(u'|'), u"Всё сразу||Всё сразу"_s);
     ClickNode("Все");
     EXPECT_EQ(onto("Все", 2), u"Готов."_s);
+
+    // With auto-expand, a click lands on the clicked node.
+    Trigger(form.get(), "NTreeAutoExpand");
+    ClickNode("Актёры");
+    // Closing "Актёры" moves the rows below it up; the click still lands on "Cleo".
+    ClickNode("Cleo");
+    EXPECT_FALSE(Node("Актёры")->isExpanded());
+    EXPECT_EQ(tree->selectedItems(), QList<QTreeWidgetItem*>{Node("Cleo")});
 }
 
-TEST_F(BrowseTest, QuickSearchKeysSearchTheBoxsFirstLine) {
+TEST_F(BrowseTest, QuickSearchKeysSearchTheBoxsFirstLineAndAHeaderClickSorts) {
     ClickNode("Все");
     auto* box = Named<QPlainTextEdit>(form.get(), "OpMemoFind");
     QTest::mouseClick(box->viewport(), Qt::LeftButton);
@@ -153,6 +145,13 @@ TEST_F(BrowseTest, QuickSearchKeysSearchTheBoxsFirstLine) {
         QTest::keyClick(box, Qt::Key_Return);
         EXPECT_EQ(Numbers(true), QString::fromLatin1(number)) << text.left(9).toStdString();
     }
+    // A header click sorts once, the selection and the focused row kept.
+    SelectRows(list, {0, 2});
+    list->selectionModel()->setCurrentIndex(list->Rows()->index(2, 0),
+                                            QItemSelectionModel::NoUpdate);
+    Q_EMIT list->header()->sectionClicked(1); // the translation: only 0001 has one
+    EXPECT_EQ(Numbers() + u'|' + Numbers(true) + u'|' + QString::number(list->currentIndex().row()),
+              u"0002 00A1 0AF0 0001|00A1 0001|1"_s);
 }
 
 TEST_F(BrowseTest, ViewAndTreeItemsChangeHowTheListAndTheTreeShow) {
@@ -189,15 +188,6 @@ TEST_F(BrowseTest, ViewAndTreeItemsChangeHowTheListAndTheTreeShow) {
     EXPECT_EQ(shown.pixel(lined.right(), lined.center().y()), grid);
     Trigger(form.get(), "NTreeShow"); // the tree's panel closes to a strip
     EXPECT_EQ(Named<QWidget>(form.get(), "Panel1")->width(), 1);
-}
-
-TEST_F(BrowseTest, AutoExpandLandsOnTheClickedNode) {
-    Trigger(form.get(), "NTreeAutoExpand");
-    ClickNode("Актёры");
-    // Closing "Актёры" moves the rows below it up; the click still lands on "Cleo".
-    ClickNode("Cleo");
-    EXPECT_FALSE(Node("Актёры")->isExpanded());
-    EXPECT_EQ(tree->selectedItems(), QList<QTreeWidgetItem*>{Node("Cleo")});
 }
 
 } // namespace

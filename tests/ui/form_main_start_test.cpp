@@ -1,12 +1,14 @@
 // The window's start on crafted databases: what is loaded and what each failure leaves
-// behind; the restart.
+// behind; the error handler and the restart.
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QTreeWidgetItemIterator>
 #include <filesystem>
 
+#include "opcodes/errors.h"
 #include "tests/ui/form_fixture.h"
+#include "ui/application.h"
 #include "ui/main/tree_nodes.h"
 
 using namespace Qt::StringLiterals;
@@ -32,7 +34,7 @@ QString Started(const TFormMain& form, const FakeMessageBoxes& boxes) {
                                               : nodes.join(u'|')) +
            u"; "_s + ticks + u"; "_s + form.StatusPanel(2)->text() +
            (form.OpcodeList() ? u"; table"_s : u"; no table"_s) +
-           (Named<QAction>(&form, "NFindInOST")->isVisible() ? u" OST"_s : u""_s) +
+           (Named(&form, "NFindInOST")->isVisible() ? u" OST"_s : u""_s) +
            (Named<QMenu>(&form, "NInternet")->menuAction()->isEnabled() ? u" on; "_s
                                                                         : u" off; "_s) +
            (boxes.errors.size() == 1 ? boxes.errors[0].section(u"(Класс "_s, 1).section(u')', 0, 0)
@@ -76,16 +78,49 @@ TEST_F(FormMainTest, LoadingKeepsWhatWasLoadedBeforeAFailure) {
     }
 }
 
-TEST_F(FormMainTest, RestartStartsKlvMinimisedOrReportsWhyItCannot) {
+struct ThrowingObject : QObject {
+    bool event(QEvent* e) override { throw EOSError(std::to_string(e->type())); }
+};
+
+// From a guarded command (the introduction page the shell cannot open), an event handler
+// and the program's own code, whose raise site is located; errors not of
+// the program's own carry none. A log that cannot be written costs the record only.
+TEST_F(FormMainTest, ErrorsReachTheHandlerAndTheRestartReportsItsFailure) {
+    dir.Write("Errors.log", "old\r\n");
     auto form = Open();
+    fake.shell.result = {false, QStringLiteral("No file")};
+    Named(form.get(), "HelpIntro")->trigger();
+    ThrowingObject thrower;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&thrower, &event);
+    const EOSError error("own");
+    ReportException(std::make_exception_ptr(error));
+    ReportException(std::make_exception_ptr(std::runtime_error("plain")));
+
+    EXPECT_EQ(fake.shell.opened, QStringList{QStringLiteral("Intro.html")});
+    std::string records = "old\r\n";
+    for (const char* message : {"No file", "1000", "own"})
+        records += RecordPattern("EOSError", message + std::string("."));
+    EXPECT_TRUE(std::regex_match(dir.Read("Errors.log"),
+                                 std::regex(records + RecordPattern("std::runtime_error", "plain."))))
+        << dir.Read("Errors.log");
+    EXPECT_EQ(fake.sounds.played, std::vector<SystemSound>(4, SystemSound::CriticalStop));
+    EXPECT_EQ(fake.locator.addresses.at(2), error.RaiseAddress());
+    EXPECT_EQ(fake.locator.addresses.at(3), nullptr);
+
+    std::filesystem::remove(dir.path() / "Errors.log");
+    std::filesystem::create_directory(dir.path() / "errors.log");
+    ReportException(std::make_exception_ptr(error));
+    EXPECT_EQ(fake.boxes.errors.size(), 5);
+
+    // The restart starts KLV minimised and ends this instance, or reports why it cannot.
     form->show();
-    fake.processes.result = {false, u"Cannot start"_s}; // this instance stays
+    fake.processes.result = {false, u"Cannot start"_s};
     Trigger(form.get(), "NReExe");
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(fake.boxes.errors, QStringList{BoxText(u"Cannot start"_s, u"EOSError"_s)});
+    EXPECT_EQ(fake.boxes.errors.last(), BoxText(u"Cannot start"_s, u"EOSError"_s));
     fake.processes.result.started = true;
     Trigger(form.get(), "NReExe");
     EXPECT_FALSE(form->isVisible());
-    const auto& calls = fake.processes.calls;
-    EXPECT_TRUE(calls.size() == 2 && calls[1].program == u"KLV" && calls[1].minimised);
+    EXPECT_EQ(fake.processes.calls, (std::vector<std::pair<QString, bool>>(2, {u"KLV"_s, true})));
 }
