@@ -7,8 +7,12 @@
 #include <malloc.h>
 
 #include <atomic>
+#include <cstdint>
 #include <cstdlib>
+#include <fstream>
 #include <new>
+#include <stdexcept>
+#include <string>
 
 #include "opcodes/categories.h"
 #include "opcodes/category_tree.h"
@@ -20,6 +24,37 @@
 
 namespace fs = std::filesystem;
 namespace pi = pathological;
+
+// Inputs only the benchmarks use.
+namespace {
+
+void WriteFile(const std::filesystem::path& file, std::string_view bytes) {
+    std::filesystem::create_directories(file.parent_path());
+    if (!std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(bytes.size())))
+        throw std::runtime_error("cannot write " + file.string());
+}
+
+// `bytes` bytes of sections without keys, each named differently.
+std::string IniOfSections(std::size_t bytes) {
+    return pi::Lines(0, [](std::size_t n) { return "[s" + std::to_string(n) + "]"; }, bytes);
+}
+
+// One section whose one key has a value of `chars` characters, in quotes.
+std::string IniOfOneValue(std::size_t chars) { return "[s]\r\nk=\"" + std::string(chars, 'v') + "\"\r\n"; }
+
+// `bytes` random bytes, the same for the same seed.
+std::string Garbage(std::size_t bytes, uint64_t seed) {
+    std::string text(bytes, '\0');
+    for (char& ch : text) {
+        uint64_t z = seed += 0x9E3779B97F4A7C15ull;  // splitmix64
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        ch = static_cast<char>(z ^ (z >> 31));
+    }
+    return text;
+}
+
+} // namespace
 
 namespace {
 
@@ -71,7 +106,7 @@ public:
         fs::remove_all(dir_, ec);
     }
     std::size_t Write(const char* name, const std::string& bytes) {
-        pi::WriteFile(dir_ / "INI" / name, bytes);
+        WriteFile(dir_ / "INI" / name, bytes);
         return bytes.size();
     }
     // The program's names, with this folder standing for the current directory.
@@ -123,7 +158,7 @@ BENCHMARK(BM_LargeOpcodesIni)->Arg(25)->Arg(50)->Iterations(2)->Unit(benchmark::
 // TypeInfo.ini of 25 and 50 MB of sections without keys: every section is listed.
 void BM_IniOfSections(benchmark::State& state) {
     Folder folder;
-    const std::size_t bytes = folder.Write("TypeInfo.ini", pi::IniOfSections(state.range(0) * kMB));
+    const std::size_t bytes = folder.Write("TypeInfo.ini", IniOfSections(state.range(0) * kMB));
     const DatabaseFiles files = folder.Files();
     Measure(state, bytes, [&] { LoadDatabase(files); });
 }
@@ -132,7 +167,7 @@ BENCHMARK(BM_IniOfSections)->Arg(25)->Arg(50)->Iterations(2)->Unit(benchmark::kM
 // One INI value of half a million and a million characters.
 void BM_IniLongValue(benchmark::State& state) {
     Folder folder;
-    const std::size_t bytes = folder.Write("NodeInfo.ini", pi::IniOfOneValue(state.range(0)));
+    const std::size_t bytes = folder.Write("NodeInfo.ini", IniOfOneValue(state.range(0)));
     const std::string name = folder.Files().NodeInfo;
     Measure(state, bytes, [&] { benchmark::DoNotOptimize(TIniFile(name).ReadString("s", "k", "")); });
 }
@@ -206,7 +241,7 @@ void BM_GarbageDatabase(benchmark::State& state) {
     uint64_t seed = 1;
     for (const char* name : {"SASCM.ini", "SASCM_RUS.ini", "TypeInfo.ini", "Types.Opcodes",
                              "Opcodes.tree", "NodeInfo.ini", "Nodes.Opcodes"})
-        bytes += folder.Write(name, pi::Garbage(state.range(0) * kMB, seed++));
+        bytes += folder.Write(name, Garbage(state.range(0) * kMB, seed++));
     const DatabaseFiles files = folder.Files();
     Measure(state, bytes, [&] { LoadDatabase(files); });
 }

@@ -48,10 +48,7 @@ check_sanitizer_reports() {
     check "no invalid access, undefined behaviour or leak in any KLV of the run" test -z "$reports"
 }
 
-finish() {
-    echo "$PASSED passed, $FAILED failed"
-    [ "$FAILED" -eq 0 ]
-}
+finish() { echo "$PASSED passed, $FAILED failed"; [ "$FAILED" -eq 0 ]; }
 
 # A copy of the sample database in a fresh folder.
 make_database() {  # make_database NAME -> prints the folder
@@ -78,10 +75,7 @@ open_klv() {  # open_klv DB
 
 # Closes the window as a user would (Alt+F4 through the window manager) and waits for the
 # process to end.
-close_klv() {  # close_klv WINDOW PID
-    keys "$1" alt+F4
-    wait_gone "$2"
-}
+close_klv() { keys "$1" alt+F4; wait_gone "$2"; }  # close_klv WINDOW PID
 
 # The first window of the process whose title matches, waiting up to 10 s; prints its id.
 wait_window() {  # wait_window TITLE_REGEX PID
@@ -175,13 +169,9 @@ stacked_above() {  # stacked_above A B
 }
 
 # The clipboard's text as Windows-1251 bytes, into a file.
-clipboard_to() {  # clipboard_to FILE
-    xclip -selection clipboard -o 2>/dev/null | iconv -f UTF-8 -t CP1251 >"$1"
-}
+clipboard_to() { xclip -selection clipboard -o 2>/dev/null | iconv -f UTF-8 -t CP1251 >"$1"; }  # clipboard_to FILE
 
-screenshot() {  # screenshot NAME
-    import -window root "$ARTIFACTS/$1.png" 2>/dev/null || true
-}
+screenshot() { import -window root "$ARTIFACTS/$1.png" 2>/dev/null || true; }  # screenshot NAME
 
 # The text after the count of an opcode's record in an INI file of the database.
 record_text() {  # record_text FILE NUMBER

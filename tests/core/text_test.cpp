@@ -40,8 +40,9 @@ TEST(ErrorLog, RecordsAreCutTo512BytesBeforeTheirFinalLineEnd) {
         {"Done.", "Done.\r\n\r\n"}, {"", "\r\n\r\n"}, {fits, fits + ".\r\n\r\n"}, {fits + "a", fits + "a.\r\r\n"},
         {std::string(5000, 'x'), std::string(512 - head.size(), 'x') + "\r\n"}};
     for (const auto& [message, record] : cases) EXPECT_EQ(ErrorLogRecord("d", "E", "m", 0, message), head + record);
-    EXPECT_EQ(FormatLogDateTime({.tm_sec = 2, .tm_min = 7, .tm_hour = 9, .tm_mday = 5, .tm_mon = 2, .tm_year = 124}),
-              "05.03.2024 09:07:02");
+    std::tm t{};
+    t.tm_sec = 2, t.tm_min = 7, t.tm_hour = 9, t.tm_mday = 5, t.tm_mon = 2, t.tm_year = 124;
+    EXPECT_EQ(FormatLogDateTime(t), "05.03.2024 09:07:02");
 }
 
 // Odd opcode text cannot break an address; only web addresses are opened; Sites.ini sets

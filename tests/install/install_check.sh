@@ -71,9 +71,8 @@ check "second start: the user's changes stay, nothing is copied again" \
 
 mkdir -p "$WORK/own/kelpra"
 echo mine >"$WORK/own/kelpra/notes.txt"
-check "an existing folder is used as it is" \
-    test "$(started_in HOME="$home" XDG_DATA_HOME="$WORK/own")" = "$WORK/own/kelpra"
-check "an existing folder is left untouched" test "$(ls -A "$WORK/own/kelpra")" = notes.txt
+check "an existing folder is used as it is, untouched" \
+    test "$(started_in HOME="$home" XDG_DATA_HOME="$WORK/own")" = "$WORK/own/kelpra" -a "$(ls -A "$WORK/own/kelpra")" = notes.txt
 
 check "XDG_DATA_HOME unset: ~/.local/share/kelpra, the sample copied there" \
     test "$(started_in HOME="$home")" = "$home/.local/share/kelpra" -a -f "$home/.local/share/kelpra/INI/SASCM.ini"

@@ -6,13 +6,7 @@ FAILED=0
 check() {  # check DESCRIPTION COMMAND...
     local what=$1
     shift
-    if "$@"; then
-        echo "ok   $what"
-        PASSED=$((PASSED + 1))
-    else
-        echo "FAIL $what" >&2
-        FAILED=$((FAILED + 1))
-    fi
+    if "$@"; then echo "ok   $what"; PASSED=$((PASSED + 1)); else echo "FAIL $what" >&2; FAILED=$((FAILED + 1)); fi
 }
 
 same_text() {  # same_text EXPECTED ACTUAL
@@ -22,14 +16,9 @@ same_text() {  # same_text EXPECTED ACTUAL
 }
 
 # Every file and link under a folder, relative to it, sorted.
-files_under() {  # files_under FOLDER
-    (cd "$1" && find . ! -type d | cut -c3- | LC_ALL=C sort)
-}
+files_under() { (cd "$1" && find . ! -type d | cut -c3- | LC_ALL=C sort); }  # files_under FOLDER
 
-finish() {
-    echo "$PASSED passed, $FAILED failed"
-    [ "$FAILED" -eq 0 ]
-}
+finish() { echo "$PASSED passed, $FAILED failed"; [ "$FAILED" -eq 0 ]; }
 
 # A scratch folder for the check ($WORK, removed at exit) and the build installed under
 # $WORK/root with the prefix /usr, as the package lays it out.

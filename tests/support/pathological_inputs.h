@@ -1,24 +1,16 @@
 #pragma once
-// Data files at the limits: huge, deep, long-lined or random. Shared by the tests that
-// check such files load (or fail with the program's error) and the benchmarks that show
-// time and memory grow no faster than the files. Header-only, so the benchmarks need no
-// test library.
+// Data files at the limits: huge, deep or long-lined. Shared by the tests that check such
+// files load (or fail with the program's error) and the benchmarks that show time and
+// memory grow no faster than the files. Header-only, so the benchmarks need no test
+// library.
 
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace pathological {
-
-inline void WriteFile(const std::filesystem::path& file, std::string_view bytes) {
-    std::filesystem::create_directories(file.parent_path());
-    if (!std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(bytes.size())))
-        throw std::runtime_error("cannot write " + file.string());
-}
 
 inline std::string Hex4(uint32_t n) {
     char key[8];
@@ -44,14 +36,6 @@ std::string Lines(std::size_t count, Line line, std::size_t bytes = 0) {
     for (std::size_t i = 0; i < count || text.size() < bytes; ++i) text += line(i) + "\r\n";
     return text;
 }
-
-// `bytes` bytes of sections without keys, each named differently.
-inline std::string IniOfSections(std::size_t bytes) {
-    return Lines(0, [](std::size_t n) { return "[s" + std::to_string(n) + "]"; }, bytes);
-}
-
-// One section whose one key has a value of `chars` characters, in quotes.
-inline std::string IniOfOneValue(std::size_t chars) { return "[s]\r\nk=\"" + std::string(chars, 'v') + "\"\r\n"; }
 
 // One opcode line of `chars` characters: the numbers 0000, 0001, ... (wrapping past FFFF).
 inline std::string LongOpcodeLine(std::size_t chars) {
@@ -88,18 +72,6 @@ inline std::string WithLineEnds(std::string_view text, std::string_view lineEnd)
         else break;
     }
     return out;
-}
-
-// `bytes` random bytes, the same for the same seed.
-inline std::string Garbage(std::size_t bytes, uint64_t seed) {
-    std::string text(bytes, '\0');
-    for (char& ch : text) {
-        uint64_t z = seed += 0x9E3779B97F4A7C15ull;  // splitmix64
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        ch = static_cast<char>(z ^ (z >> 31));
-    }
-    return text;
 }
 
 }  // namespace pathological
