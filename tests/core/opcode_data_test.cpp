@@ -77,7 +77,7 @@ TEST_F(StartUpFiles, TypesComeFromTheTypeLines) {
         typeInfo += "[T" + std::to_string(t) + "]\r\nCaption=c" + std::to_string(t) + "\r\nShortCaption=" +
                     std::string(t < 3 ? kIniMaxValueLength : 1, 'c') + "\r\nOpcodes=2\r\n";
     dir.Write("INI/TypeInfo.ini", typeInfo);
-    const TOpcode& op = Table().GetItem(0xA3);
+    const TOpcode op = Table().GetItem(0xA3);  // a copy: the table is gone after this line
     EXPECT_EQ(op.Types.count() + op.TypeText.size(), 256 + kMaxTypeTextLength);
     const std::vector<std::string> captions = ReadTypeCaptions(dir.Name("INI/TypeInfo.ini"));
     EXPECT_EQ(captions.size() == 256 ? captions.back() : "", "c255");
