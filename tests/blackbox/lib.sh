@@ -174,11 +174,7 @@ clipboard_to() { xclip -selection clipboard -o 2>/dev/null | iconv -f UTF-8 -t C
 screenshot() { import -window root "$ARTIFACTS/$1.png" 2>/dev/null || true; }  # screenshot NAME
 
 # The text after the count of an opcode's record in an INI file of the database.
-record_text() {  # record_text FILE NUMBER
-    local value
-    value=$(grep -a -m1 "^$2=" "$1" | tr -d '\r')
-    echo "${value#*,}"
-}
+record_text() { grep -a -m1 "^$2=" "$1" | tr -d '\r' | cut -d, -f2-; }  # record_text FILE NUMBER
 
 # The caption of every opcode of a line of Nodes.Opcodes, as the list shows them.
 captions_of_line() {  # captions_of_line DB LINE

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSplitterHandle>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -188,6 +189,12 @@ TEST_F(BrowseTest, ViewAndTreeItemsChangeHowTheListAndTheTreeShow) {
     EXPECT_EQ(shown.pixel(lined.right(), lined.center().y()), grid);
     Trigger(form.get(), "NTreeShow"); // the tree's panel closes to a strip
     EXPECT_EQ(Named<QWidget>(form.get(), "Panel1")->width(), 1);
+    auto* handle = Named<QSplitterHandle>(form.get(), "Splitter1"); // dragged open: to its least size
+    const QPoint grip = handle->rect().center();
+    QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(handle, grip + QPoint(5, 0));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(5, 0));
+    EXPECT_EQ(Named<QWidget>(form.get(), "Panel1")->width(), 30);
 }
 
 } // namespace
