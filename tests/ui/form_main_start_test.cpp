@@ -75,6 +75,8 @@ TEST_F(FormMainTest, LoadingKeepsWhatWasLoadedBeforeAFailure) {
         EXPECT_EQ(Started(*form, fake.boxes), QString::fromUtf16(started));
         Trigger(form.get(), "BrowseWiki");
         EXPECT_EQ(fake.shell.opened.last(), u"https://wiki.x/index.php?title=0000"_s);
+        Trigger(form.get(), "BrowseIniEditor"); // each item its own site
+        EXPECT_EQ(fake.shell.opened.last(), u"https://ini-editor.org/editor/editor.php?opcode=0000"_s);
     }
 }
 
