@@ -6,7 +6,8 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build make pkg-config qt6-base-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth xdotool xclip x11-utils openbox imagemagick libcanberra-dev "$@")
+          xvfb xauth xdotool xclip x11-utils openbox imagemagick libcanberra-dev
+          fonts-dejavu-core fonts-urw-base35 "$@")
 # Installing and packaging: the desktop entry's and AppStream validators, the manual page,
 # and what CPack's Debian generator runs (dpkg-shlibdeps, file).
 packages+=(desktop-file-utils appstream help2man dpkg-dev file)

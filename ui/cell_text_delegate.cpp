@@ -92,7 +92,11 @@ void CellTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
                                .adjusted(margin, 0, -margin, 0);
         const CellText& text = Layout(cell, index, area);
         painter->setPen(TextColour(cell));
-        text.layout->draw(painter, QPointF(area.topLeft()) + text.offset);
+        const QPointF origin = QPointF(area.topLeft()) + text.offset;
+        if (text.layout)
+            text.layout->draw(painter, origin);
+        for (const QGlyphRun& glyphs : text.elided)
+            painter->drawGlyphRun(origin, glyphs);
     }
     if (cell.state & QStyle::State_HasFocus) {
         QStyleOptionFocusRect focus;
@@ -133,10 +137,16 @@ const CellTextDelegate::CellText& CellTextDelegate::Layout(const QStyleOptionVie
     // Placed by the full text's height, elided as a whole line to the area's width.
     const QRect placed = QStyle::alignedRect(Qt::LayoutDirectionAuto, option.displayAlignment,
                                              layout->boundingRect().size().toSize(), textArea);
-    if (layout->lineCount() > 0 && layout->lineAt(0).naturalTextWidth() > textArea.width())
-        layout = LaidOut(QFontMetrics(option.font)
-                             .elidedText(option.text, option.textElideMode, textArea.width()),
-                         option.font, textOption, textArea.width());
+    QList<QGlyphRun> elided;
+    if (layout->lineCount() > 0 && layout->lineAt(0).naturalTextWidth() > textArea.width()) {
+        if (option.textElideMode == Qt::ElideRight &&
+            elision_.Glyphs(*layout, textOption, textArea.width(), elided))
+            layout.reset();
+        else
+            layout = LaidOut(QFontMetrics(option.font)
+                                 .elidedText(option.text, option.textElideMode, textArea.width()),
+                             option.font, textOption, textArea.width());
+    }
 
     CellText& cell = cells_[key];
     cell.text = option.text;
@@ -144,6 +154,7 @@ const CellTextDelegate::CellText& CellTextDelegate::Layout(const QStyleOptionVie
     cell.area = textArea.size();
     cell.flags = flags;
     cell.layout = std::move(layout);
+    cell.elided = std::move(elided);
     cell.offset = QPointF(0, placed.top() - textArea.top());
     return cell;
 }

@@ -2,10 +2,13 @@
 // The opcode lists' cells: drawn as the style draws a text item, but each cell's text is
 // laid out once (Qt's own item painting lays the same text out three times or more per
 // paint) and kept for the cell's next paints until the rows are replaced or reordered.
-// The text drawn is always the model's display text, elided as the style elides it; the
-// cells a single-line layout cannot draw exactly go to the style as they are.
+// The text drawn is always the model's display text, elided as the style elides it (from
+// the glyphs of that one layout where RightElision can); the cells a single-line layout
+// cannot draw exactly go to the style as they are.
 
 #include <QFont>
+#include <QGlyphRun>
+#include <QList>
 #include <QPointF>
 #include <QSize>
 #include <QString>
@@ -13,6 +16,8 @@
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
+
+#include "ui/right_elision.h"
 
 class QAbstractItemView;
 class QTextLayout;
@@ -33,12 +38,14 @@ class CellTextDelegate : public QStyledItemDelegate {
         QFont font;
         QSize area;
         int flags = 0; // alignment, direction and elide mode
-        std::unique_ptr<QTextLayout> layout;
-        QPointF offset; // of the layout from the text area's top left corner
+        std::unique_ptr<QTextLayout> layout; // or, for an elided text, its glyphs:
+        QList<QGlyphRun> elided;             // the kept start's and the ellipsis'
+        QPointF offset; // of the text from the text area's top left corner
     };
 
     const CellText& Layout(const QStyleOptionViewItem& option, const QModelIndex& index,
                            const QRect& textArea) const;
 
     mutable std::unordered_map<std::uint64_t, CellText> cells_; // by row and column
+    mutable RightElision elision_;
 };

@@ -1,0 +1,49 @@
+// The lists' cell painting draws what the style's own item painting draws, pixel for pixel:
+// texts that fit, elided ones (from the glyphs already laid out, or by Qt where ligatures
+// or overhangs are in play), selected and focused rows, and repaints from the kept layouts.
+#include <gtest/gtest.h>
+
+#include <QHeaderView>
+#include <QStandardItemModel>
+#include <QStyledItemDelegate>
+#include <QTreeView>
+
+#include "ui/cell_text_delegate.h"
+
+namespace {
+
+QImage Painted(QStandardItemModel& model, const QFont& font, int width, bool ours) {
+    QTreeView view;
+    view.setModel(&model);
+    view.setFont(font);
+    view.setRootIsDecorated(false);
+    view.setSelectionBehavior(QAbstractItemView::SelectRows);
+    view.setSelectionMode(QAbstractItemView::MultiSelection);
+    view.setItemDelegate(ours ? new CellTextDelegate(&view)
+                              : new QStyledItemDelegate(&view));
+    view.header()->hide();
+    view.resize(width, 400);
+    view.show();
+    for (int row = 0; row < model.rowCount(); row += 2)
+        view.selectionModel()->select(model.index(row, 0), QItemSelectionModel::Select);
+    view.setCurrentIndex(model.index(1, 0));
+    view.viewport()->grab(); // the second paint comes from the kept layouts
+    return view.viewport()->grab().toImage();
+}
+
+TEST(CellTextTest, CellsLookAsTheStyleDrawsThem) {
+    QStandardItemModel model;
+    for (const char* text :
+         {"0AF0: AVATAR Te To Ty LT Yo W.V, %1d% %2d%", "flag_file_office fi fl", "i",
+          "создать игрока ГА Го То Ту %1d% в точке %2d% %3d% %4d% store_to %5d%", "",
+          "%1d% %2d% %3d% %4d% %5d% %6d% %7d% %8d% %9d% %10d% %11d% %12d%", "\xe2\x80\xa6.."})
+        model.appendRow(new QStandardItem(QString::fromUtf8(text)));
+    const QFont italic(QStringLiteral("Nimbus Sans"), 9, QFont::Normal, true);
+    for (const QFont& font : {QFont(QStringLiteral("DejaVu Sans"), 8), italic,
+                              QFont(QStringLiteral("DejaVu Serif"), 11)})
+        for (int width : {9, 23, 31, 64, 104, 170, 240, 420})
+            EXPECT_EQ(Painted(model, font, width, true), Painted(model, font, width, false))
+                << font.family().toStdString() << " in " << width << " px";
+}
+
+} // namespace

@@ -1,0 +1,97 @@
+#include "ui/right_elision.h"
+
+#include <QFontMetricsF>
+#include <QTextLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr char16_t kEllipsis = u'\x2026';
+constexpr char16_t kNone = 0; // no character before the ellipsis (never in an elided text)
+
+// Characters whose width Qt's elision counts as the line's glyphs show it: one glyph
+// each, drawn left to right.
+bool OneGlyphEach(const QString& text) {
+    return std::none_of(text.begin(), text.end(), [](QChar c) {
+        const QChar::Direction direction = c.direction();
+        return c.isSurrogate() || c.isMark() || direction == QChar::DirR ||
+               direction == QChar::DirAL || direction == QChar::DirAN ||
+               direction == QChar::DirBN || direction >= QChar::DirLRE;
+    });
+}
+
+} // namespace
+
+bool RightElision::Glyphs(const QTextLayout& whole, const QTextOption& option, int width,
+                          QList<QGlyphRun>& glyphs) {
+    const QString& text = whole.text();
+    const QFontMetricsF metrics(whole.font());
+    const Qt::Alignment horizontal = option.alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute;
+    if (horizontal != Qt::AlignLeft || option.textDirection() != Qt::LeftToRight ||
+        whole.lineCount() != 1 || !OneGlyphEach(text) || !metrics.inFontUcs4(kEllipsis))
+        return false;
+    const QList<QGlyphRun> runs = whole.glyphRuns();
+    QList<QPointF> x; // each character's glyph position, then the end of the last one's advance
+    for (const QGlyphRun& run : runs)
+        x.append(run.positions());
+    if (x.size() != text.size() || x.isEmpty())
+        return false; // ligatures or invisible characters
+    const qreal start = x.front().x();
+    x.append(QPointF(start + whole.lineAt(0).horizontalAdvance(), x.front().y()));
+
+    // Qt elides by the advances: a line wider only by its last glyph's overhang stays whole.
+    if (x.back().x() - start <= width) {
+        glyphs = runs;
+        return true;
+    }
+    const qreal available = width - metrics.horizontalAdvance(QChar(kEllipsis));
+    if (available < 0) {
+        glyphs.clear(); // not even the ellipsis fits: Qt leaves nothing
+        return true;
+    }
+    // Kept: the characters before the first one whose advance reaches the available width.
+    qsizetype kept = 0;
+    while (kept + 1 < text.size() && x[kept + 1].x() - start < available)
+        ++kept;
+    QGlyphRun ellipsis = Ellipsis(whole.font(), option, kept > 0 ? text[kept - 1] : QChar(kNone));
+    if (ellipsis.isEmpty())
+        return false;
+    glyphs.clear();
+    for (qsizetype left = kept, i = 0; left > 0; left -= runs[i++].glyphIndexes().size()) {
+        QGlyphRun part(runs[i]);
+        const qsizetype n = std::min(left, part.glyphIndexes().size());
+        part.setGlyphIndexes(part.glyphIndexes().first(n));
+        part.setPositions(part.positions().first(n));
+        glyphs.append(part);
+    }
+    const QPointF from = kept > 0 ? x[kept - 1] : QPointF(start, x.front().y());
+    ellipsis.setPositions({ellipsis.positions().front() + QPointF(from.x(), 0)});
+    glyphs.append(ellipsis);
+    return true;
+}
+
+const QGlyphRun& RightElision::Ellipsis(const QFont& font, const QTextOption& option, QChar last) {
+    if (font != font_) {
+        after_.clear();
+        font_ = font;
+    }
+    QGlyphRun& ellipsis = after_[last.unicode()];
+    if (!ellipsis.isEmpty())
+        return ellipsis;
+    // Laid out after that character, as Qt lays the elided text out: any kerning between
+    // the two moves the ellipsis.
+    QTextLayout pair(last == QChar(kNone) ? QString(QChar(kEllipsis)) : QString(last) + QChar(kEllipsis),
+                     font);
+    pair.setTextOption(option);
+    pair.beginLayout();
+    pair.createLine().setLineWidth(1e5);
+    pair.endLayout();
+    const QList<QGlyphRun> runs = pair.glyphRuns();
+    if (runs.isEmpty() || runs.front().isEmpty())
+        return ellipsis; // none: Qt's elision is left to Qt
+    ellipsis = runs.back();
+    const qreal origin = last == QChar(kNone) ? 0 : runs.front().positions().front().x();
+    ellipsis.setGlyphIndexes({ellipsis.glyphIndexes().back()});
+    ellipsis.setPositions({ellipsis.positions().back() - QPointF(origin, 0)});
+    return ellipsis;
+}
