@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <stdexcept>
@@ -30,6 +31,7 @@ struct ChildRun {
     double seconds;
     double peakMegabytes;
     double cpuSeconds;
+    std::string windowSize; // "WxH"
 };
 
 double Seconds(const timeval& t) {
@@ -76,10 +78,14 @@ ChildRun RunChild(const std::string& what) {
     wait4(pid, &status, 0, &usage);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || output.empty())
+    long peak = 0;
+    int width = 0, height = 0;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
+        std::sscanf(output.c_str(), "%ld %d %d", &peak, &width, &height) != 3)
         throw std::runtime_error("the child failed");
-    return {seconds, std::stod(output) / 1024.0, // VmHWM is in KiB
-            Seconds(usage.ru_utime) + Seconds(usage.ru_stime)};
+    return {seconds, static_cast<double>(peak) / 1024.0, // VmHWM is in KiB
+            Seconds(usage.ru_utime) + Seconds(usage.ru_stime),
+            std::to_string(width) + "x" + std::to_string(height)};
 }
 
 class SyntheticCurrentDir {
@@ -101,27 +107,35 @@ class SyntheticCurrentDir {
 };
 
 // The program's start against Qt's share alone (application object and an empty main
-// window, shown), run in turns so that both meet the same machine load. The time is the
-// program's; the counters give both figures and their ratios.
+// window, shown), and against Qt's share of a window of the program's size that shows one
+// line of text, run in turns so that all meet the same machine load. The time is the
+// program's; the counters give the figures and their ratios.
 void BM_StartupToShownMainWindow(benchmark::State& state) {
     SyntheticCurrentDir folder;
-    double full = 0, empty = 0, fullPeak = 0, emptyPeak = 0, cpu = 0;
+    double full = 0, empty = 0, text = 0, fullPeak = 0, emptyPeak = 0, textPeak = 0, cpu = 0;
     for (auto _ : state) {
         const ChildRun qt = RunChild("empty");
         const ChildRun run = RunChild("full");
+        const ChildRun label = RunChild("text:" + run.windowSize);
         state.SetIterationTime(run.seconds);
         full += run.seconds;
         empty += qt.seconds;
+        text += label.seconds;
         fullPeak = std::max(fullPeak, run.peakMegabytes);
         emptyPeak = std::max(emptyPeak, qt.peakMegabytes);
+        textPeak = std::max(textPeak, label.peakMegabytes);
         cpu += run.cpuSeconds;
     }
     const auto runs = static_cast<double>(state.iterations());
     state.counters["qt_empty_ms"] = 1000.0 * empty / runs;
     state.counters["x_qt_empty"] = full / empty;
+    state.counters["qt_text_ms"] = 1000.0 * text / runs;
+    state.counters["x_qt_text"] = full / text;
     state.counters["peak_MB"] = fullPeak;
     state.counters["qt_empty_peak_MB"] = emptyPeak;
     state.counters["peak_x_qt_empty"] = fullPeak / emptyPeak;
+    state.counters["qt_text_peak_MB"] = textPeak;
+    state.counters["peak_x_qt_text"] = fullPeak / textPeak;
     state.counters["child_cpu_ms"] = 1000.0 * cpu / runs;
 }
 BENCHMARK(BM_StartupToShownMainWindow)

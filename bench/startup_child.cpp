@@ -1,5 +1,6 @@
 #include "bench/startup_child.h"
 
+#include <QLabel>
 #include <QMainWindow>
 #include <QWindow>
 #include <cstdio>
@@ -22,13 +23,14 @@ void WaitUntilShown(QWidget& window) {
     QCoreApplication::processEvents();
 }
 
-// The peak resident size of this process: what the parent's rusage would report too,
-// were it not inherited across exec from a parent larger than the child.
-void ReportPeakMemory() {
+// The peak resident size of this process (what the parent's rusage would report too,
+// were it not inherited across exec from a parent larger than the child), then the
+// window's size.
+void ReportPeakMemory(const QWidget& window) {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
         if (line.rfind("VmHWM:", 0) == 0)
-            std::printf("%ld\n", std::stol(line.substr(6)));
+            std::printf("%ld %d %d\n", std::stol(line.substr(6)), window.width(), window.height());
     std::fflush(stdout);
 }
 
@@ -41,7 +43,17 @@ int RunStartupChild(const char* what, int argc, char** argv) {
         QMainWindow window;
         window.setWindowTitle(QStringLiteral("Kelpra v.0.2b"));
         WaitUntilShown(window);
-        ReportPeakMemory();
+        ReportPeakMemory(window);
+        return 0;
+    }
+    int width = 0, height = 0;
+    if (std::sscanf(what, "text:%dx%d", &width, &height) == 2) {
+        QMainWindow window;
+        window.setWindowTitle(QStringLiteral("Kelpra v.0.2b"));
+        window.setCentralWidget(new QLabel(window.windowTitle()));
+        window.resize(width, height);
+        WaitUntilShown(window);
+        ReportPeakMemory(window);
         return 0;
     }
     SystemPlatform system;
@@ -49,6 +61,6 @@ int RunStartupChild(const char* what, int argc, char** argv) {
     TFormMain formMain(platform);
     TFormFind formFind(formMain, platform);
     WaitUntilShown(formMain);
-    ReportPeakMemory();
+    ReportPeakMemory(formMain);
     return formMain.OpcodeList() != nullptr ? 0 : 2; // a loading error would void the figure
 }

@@ -5,6 +5,9 @@ inline constexpr char kStartupChildOption[] = "--startup-child=";
 
 // "full": the program's own start (application object, main window with the whole
 // loading, search window, show); "empty": Qt's share alone (application object and an
-// empty main window, shown). Returns the exit code once the window is on screen, after
-// writing its own peak resident size in KiB (VmHWM) to its standard output.
+// empty main window, shown); "text:WxH": Qt's share of any window that shows text (a main
+// window of that size whose only content is one label: the font set-up, a backing store of
+// that size). Returns the exit code once the window is on screen, after writing its own
+// peak resident size in KiB (VmHWM) and the window's width and height to its standard
+// output.
 int RunStartupChild(const char* what, int argc, char** argv);
