@@ -51,8 +51,8 @@ QColor TextColour(const QStyleOptionViewItem& cell) {
         (cell.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
     if (group == QPalette::Normal && !(cell.state & QStyle::State_Active))
         group = QPalette::Inactive;
-    return cell.palette.color(group, (cell.state & QStyle::State_Selected) ? QPalette::HighlightedText
-                                                                           : QPalette::Text);
+    return cell.palette.color(
+        group, (cell.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text);
 }
 
 } // namespace
@@ -132,20 +132,37 @@ const CellTextDelegate::CellText& CellTextDelegate::Layout(const QStyleOptionVie
     textOption.setWrapMode(QTextOption::ManualWrap);
     textOption.setTextDirection(option.direction);
     textOption.setAlignment(QStyle::visualAlignment(option.direction, option.displayAlignment));
-    std::unique_ptr<QTextLayout> layout =
-        LaidOut(option.text, option.font, textOption, textArea.width());
-    // Placed by the full text's height, elided as a whole line to the area's width.
+    const int width = textArea.width();
+    QList<QGlyphRun> elided;
+    // A long text laid out only as far as it can show, where that is enough to elide it.
+    const qsizetype start = option.textElideMode == Qt::ElideRight
+                                ? elision_.Start(option.text, option.font, width)
+                                : option.text.size();
+    std::unique_ptr<QTextLayout> layout;
+    QString shown; // when not drawn from the glyphs: the elided text to lay out
+    if (start < option.text.size()) {
+        layout = LaidOut(option.text.left(start), option.font, textOption, width);
+        if (!elision_.Glyphs(*layout, false, textOption, width, elided) &&
+            (shown = elision_.ElidedStart(layout->text(), option.font, width)).isNull())
+            layout.reset();
+    }
+    const bool whole = layout == nullptr;
+    if (whole)
+        layout = LaidOut(option.text, option.font, textOption, width);
+    // Placed by the full text's height (a start has the same), elided as a whole line to
+    // the area's width.
     const QRect placed = QStyle::alignedRect(Qt::LayoutDirectionAuto, option.displayAlignment,
                                              layout->boundingRect().size().toSize(), textArea);
-    QList<QGlyphRun> elided;
-    if (layout->lineCount() > 0 && layout->lineAt(0).naturalTextWidth() > textArea.width()) {
+    if (!whole) {
+        layout = shown.isNull() ? nullptr : LaidOut(shown, option.font, textOption, width);
+    } else if (layout->lineCount() > 0 && layout->lineAt(0).naturalTextWidth() > width) {
         if (option.textElideMode == Qt::ElideRight &&
-            elision_.Glyphs(*layout, textOption, textArea.width(), elided))
+            elision_.Glyphs(*layout, true, textOption, width, elided))
             layout.reset();
         else
-            layout = LaidOut(QFontMetrics(option.font)
-                                 .elidedText(option.text, option.textElideMode, textArea.width()),
-                             option.font, textOption, textArea.width());
+            layout = LaidOut(
+                QFontMetrics(option.font).elidedText(option.text, option.textElideMode, width),
+                option.font, textOption, width);
     }
 
     CellText& cell = cells_[key];

@@ -37,10 +37,10 @@ class CellTextDelegate : public QStyledItemDelegate {
         QString text;
         QFont font;
         QSize area;
-        int flags = 0; // alignment, direction and elide mode
+        int flags = 0;                       // alignment, direction and elide mode
         std::unique_ptr<QTextLayout> layout; // or, for an elided text, its glyphs:
         QList<QGlyphRun> elided;             // the kept start's and the ellipsis'
-        QPointF offset; // of the text from the text area's top left corner
+        QPointF offset;                      // of the text from the text area's top left corner
     };
 
     const CellText& Layout(const QStyleOptionViewItem& option, const QModelIndex& index,

@@ -1,5 +1,6 @@
 #include "ui/right_elision.h"
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QTextLayout>
 #include <algorithm>
@@ -8,6 +9,9 @@ namespace {
 
 constexpr char16_t kEllipsis = u'\x2026';
 constexpr char16_t kNone = 0; // no character before the ellipsis (never in an elided text)
+// How far the shaping of a text's start may differ from the whole text's at its end
+// (kerning, ligatures, contextual forms look a few characters ahead).
+constexpr qsizetype kContext = 8;
 
 // Characters whose width Qt's elision counts as the line's glyphs show it: one glyph
 // each, drawn left to right.
@@ -22,25 +26,52 @@ bool OneGlyphEach(const QString& text) {
 
 } // namespace
 
-bool RightElision::Glyphs(const QTextLayout& whole, const QTextOption& option, int width,
-                          QList<QGlyphRun>& glyphs) {
-    const QString& text = whole.text();
-    const QFontMetricsF metrics(whole.font());
-    const Qt::Alignment horizontal = option.alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute;
+qsizetype RightElision::Start(const QString& text, const QFont& font, int width) {
+    if (width <= 0 || text.size() <= 2 * kContext)
+        return text.size();
+    UseFont(font);
+    // The characters' own advances, with room for kerning, up to past the width.
+    const qreal reach = width + width / 8.0 + slack_;
+    qreal advance = 0;
+    qsizetype start = 0;
+    for (; start < text.size() && advance <= reach; ++start) {
+        const qreal own = Advance(text[start]);
+        if (own < 0)
+            return text.size();
+        advance += own;
+    }
+    if (start + kContext >= text.size())
+        return text.size();
+    for (qsizetype i = start; i < text.size(); ++i)
+        if (Advance(text[i]) < 0)
+            return text.size();
+    return start + kContext;
+}
+
+bool RightElision::Glyphs(const QTextLayout& laidOut, bool whole, const QTextOption& option,
+                          int width, QList<QGlyphRun>& glyphs) {
+    const QString& text = laidOut.text();
+    const QFontMetricsF metrics(laidOut.font());
+    const Qt::Alignment horizontal =
+        option.alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute;
     if (horizontal != Qt::AlignLeft || option.textDirection() != Qt::LeftToRight ||
-        whole.lineCount() != 1 || !OneGlyphEach(text) || !metrics.inFontUcs4(kEllipsis))
+        laidOut.lineCount() != 1 || !OneGlyphEach(text) || !metrics.inFontUcs4(kEllipsis))
         return false;
-    const QList<QGlyphRun> runs = whole.glyphRuns();
+    const QList<QGlyphRun> runs = laidOut.glyphRuns();
     QList<QPointF> x; // each character's glyph position, then the end of the last one's advance
     for (const QGlyphRun& run : runs)
         x.append(run.positions());
     if (x.size() != text.size() || x.isEmpty())
         return false; // ligatures or invisible characters
     const qreal start = x.front().x();
-    x.append(QPointF(start + whole.lineAt(0).horizontalAdvance(), x.front().y()));
+    x.append(QPointF(start + laidOut.lineAt(0).horizontalAdvance(), x.front().y()));
 
-    // Qt elides by the advances: a line wider only by its last glyph's overhang stays whole.
-    if (x.back().x() - start <= width) {
+    if (!whole) {
+        // The elision must fall where the start is shaped as in the whole text.
+        if (x[text.size() - kContext].x() - start <= width)
+            return false;
+    } else if (x.back().x() - start <= width) {
+        // Qt elides by the advances: a line wider only by its last glyph's overhang stays whole.
         glyphs = runs;
         return true;
     }
@@ -53,7 +84,8 @@ bool RightElision::Glyphs(const QTextLayout& whole, const QTextOption& option, i
     qsizetype kept = 0;
     while (kept + 1 < text.size() && x[kept + 1].x() - start < available)
         ++kept;
-    QGlyphRun ellipsis = Ellipsis(whole.font(), option, kept > 0 ? text[kept - 1] : QChar(kNone));
+    UseFont(laidOut.font());
+    QGlyphRun ellipsis = Ellipsis(option, kept > 0 ? text[kept - 1] : QChar(kNone));
     if (ellipsis.isEmpty())
         return false;
     glyphs.clear();
@@ -70,18 +102,39 @@ bool RightElision::Glyphs(const QTextLayout& whole, const QTextOption& option, i
     return true;
 }
 
-const QGlyphRun& RightElision::Ellipsis(const QFont& font, const QTextOption& option, QChar last) {
-    if (font != font_) {
-        after_.clear();
-        font_ = font;
-    }
+QString RightElision::ElidedStart(const QString& start, const QFont& font, int width) const {
+    const QString shown = QFontMetrics(font).elidedText(start, Qt::ElideRight, width);
+    const qsizetype kept = shown.size() - 1;
+    if (!shown.endsWith(QChar(kEllipsis)) || kept + kContext >= start.size())
+        return {};
+    return shown;
+}
+
+void RightElision::UseFont(const QFont& font) {
+    if (font == font_ && raw_.isValid())
+        return;
+    font_ = font;
+    raw_ = QRawFont::fromFont(font);
+    slack_ = 2 * QFontMetricsF(font).height();
+    advances_.clear();
+    after_.clear();
+}
+
+qreal RightElision::Advance(QChar c) {
+    const auto [found, added] = advances_.try_emplace(c.unicode(), -1);
+    if (added && raw_.supportsCharacter(c))
+        found->second = QFontMetricsF(font_).horizontalAdvance(c);
+    return found->second;
+}
+
+const QGlyphRun& RightElision::Ellipsis(const QTextOption& option, QChar last) {
     QGlyphRun& ellipsis = after_[last.unicode()];
     if (!ellipsis.isEmpty())
         return ellipsis;
     // Laid out after that character, as Qt lays the elided text out: any kerning between
     // the two moves the ellipsis.
-    QTextLayout pair(last == QChar(kNone) ? QString(QChar(kEllipsis)) : QString(last) + QChar(kEllipsis),
-                     font);
+    QTextLayout pair(
+        last == QChar(kNone) ? QString(QChar(kEllipsis)) : QString(last) + QChar(kEllipsis), font_);
     pair.setTextOption(option);
     pair.beginLayout();
     pair.createLine().setLineWidth(1e5);

@@ -19,8 +19,7 @@ QImage Painted(QStandardItemModel& model, const QFont& font, int width, bool our
     view.setRootIsDecorated(false);
     view.setSelectionBehavior(QAbstractItemView::SelectRows);
     view.setSelectionMode(QAbstractItemView::MultiSelection);
-    view.setItemDelegate(ours ? new CellTextDelegate(&view)
-                              : new QStyledItemDelegate(&view));
+    view.setItemDelegate(ours ? new CellTextDelegate(&view) : new QStyledItemDelegate(&view));
     view.header()->hide();
     view.resize(width, 400);
     view.show();
@@ -35,6 +34,7 @@ TEST(CellTextTest, CellsLookAsTheStyleDrawsThem) {
     QStandardItemModel model;
     for (const char* text :
          {"0AF0: AVATAR Te To Ty LT Yo W.V, %1d% %2d%", "flag_file_office fi fl", "i",
+          "flame_flag_file_office fi fl %1d% %2d% %3d% %4d% %5d% %6d% %7d% %8d% end",
           "создать игрока ГА Го То Ту %1d% в точке %2d% %3d% %4d% store_to %5d%", "",
           "%1d% %2d% %3d% %4d% %5d% %6d% %7d% %8d% %9d% %10d% %11d% %12d%", "\xe2\x80\xa6.."})
         model.appendRow(new QStandardItem(QString::fromUtf8(text)));
