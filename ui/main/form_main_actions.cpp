@@ -57,12 +57,8 @@ QString FromUtf8(std::string_view text) {
 void TFormMain::createActions() {
     NReExe = NewItem(
         this, {u"NReExe", u"ППП(Полный перезапуск программы)", QKeySequence(Qt::CTRL | Qt::Key_R)});
-    NReExe->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     NExit = NewItem(this, {u"NExit", u"В&ыход", {}, u"Exit|Quits the application"});
-    NExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     NFindWin = NewItem(this, {u"NFindWin", u"Расширенный поиск...", QKeySequence(Qt::Key_F3)});
-    NFindWin->setIcon(QIcon::fromTheme(QStringLiteral("edit-find"),
-                                       style()->standardIcon(QStyle::SP_FileDialogContentsView)));
     NFindInOST = NewItem(this, {u"NFindInOST", u"Искать в OST"});
 
     NOpListGridline = NewCheckItem(this, {u"NOpListGridline", u"Сетка"}, false);
@@ -136,6 +132,18 @@ void TFormMain::createMenus() {
     NFind->addAction(NFindWin);
     NFind->addSeparator();
     NFind->addAction(NFindInOST);
+    // The icons come with the first opening of either menu: reading them would only slow
+    // the start down.
+    for (QMenu* menu : {NFile, NFind})
+        connect(menu, &QMenu::aboutToShow, this, [this] {
+            if (!NReExe->icon().isNull())
+                return;
+            NReExe->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+            NExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+            NFindWin->setIcon(
+                QIcon::fromTheme(QStringLiteral("edit-find"),
+                                 style()->standardIcon(QStyle::SP_FileDialogContentsView)));
+        });
 
     NView = NewMenu(this, u"NView", u"Вид");
     NViewOpList = NewMenu(NView, u"NViewOpList", u"Расшир. список опкодов");
