@@ -58,10 +58,9 @@ QColor TextColour(const QStyleOptionViewItem& cell) {
 } // namespace
 
 CellTextDelegate::CellTextDelegate(QAbstractItemView* view) : QStyledItemDelegate(view) {
-    // The rows replaced or reordered: the cells show other texts now.
-    const auto forget = [this] { cells_.clear(); };
-    connect(view->model(), &QAbstractItemModel::modelReset, this, forget);
-    connect(view->model(), &QAbstractItemModel::layoutChanged, this, forget);
+    // The rows replaced: a new listing. (Reordered rows keep the layouts of the cells that
+    // still show the same text, as those of a row that stayed in place after a sort.)
+    connect(view->model(), &QAbstractItemModel::modelReset, this, [this] { cells_.clear(); });
 }
 
 CellTextDelegate::~CellTextDelegate() = default;

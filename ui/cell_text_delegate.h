@@ -1,7 +1,8 @@
 #pragma once
 // The opcode lists' cells: drawn as the style draws a text item, but each cell's text is
 // laid out once (Qt's own item painting lays the same text out three times or more per
-// paint) and kept for the cell's next paints until the rows are replaced or reordered.
+// paint) and kept for the cell's next paints while it shows that text, until the rows
+// are replaced.
 // The text drawn is always the model's display text, elided as the style elides it (from
 // the glyphs of that one layout where RightElision can); the cells a single-line layout
 // cannot draw exactly go to the style as they are.
