@@ -15,50 +15,53 @@ std::size_t SlotOf(std::size_t hash, unsigned bits) {
     return static_cast<std::size_t>((uint64_t{hash} * 0x9E3779B97F4A7C15ull) >> (64 - bits));
 }
 
+// What ReadString reads of a key's raw value: unquoted, cut to its longest length.
+std::string_view CutIniValue(std::string_view raw) {
+    const std::string_view value = UnquoteIniValue(raw);
+    return value.size() > kIniMaxValueLength ? value.substr(0, kIniMaxValueLength) : value;
+}
+
 }  // namespace
 
-// The file's bytes and, over them, its sections in file order and the keys that count,
-// with two open addressing tables of indices (at most half full): no entry costs an
-// allocation of its own. Views point into `bytes`, which never changes after parsing.
+// The file's bytes and, over them, its sections in file order and the key lines that
+// count, with no allocation of an entry's own. Views point into `bytes`, which never
+// changes after parsing. A key is found by scanning its section's lines when the section
+// is short, the usual case, and through an open addressing table of indices (at most
+// half full) when it is long; the table is built at the first look-up that needs it, so
+// a file read a whole section at a time never hashes a key.
 struct TIniFile::Parsed {
-    struct Key {
-        uint32_t section;        // index into `sections`
-        std::string_view name;
-        std::string_view value;  // trimmed, quotes kept
-    };
+    using Key = KeyLine;
     static constexpr uint32_t kEmpty = std::numeric_limits<uint32_t>::max();
+    // Sections of up to this many key lines are scanned rather than hashed.
+    static constexpr std::size_t kScanKeys = 16;
 
     std::string bytes;
     std::vector<std::string_view> sections;  // names in file order, repeats included
-    // The first line of each key in the first section of each name; the others can
-    // never be read and are not kept.
+    // For each section, the index in `keys` where its key lines start (and the previous
+    // section's end): a repeated section's keys are not kept, so its range is empty.
+    std::vector<uint32_t> firstKeys;
+    // The key lines of the first section of each name, in file order and so in the order
+    // of their sections; the others can never be read and are not kept.
     std::vector<Key> keys;
     std::vector<uint32_t> sectionSlots{kEmpty, kEmpty};  // index of a name's first section
-    std::vector<uint32_t> keySlots{kEmpty, kEmpty};      // index into `keys`
-    unsigned sectionBits = 1, keyBits = 1;               // the tables hold 2^bits slots
+    unsigned sectionBits = 1;                            // the table holds 2^bits slots
     std::size_t sectionNames = 0;                        // names in the section table
+    mutable std::vector<uint32_t> keySlots;              // index into `keys`; empty until needed
+    mutable unsigned keyBits = 0;
 
     explicit Parsed(std::string content) : bytes(std::move(content)) {
-        // Sized for a key in every 64 bytes, a usual line, so that a usual file is read
-        // without growing the key table on the way.
-        while ((std::size_t{1} << keyBits) < bytes.size() / 32) ++keyBits;
-        keySlots.assign(std::size_t{1} << keyBits, kEmpty);
         bool keep = false;  // the keys of the section being read count
         ForEachIniEntry(bytes, [&](const IniEntry& entry) {
             if (entry.kind == IniEntry::Kind::Section) {
                 sections.push_back(entry.name);
+                firstKeys.push_back(static_cast<uint32_t>(keys.size()));
                 uint32_t& slot = sectionSlots[SectionSlot(entry.name)];
                 keep = slot == kEmpty;
                 if (!keep) return;
                 slot = static_cast<uint32_t>(sections.size() - 1);
                 if (++sectionNames * 2 > sectionSlots.size()) GrowSections();
             } else if (entry.kind == IniEntry::Kind::Key && keep) {
-                const auto section = static_cast<uint32_t>(sections.size() - 1);
-                uint32_t& slot = keySlots[KeySlot(section, entry.name)];
-                if (slot != kEmpty) return;
-                slot = static_cast<uint32_t>(keys.size());
-                keys.push_back({section, entry.name, entry.value});
-                if (keys.size() * 2 > keySlots.size()) GrowKeys();
+                keys.push_back({static_cast<uint32_t>(sections.size() - 1), entry.name, entry.value});
             }
         });
     }
@@ -66,11 +69,24 @@ struct TIniFile::Parsed {
     // The index of the first section of that name, or kEmpty.
     uint32_t FindSection(std::string_view name) const { return sectionSlots[SectionSlot(name)]; }
 
-    // The raw value of the key in section `section` (an index from FindSection).
+    // The key lines of section `section` (an index from FindSection).
+    std::span<const Key> KeysOf(uint32_t section) const {
+        if (section == kEmpty) return {};
+        const std::size_t end = section + 1 < firstKeys.size() ? firstKeys[section + 1] : keys.size();
+        return {keys.data() + firstKeys[section], keys.data() + end};
+    }
+
+    // The raw value of the first line of the key in section `section`.
     const std::string_view* FindKey(uint32_t section, std::string_view name) const {
-        if (section == kEmpty) return nullptr;
+        const std::span<const Key> own = KeysOf(section);
+        if (own.size() <= kScanKeys) {
+            for (const Key& key : own)
+                if (EqualsIgnoreCaseCp1251(key.name, name)) return &key.raw;
+            return nullptr;
+        }
+        if (keySlots.empty()) BuildKeyTable();
         const uint32_t index = keySlots[KeySlot(section, name)];
-        return index == kEmpty ? nullptr : &keys[index].value;
+        return index == kEmpty ? nullptr : &keys[index].raw;
     }
 
 private:
@@ -100,10 +116,15 @@ private:
             if (index != kEmpty) sectionSlots[SectionSlot(sections[index])] = index;
     }
 
-    void GrowKeys() {
-        keySlots.assign(std::size_t{1} << ++keyBits, kEmpty);
-        for (std::size_t i = 0; i < keys.size(); ++i)
-            keySlots[KeySlot(keys[i].section, keys[i].name)] = static_cast<uint32_t>(i);
+    // Every key line at once, the first of each name in its section taking the slot.
+    void BuildKeyTable() const {
+        keyBits = 1;
+        while ((std::size_t{1} << keyBits) < keys.size() * 2) ++keyBits;
+        keySlots.assign(std::size_t{1} << keyBits, kEmpty);
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            uint32_t& slot = keySlots[KeySlot(keys[i].section, keys[i].name)];
+            if (slot == kEmpty) slot = static_cast<uint32_t>(i);
+        }
     }
 };
 
@@ -126,11 +147,15 @@ std::string_view TIniFile::ReadStringView(std::string_view section, std::string_
                                           std::string_view defaultValue) const {
     const Parsed& p = parsed();
     const std::string_view* found = p.FindKey(p.FindSection(section), key);
-    if (found == nullptr) return defaultValue;
-    std::string_view value = UnquoteIniValue(*found);
-    if (value.size() > kIniMaxValueLength) value = value.substr(0, kIniMaxValueLength);
-    return value;
+    return found == nullptr ? defaultValue : CutIniValue(*found);
 }
+
+std::span<const TIniFile::KeyLine> TIniFile::SectionKeys(std::string_view section) const {
+    const Parsed& p = parsed();
+    return p.KeysOf(p.FindSection(section));
+}
+
+std::string_view TIniFile::ValueOf(const KeyLine& key) { return CutIniValue(key.raw); }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view defaultValue) const {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,19 @@ public:
     // True when the key stands in the (first) section of that name.
     bool HasKey(std::string_view section, std::string_view key) const;
     bool HasSection(std::string_view section) const;
+
+    // A key line of a section that counts: its name, and its value as it stands with the
+    // blanks around it removed and its quotes kept (ValueOf gives what ReadString reads).
+    struct KeyLine {
+        uint32_t section;  // the index of its section among SectionNames()
+        std::string_view name;
+        std::string_view raw;
+    };
+    // The key lines of the (first) section of that name in file order, for a reader that
+    // takes a whole section in one pass. A key that stands twice is there each time; the
+    // look-ups read the first. The views stay valid while this object lives.
+    std::span<const KeyLine> SectionKeys(std::string_view section) const;
+    static std::string_view ValueOf(const KeyLine& key);
 
     struct Parsed;
 

@@ -14,7 +14,9 @@
 // digits; any other character counts as 0. The empty text gives 0.
 int32_t HexToInt(std::string_view text);
 // "0".."9", "A".."F", "a".."f".
-bool IsHexDigit(char ch);
+inline bool IsHexDigit(char ch) {
+    return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f');
+}
 
 // The characters of one number: four hexadecimal digits and one separator.
 inline constexpr std::size_t kOpcodeGroupLength = 5;
