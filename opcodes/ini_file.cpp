@@ -2,9 +2,9 @@
 
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <utility>
 
-#include "opcodes/ini_entries.h"
 #include "opcodes/files/file_io.h"
 
 namespace {
@@ -13,12 +13,6 @@ namespace {
 // golden ratio, which depend on every bit of the hash (the low bits of FNV do not).
 std::size_t SlotOf(std::size_t hash, unsigned bits) {
     return static_cast<std::size_t>((uint64_t{hash} * 0x9E3779B97F4A7C15ull) >> (64 - bits));
-}
-
-// What ReadString reads of a key's raw value: unquoted, cut to its longest length.
-std::string_view CutIniValue(std::string_view raw) {
-    const std::string_view value = UnquoteIniValue(raw);
-    return value.size() > kIniMaxValueLength ? value.substr(0, kIniMaxValueLength) : value;
 }
 
 }  // namespace
@@ -30,7 +24,11 @@ std::string_view CutIniValue(std::string_view raw) {
 // half full) when it is long; the table is built at the first look-up that needs it, so
 // a file read a whole section at a time never hashes a key.
 struct TIniFile::Parsed {
-    using Key = KeyLine;
+    struct Key {
+        uint32_t section;        // index into `sections`
+        std::string_view name;
+        std::string_view raw;    // trimmed, quotes kept
+    };
     static constexpr uint32_t kEmpty = std::numeric_limits<uint32_t>::max();
     // Sections of up to this many key lines are scanned rather than hashed.
     static constexpr std::size_t kScanKeys = 16;
@@ -134,12 +132,7 @@ TIniFile::TIniFile(TIniFile&&) noexcept = default;
 TIniFile& TIniFile::operator=(TIniFile&&) noexcept = default;
 
 const TIniFile::Parsed& TIniFile::parsed() const {
-    if (!parsed_) {
-        // A file that cannot be read counts as an empty one.
-        std::string bytes;
-        if (!ReadWholeFile(fileName_, bytes).ok()) bytes.clear();
-        parsed_ = std::make_unique<Parsed>(std::move(bytes));
-    }
+    if (!parsed_) parsed_ = std::make_unique<Parsed>(ReadIniBytes(fileName_));
     return *parsed_;
 }
 
@@ -147,15 +140,10 @@ std::string_view TIniFile::ReadStringView(std::string_view section, std::string_
                                           std::string_view defaultValue) const {
     const Parsed& p = parsed();
     const std::string_view* found = p.FindKey(p.FindSection(section), key);
-    return found == nullptr ? defaultValue : CutIniValue(*found);
+    return found == nullptr ? defaultValue : IniValue(*found);
 }
 
-std::span<const TIniFile::KeyLine> TIniFile::SectionKeys(std::string_view section) const {
-    const Parsed& p = parsed();
-    return p.KeysOf(p.FindSection(section));
-}
 
-std::string_view TIniFile::ValueOf(const KeyLine& key) { return CutIniValue(key.raw); }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view defaultValue) const {
@@ -187,6 +175,18 @@ bool TIniFile::HasKey(std::string_view section, std::string_view key) const {
     const Parsed& p = parsed();
     return p.FindKey(p.FindSection(section), key) != nullptr;
 }
+std::string ReadIniBytes(const std::string& fileName) {
+    // A file that cannot be read counts as an empty one.
+    std::string bytes;
+    if (!ReadWholeFile(fileName, bytes).ok()) bytes.clear();
+    return bytes;
+}
+
+std::string_view IniValue(std::string_view raw) {
+    const std::string_view value = UnquoteIniValue(raw);
+    return value.size() > kIniMaxValueLength ? value.substr(0, kIniMaxValueLength) : value;
+}
+
 std::string_view UnquoteIniValue(std::string_view raw) {
     if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') && raw.back() == raw.front())
         return raw.substr(1, raw.size() - 2);

@@ -7,10 +7,11 @@
 
 #include <cstdint>
 #include <memory>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "opcodes/ini_entries.h"
 
 class TIniFile {
 public:
@@ -43,19 +44,6 @@ public:
     bool HasKey(std::string_view section, std::string_view key) const;
     bool HasSection(std::string_view section) const;
 
-    // A key line of a section that counts: its name, and its value as it stands with the
-    // blanks around it removed and its quotes kept (ValueOf gives what ReadString reads).
-    struct KeyLine {
-        uint32_t section;  // the index of its section among SectionNames()
-        std::string_view name;
-        std::string_view raw;
-    };
-    // The key lines of the (first) section of that name in file order, for a reader that
-    // takes a whole section in one pass. A key that stands twice is there each time; the
-    // look-ups read the first. The views stay valid while this object lives.
-    std::span<const KeyLine> SectionKeys(std::string_view section) const;
-    static std::string_view ValueOf(const KeyLine& key);
-
     struct Parsed;
 
 private:
@@ -77,3 +65,28 @@ std::string_view UnquoteIniValue(std::string_view raw);
 bool ParseIniInteger(std::string_view text, int32_t& value);
 // A signed decimal integer: an optional sign and digits only, within 32 bits.
 bool ParseDecimalInteger(std::string_view text, int32_t& value);
+
+// The bytes TIniFile reads of a file: all of them, or none when it cannot be read.
+std::string ReadIniBytes(const std::string& fileName);
+
+// What ReadString gives for a key's text (blanks already removed): unquoted and cut to
+// its longest length.
+std::string_view IniValue(std::string_view raw);
+
+// One section of an INI file's bytes in a single pass, for a reader that takes a whole
+// section and looks nothing up: visit(key, value) hears each key line of the first
+// section of that name in file order, the value as ReadString reads it. A key that stands
+// twice is heard each time; ReadString reads the first. The scan ends with the section.
+template <typename Visit>
+void ForEachIniSectionKey(std::string_view bytes, std::string_view section, Visit&& visit) {
+    bool inside = false;
+    ForEachIniEntry(bytes, [&](const IniEntry& entry) {
+        if (entry.kind == IniEntry::Kind::Section) {
+            if (inside) return false;
+            inside = EqualsIgnoreCaseCp1251(entry.name, section);
+        } else if (entry.kind == IniEntry::Kind::Key && inside) {
+            visit(entry.name, IniValue(entry.value));
+        }
+        return true;
+    });
+}

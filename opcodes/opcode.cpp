@@ -29,24 +29,27 @@ void AppendTypeCaption(std::string& typeText, std::string_view shortCaption) {
 // names, four hexadecimal digits of either case. -1 for any other key.
 int32_t OpcodeOfKey(std::string_view key) {
     if (key.size() != 4) return -1;
-    for (char ch : key)
+    int32_t n = 0;
+    for (char ch : key) {
         if (!IsHexDigit(ch)) return -1;
-    const int32_t n = HexToInt(key);
+        n = n * 16 + (ch <= '9' ? ch - '0' : (ch | 0x20) - 'a' + 10);
+    }
     return TOpcodesList::IsOpcodeNumber(n) ? n : -1;
 }
 
-// The value of every opcode's key in the opcodes section, as ReadString reads it (the
-// first line of a key that stands twice), or kDefaultOpcodeValue. One pass over the
-// section instead of a look-up by name for each number.
-std::vector<std::string_view> ReadOpcodeValues(const TIniFile& ini) {
+// The value of every opcode's key in the opcodes section of the file, as ReadString
+// reads it (the first line of a key that stands twice), or kDefaultOpcodeValue. One pass
+// over the section instead of a look-up by name for each number; the views point into
+// `bytes`.
+std::vector<std::string_view> ReadOpcodeValues(std::string_view bytes) {
     std::vector<std::string_view> values(kOpcodeCount, kDefaultOpcodeValue);
     std::vector<bool> found(kOpcodeCount);
-    for (const TIniFile::KeyLine& key : ini.SectionKeys(kOpcodesSection)) {
-        const int32_t n = OpcodeOfKey(key.name);
-        if (n < 0 || found[static_cast<std::size_t>(n)]) continue;
+    ForEachIniSectionKey(bytes, kOpcodesSection, [&](std::string_view key, std::string_view value) {
+        const int32_t n = OpcodeOfKey(key);
+        if (n < 0 || found[static_cast<std::size_t>(n)]) return;
         found[static_cast<std::size_t>(n)] = true;
-        values[static_cast<std::size_t>(n)] = TIniFile::ValueOf(key);
-    }
+        values[static_cast<std::size_t>(n)] = value;
+    });
     return values;
 }
 
@@ -99,8 +102,8 @@ TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& Tr
     // files are never held together.
     Items.resize(kOpcodeCount);
     {
-        const TIniFile opcodes(OpcodesFile);
-        const std::vector<std::string_view> values = ReadOpcodeValues(opcodes);
+        const std::string bytes = ReadIniBytes(OpcodesFile);
+        const std::vector<std::string_view> values = ReadOpcodeValues(bytes);
         // In number order, so that of two bad count parts the lower number's is reported.
         for (int32_t n = 0; n < kOpcodeCount; ++n) {
             OpcodeDefinition def = SplitOpcodeDefinition(values[static_cast<std::size_t>(n)]);
@@ -115,8 +118,8 @@ TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& Tr
         }
     }
     {
-        const TIniFile translations(TranslationFile);
-        const std::vector<std::string_view> values = ReadOpcodeValues(translations);
+        const std::string bytes = ReadIniBytes(TranslationFile);
+        const std::vector<std::string_view> values = ReadOpcodeValues(bytes);
         for (std::size_t n = 0; n < values.size(); ++n) Items[n].RusText = TranslationText(values[n]);
     }
 
