@@ -44,7 +44,8 @@ void ForEachIniEntry(std::string_view bytes, Visit&& visit) {
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         ++line;
-        const std::size_t end = FindLineEnd(bytes, pos);
+        std::size_t equals;  // the line's first "=", found by the same scan as its end
+        const std::size_t end = FindLineEnd(bytes, pos, '=', equals);
         const std::string_view text = TrimIniBlanks(
             bytes.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos));
         pos = end == std::string_view::npos ? bytes.size() : SkipLineEnd(bytes, end);
@@ -56,7 +57,10 @@ void ForEachIniEntry(std::string_view bytes, Visit&& visit) {
                 return;
             continue;
         }
-        const std::size_t eq = text.find('=');
+        // The trimming took only blanks, so the "=" stands within the text.
+        const std::size_t eq = equals == std::string_view::npos
+                                   ? std::string_view::npos
+                                   : equals - static_cast<std::size_t>(text.data() - bytes.data());
         const bool more = eq == std::string_view::npos
                               ? give(IniEntry{IniEntry::Kind::Other, line, {}, text})
                               : give(IniEntry{IniEntry::Kind::Key, line, TrimIniBlanks(text.substr(0, eq)),

@@ -1,6 +1,9 @@
 #include "opcodes/opcode.h"
 
 #include <algorithm>
+#include <bitset>
+#include <cstdint>
+#include <cstring>
 
 #include "opcodes/cp1251.h"
 #include "opcodes/errors.h"
@@ -15,14 +18,15 @@ namespace {
 constexpr std::string_view kOpcodesSection = "opcodes";
 constexpr char kHexDigitsUpper[] = "0123456789ABCDEF";
 
-// Appends the caption and ", " as far as they fit below kMaxTypeTextLength.
-void AppendTypeCaption(std::string& typeText, std::string_view shortCaption) {
-    std::size_t room = kMaxTypeTextLength - std::min(typeText.size(), kMaxTypeTextLength);
+// Appends the caption and ", " to the `length` characters of `text` as far as they fit
+// in kMaxTypeTextLength; returns the new length.
+std::size_t AppendTypeCaption(char* text, std::size_t length, std::string_view shortCaption) {
     for (std::string_view part : {shortCaption, std::string_view(", ")}) {
-        const std::size_t fits = std::min(part.size(), room);
-        typeText.append(part.data(), fits);
-        room -= fits;
+        const std::size_t fits = std::min(part.size(), kMaxTypeTextLength - length);
+        std::memcpy(text + length, part.data(), fits);
+        length += fits;
     }
+    return length;
 }
 
 // The opcode number a key of the opcodes section stands for: the keys that OpcodeKey
@@ -59,6 +63,63 @@ struct TypeOnLine {
     std::string_view shortCaption;
     int32_t line;
 };
+
+// Gives every record the types whose lines name it: the type's bit, and the type's short
+// caption in the type text once for each time its line names the record, in type order.
+// Taken line by line, the numbers would jump across the whole table for every write, so
+// the records are written one after another instead: a first pass over the lines counts
+// each record's captions, a second lists them by record (type indices, a byte each),
+// and then each record's text is written at its final size. Captions past the longest
+// text are not listed, which bounds the lists by the texts themselves.
+void GiveTypes(std::vector<TOpcode>& items, const std::vector<TypeOnLine>& types,
+               const OpcodeLineFile& lines) {
+    static_assert(kMaxTypes <= 256, "a type index fits a byte");
+    // Types often share a line: the numbers of the line read last are kept.
+    std::vector<int32_t> numbers;
+    const TypeOnLine* numbersOf = nullptr;
+    const auto numbersFor = [&](const TypeOnLine& type) -> const std::vector<int32_t>& {
+        if (numbersOf == nullptr || numbersOf->line != type.line) lines.ReadLine(type.line, numbers);
+        numbersOf = &type;
+        return numbers;
+    };
+
+    std::vector<std::bitset<kMaxTypes>> bits(kOpcodeCount);
+    std::vector<std::size_t> lengths(kOpcodeCount);
+    std::vector<uint32_t> firsts(kOpcodeCount + 1);  // counts first, then where each list starts
+    for (const TypeOnLine& type : types)
+        for (int32_t m : numbersFor(type)) {
+            if (!TOpcodesList::IsOpcodeNumber(m)) continue;  // no record to give the type to
+            const auto n = static_cast<std::size_t>(m);
+            bits[n].set(type.type);
+            if (lengths[n] >= kMaxTypeTextLength) continue;
+            lengths[n] = std::min(lengths[n] + type.shortCaption.size() + 2, kMaxTypeTextLength);
+            ++firsts[n + 1];
+        }
+    for (std::size_t n = 0; n < kOpcodeCount; ++n) firsts[n + 1] += firsts[n];
+
+    std::vector<uint8_t> listed(firsts.back());
+    std::vector<uint32_t> ends(firsts.begin(), firsts.end() - 1);  // the next free place
+    for (const TypeOnLine& type : types)
+        for (int32_t m : numbersFor(type)) {
+            if (!TOpcodesList::IsOpcodeNumber(m)) continue;
+            const auto n = static_cast<std::size_t>(m);
+            if (ends[n] < firsts[n + 1]) listed[ends[n]++] = static_cast<uint8_t>(type.type);
+        }
+
+    std::vector<std::string_view> captions(kMaxTypes);
+    for (const TypeOnLine& type : types) captions[type.type] = type.shortCaption;
+    char text[kMaxTypeTextLength];  // one record's text, copied into the record at once
+    for (std::size_t n = 0; n < kOpcodeCount; ++n) {
+        TOpcode& op = items[n];
+        op.Types = bits[n];
+        if (lengths[n] == 0) continue;
+        std::size_t length = 0;
+        for (uint32_t i = firsts[n]; i < firsts[n + 1]; ++i)
+            length = AppendTypeCaption(text, length, captions[listed[i]]);
+        op.TypeText.reserve(length);
+        op.TypeText.append(text, length);
+    }
+}
 
 }  // namespace
 
@@ -133,34 +194,7 @@ TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& Tr
         if (line != -1) typesOnLines.push_back({j, shortCaption, line});
     }
     if (typesOnLines.empty()) return;  // the type line file is not needed then
-    const OpcodeLineFile typeLines = OpcodeLineFile::Open(TypeLinesFile);
-    // Types often share a line: the numbers of the line read last are kept.
-    std::vector<int32_t> numbers;
-    bool haveLine = false;
-    int32_t numbersLine = 0;
-    const auto numbersOf = [&](int32_t line) -> const std::vector<int32_t>& {
-        if (!haveLine || line != numbersLine) numbers = typeLines.ReadLine(line);
-        haveLine = true;
-        numbersLine = line;
-        return numbers;
-    };
-    // Two passes over the lines: the first measures each record's type text, so that the
-    // second writes it into a string of its final size.
-    std::vector<std::size_t> lengths(kOpcodeCount);
-    for (const TypeOnLine& type : typesOnLines)
-        for (int32_t m : numbersOf(type.line)) {
-            if (!IsOpcodeNumber(m)) continue;  // no record to give the type to
-            std::size_t& length = lengths[static_cast<std::size_t>(m)];
-            length = std::min(length + type.shortCaption.size() + 2, kMaxTypeTextLength);
-        }
-    for (std::size_t n = 0; n < lengths.size(); ++n) Items[n].TypeText.reserve(lengths[n]);
-    for (const TypeOnLine& type : typesOnLines)
-        for (int32_t m : numbersOf(type.line)) {
-            if (!IsOpcodeNumber(m)) continue;
-            TOpcode& op = Items[static_cast<std::size_t>(m)];
-            op.Types.set(type.type);
-            AppendTypeCaption(op.TypeText, type.shortCaption);
-        }
+    GiveTypes(Items, typesOnLines, OpcodeLineFile::Open(TypeLinesFile));
 }
 
 const TOpcode& TOpcodesList::GetItem(int32_t n) const {

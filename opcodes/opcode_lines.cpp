@@ -28,13 +28,13 @@ int32_t HexToInt(std::string_view text) {
     return static_cast<int32_t>(value);
 }
 
-std::vector<int32_t> ParseOpcodeLine(std::string_view line, std::size_t maxNumbers) {
+void ParseOpcodeLine(std::string_view line, std::vector<int32_t>& numbers, std::size_t maxNumbers) {
     // Whole groups first, four digits each without a loop; then the short last group
     // (or the single empty group of an empty line).
     const std::size_t whole = line.size() / kOpcodeGroupLength;
     const bool shortLast = line.size() % kOpcodeGroupLength != 0 || line.empty();
     const std::size_t count = std::min(whole + (shortLast ? 1 : 0), maxNumbers);
-    std::vector<int32_t> numbers(count);
+    numbers.resize(count);
     const unsigned char* const value = kHexDigits.value;
     const auto* d = reinterpret_cast<const unsigned char*>(line.data());
     int32_t* out = numbers.data();
@@ -43,6 +43,11 @@ std::vector<int32_t> ParseOpcodeLine(std::string_view line, std::size_t maxNumbe
                                     (uint32_t{value[d[2]]} << 4) | value[d[3]]);
     if (count > whole)
         *out = HexToInt(line.substr(whole * kOpcodeGroupLength, kOpcodeGroupLength - 1));
+}
+
+std::vector<int32_t> ParseOpcodeLine(std::string_view line, std::size_t maxNumbers) {
+    std::vector<int32_t> numbers;
+    ParseOpcodeLine(line, numbers, maxNumbers);
     return numbers;
 }
 
@@ -81,6 +86,10 @@ std::string_view OpcodeLineFile::LineText(int32_t lineNumber) const {
 
 std::vector<int32_t> OpcodeLineFile::ReadLine(int32_t lineNumber, std::size_t maxNumbers) const {
     return ParseOpcodeLine(LineText(lineNumber), maxNumbers);
+}
+
+void OpcodeLineFile::ReadLine(int32_t lineNumber, std::vector<int32_t>& numbers) const {
+    ParseOpcodeLine(LineText(lineNumber), numbers);
 }
 
 std::vector<int32_t> ReadOpcodeLine(const std::string& fileName, int32_t lineNumber) {
