@@ -46,6 +46,7 @@ struct TIniFile::Parsed {
     std::size_t sectionNames = 0;                        // names in the section table
     mutable std::vector<uint32_t> keySlots;              // index into `keys`; empty until needed
     mutable unsigned keyBits = 0;
+    mutable uint32_t lastSection = kEmpty;               // the section FindSection found last
 
     explicit Parsed(std::string content) : bytes(std::move(content)) {
         bool keep = false;  // the keys of the section being read count
@@ -64,8 +65,15 @@ struct TIniFile::Parsed {
         });
     }
 
-    // The index of the first section of that name, or kEmpty.
-    uint32_t FindSection(std::string_view name) const { return sectionSlots[SectionSlot(name)]; }
+    // The index of the first section of that name, or kEmpty. Readers ask for several
+    // keys of one section in a row: a name spelt as the section found last is that
+    // section (it is the first of its name) without hashing.
+    uint32_t FindSection(std::string_view name) const {
+        if (lastSection != kEmpty && sections[lastSection] == name) return lastSection;
+        const uint32_t found = sectionSlots[SectionSlot(name)];
+        if (found != kEmpty) lastSection = found;
+        return found;
+    }
 
     // The key lines of section `section` (an index from FindSection).
     std::span<const Key> KeysOf(uint32_t section) const {

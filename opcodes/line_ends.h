@@ -30,19 +30,22 @@ inline std::size_t FindEndByBlocks(std::string_view text, std::size_t from) {
 }
 
 // The line end at or after `from`; with kMark, `markAt` is where the first `mark` before
-// it stands (npos when none). Sixteen bytes at a time: one pass finds both, and a short
-// line costs a few steps instead of two or three library calls.
+// it stands (npos when none). The first bytes go sixteen at a time, one pass finding
+// both, so that a usual short line costs a few steps instead of two or three library
+// calls; a line still going after kShortLine bytes is left to memchr, quicker on long runs.
 template <bool kMark>
 std::size_t FindEnd(std::string_view text, std::size_t from, char mark, std::size_t& markAt) {
     constexpr std::size_t npos = std::string_view::npos;
     markAt = npos;
+    std::size_t rest = from;  // where the scan by blocks starts
 #ifdef KELPRA_LINE_SCAN_SSE2
-    constexpr std::size_t kWidth = 16;
+    constexpr std::size_t kWidth = 16, kShortLine = 4 * kWidth;
     if (text.size() >= kWidth) {
         const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n'), mk = _mm_set1_epi8(mark);
-        for (std::size_t at = from; at < text.size(); at += kWidth) {
-            // The last step reads the text's last sixteen bytes and passes over those
-            // already read.
+        const std::size_t stop = text.size() - from > kShortLine ? from + kShortLine : text.size();
+        for (std::size_t at = from; at < stop; at += kWidth) {
+            // The last step at the text's end reads its last sixteen bytes and passes over
+            // those already read.
             unsigned seen = 0;
             if (at > text.size() - kWidth) {
                 seen = static_cast<unsigned>(at - (text.size() - kWidth));
@@ -65,14 +68,17 @@ std::size_t FindEnd(std::string_view text, std::size_t from, char mark, std::siz
                 return end;
             }
         }
-        return npos;
+        if (stop == text.size()) return npos;
+        rest = stop;
     }
 #endif
-    const std::size_t end = FindEndByBlocks(text, from);
+    const std::size_t end = FindEndByBlocks(text, rest);
     if constexpr (kMark) {
-        const std::size_t length = (end == npos ? text.size() : end) - from;
-        const auto* found = static_cast<const char*>(std::memchr(text.data() + from, mark, length));
-        if (found) markAt = static_cast<std::size_t>(found - text.data());
+        if (markAt == npos) {
+            const std::size_t length = (end == npos ? text.size() : end) - rest;
+            const auto* found = static_cast<const char*>(std::memchr(text.data() + rest, mark, length));
+            if (found) markAt = static_cast<std::size_t>(found - text.data());
+        }
     }
     return end;
 }

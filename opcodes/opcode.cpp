@@ -1,9 +1,7 @@
 #include "opcodes/opcode.h"
 
 #include <algorithm>
-#include <bitset>
 #include <cstdint>
-#include <cstring>
 
 #include "opcodes/cp1251.h"
 #include "opcodes/errors.h"
@@ -17,17 +15,6 @@ const std::string kVariableParamCount = Utf8ToCp1251("до 255");
 namespace {
 constexpr std::string_view kOpcodesSection = "opcodes";
 constexpr char kHexDigitsUpper[] = "0123456789ABCDEF";
-
-// Appends the caption and ", " to the `length` characters of `text` as far as they fit
-// in kMaxTypeTextLength; returns the new length.
-std::size_t AppendTypeCaption(char* text, std::size_t length, std::string_view shortCaption) {
-    for (std::string_view part : {shortCaption, std::string_view(", ")}) {
-        const std::size_t fits = std::min(part.size(), kMaxTypeTextLength - length);
-        std::memcpy(text + length, part.data(), fits);
-        length += fits;
-    }
-    return length;
-}
 
 // The opcode number a key of the opcodes section stands for: the keys that OpcodeKey
 // names, four hexadecimal digits of either case. -1 for any other key.
@@ -64,16 +51,28 @@ struct TypeOnLine {
     int32_t line;
 };
 
-// Gives every record the types whose lines name it: the type's bit, and the type's short
-// caption in the type text once for each time its line names the record, in type order.
-// Taken line by line, the numbers would jump across the whole table for every write, so
-// the records are written one after another instead: a first pass over the lines counts
-// each record's captions, a second lists them by record (type indices, a byte each),
-// and then each record's text is written at its final size. Captions past the longest
-// text are not listed, which bounds the lists by the texts themselves.
-void GiveTypes(std::vector<TOpcode>& items, const std::vector<TypeOnLine>& types,
-               const OpcodeLineFile& lines) {
-    static_assert(kMaxTypes <= 256, "a type index fits a byte");
+// Appends the caption and ", " as far as they fit in kMaxTypeTextLength.
+void AppendTypeCaption(std::string& typeText, std::string_view shortCaption) {
+    for (std::string_view part : {shortCaption, std::string_view(", ")})
+        typeText.append(part.data(), std::min(part.size(), kMaxTypeTextLength - typeText.size()));
+}
+
+// Gives the records the types of TypeInfo.ini: each number of a type's line gets the
+// type's bit and, in its type text, the type's short caption. The type line file is read
+// once, and only when a type names a line.
+void GiveTypes(std::vector<TOpcode>& items, const std::string& typeInfoFile,
+               const std::string& typeLinesFile) {
+    const TIniFile typeInfo(typeInfoFile);
+    std::vector<TypeOnLine> types;
+    const std::vector<std::string_view>& sections = typeInfo.SectionNames();
+    for (std::size_t j = 0; j < sections.size() && j < static_cast<std::size_t>(kMaxTypes); ++j) {
+        const std::string_view shortCaption =
+            typeInfo.ReadStringView(sections[j], "ShortCaption", kMissingTypeCaption);
+        const int32_t line = typeInfo.ReadInteger(sections[j], "Opcodes", -1);
+        if (line != -1) types.push_back({j, shortCaption, line});
+    }
+    if (types.empty()) return;
+    const OpcodeLineFile lines = OpcodeLineFile::Open(typeLinesFile);
     // Types often share a line: the numbers of the line read last are kept.
     std::vector<int32_t> numbers;
     const TypeOnLine* numbersOf = nullptr;
@@ -82,43 +81,23 @@ void GiveTypes(std::vector<TOpcode>& items, const std::vector<TypeOnLine>& types
         numbersOf = &type;
         return numbers;
     };
-
-    std::vector<std::bitset<kMaxTypes>> bits(kOpcodeCount);
+    // Two passes over the lines: the first measures each record's type text, so that the
+    // second writes it into a string of its final size.
     std::vector<std::size_t> lengths(kOpcodeCount);
-    std::vector<uint32_t> firsts(kOpcodeCount + 1);  // counts first, then where each list starts
     for (const TypeOnLine& type : types)
         for (int32_t m : numbersFor(type)) {
             if (!TOpcodesList::IsOpcodeNumber(m)) continue;  // no record to give the type to
-            const auto n = static_cast<std::size_t>(m);
-            bits[n].set(type.type);
-            if (lengths[n] >= kMaxTypeTextLength) continue;
-            lengths[n] = std::min(lengths[n] + type.shortCaption.size() + 2, kMaxTypeTextLength);
-            ++firsts[n + 1];
+            std::size_t& length = lengths[static_cast<std::size_t>(m)];
+            length = std::min(length + type.shortCaption.size() + 2, kMaxTypeTextLength);
         }
-    for (std::size_t n = 0; n < kOpcodeCount; ++n) firsts[n + 1] += firsts[n];
-
-    std::vector<uint8_t> listed(firsts.back());
-    std::vector<uint32_t> ends(firsts.begin(), firsts.end() - 1);  // the next free place
+    for (std::size_t n = 0; n < kOpcodeCount; ++n) items[n].TypeText.reserve(lengths[n]);
     for (const TypeOnLine& type : types)
         for (int32_t m : numbersFor(type)) {
             if (!TOpcodesList::IsOpcodeNumber(m)) continue;
-            const auto n = static_cast<std::size_t>(m);
-            if (ends[n] < firsts[n + 1]) listed[ends[n]++] = static_cast<uint8_t>(type.type);
+            TOpcode& op = items[static_cast<std::size_t>(m)];
+            op.Types.set(type.type);
+            AppendTypeCaption(op.TypeText, type.shortCaption);
         }
-
-    std::vector<std::string_view> captions(kMaxTypes);
-    for (const TypeOnLine& type : types) captions[type.type] = type.shortCaption;
-    char text[kMaxTypeTextLength];  // one record's text, copied into the record at once
-    for (std::size_t n = 0; n < kOpcodeCount; ++n) {
-        TOpcode& op = items[n];
-        op.Types = bits[n];
-        if (lengths[n] == 0) continue;
-        std::size_t length = 0;
-        for (uint32_t i = firsts[n]; i < firsts[n + 1]; ++i)
-            length = AppendTypeCaption(text, length, captions[listed[i]]);
-        op.TypeText.reserve(length);
-        op.TypeText.append(text, length);
-    }
 }
 
 }  // namespace
@@ -159,42 +138,31 @@ std::string_view TranslationText(std::string_view value) {
 
 TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& TranslationFile,
                            const std::string& TypeInfoFile, const std::string& TypeLinesFile) {
-    // One INI file at a time, each let go before the next is read: the two largest
-    // files are never held together.
-    Items.resize(kOpcodeCount);
-    {
-        const std::string bytes = ReadIniBytes(OpcodesFile);
-        const std::vector<std::string_view> values = ReadOpcodeValues(bytes);
-        // In number order, so that of two bad count parts the lower number's is reported.
-        for (int32_t n = 0; n < kOpcodeCount; ++n) {
-            OpcodeDefinition def = SplitOpcodeDefinition(values[static_cast<std::size_t>(n)]);
-            TOpcode& op = Items[static_cast<std::size_t>(n)];
-            // "00A1: ": the record's number needs four digits at most.
-            const char key[] = {kHexDigitsUpper[(n >> 12) & 0xF], kHexDigitsUpper[(n >> 8) & 0xF],
-                                kHexDigitsUpper[(n >> 4) & 0xF], kHexDigitsUpper[n & 0xF], ':', ' '};
-            op.Text.reserve(sizeof key + def.TextPart.size());
-            op.Text.append(key, sizeof key).append(def.TextPart);
-            op.ParamCount = def.ParamCount;
-            op.ParamCountText = std::move(def.ParamCountText);
-        }
-    }
-    {
-        const std::string bytes = ReadIniBytes(TranslationFile);
-        const std::vector<std::string_view> values = ReadOpcodeValues(bytes);
-        for (std::size_t n = 0; n < values.size(); ++n) Items[n].RusText = TranslationText(values[n]);
-    }
+    // The texts of both INI files are gathered first; then each record is written whole,
+    // one after another, so the table is gone through once and in order.
+    const std::string opcodeBytes = ReadIniBytes(OpcodesFile);
+    const std::vector<std::string_view> definitions = ReadOpcodeValues(opcodeBytes);
+    std::vector<OpcodeDefinition> defs;
+    defs.reserve(kOpcodeCount);
+    // In number order, so that of two bad count parts the lower number's is reported.
+    for (std::string_view value : definitions) defs.push_back(SplitOpcodeDefinition(value));
+    const std::string translationBytes = ReadIniBytes(TranslationFile);
+    const std::vector<std::string_view> translations = ReadOpcodeValues(translationBytes);
 
-    const TIniFile typeInfo(TypeInfoFile);
-    std::vector<TypeOnLine> typesOnLines;
-    const std::vector<std::string_view>& types = typeInfo.SectionNames();
-    for (std::size_t j = 0; j < types.size() && j < static_cast<std::size_t>(kMaxTypes); ++j) {
-        const std::string_view shortCaption =
-            typeInfo.ReadStringView(types[j], "ShortCaption", kMissingTypeCaption);
-        const int32_t line = typeInfo.ReadInteger(types[j], "Opcodes", -1);
-        if (line != -1) typesOnLines.push_back({j, shortCaption, line});
+    Items.reserve(kOpcodeCount);
+    for (int32_t n = 0; n < kOpcodeCount; ++n) {
+        const auto i = static_cast<std::size_t>(n);
+        TOpcode& op = Items.emplace_back();
+        // "00A1: ": the record's number needs four digits at most.
+        const char key[] = {kHexDigitsUpper[(n >> 12) & 0xF], kHexDigitsUpper[(n >> 8) & 0xF],
+                            kHexDigitsUpper[(n >> 4) & 0xF], kHexDigitsUpper[n & 0xF], ':', ' '};
+        op.Text.reserve(sizeof key + defs[i].TextPart.size());
+        op.Text.append(key, sizeof key).append(defs[i].TextPart);
+        op.RusText = TranslationText(translations[i]);
+        op.ParamCount = defs[i].ParamCount;
+        op.ParamCountText = std::move(defs[i].ParamCountText);
     }
-    if (typesOnLines.empty()) return;  // the type line file is not needed then
-    GiveTypes(Items, typesOnLines, OpcodeLineFile::Open(TypeLinesFile));
+    GiveTypes(Items, TypeInfoFile, TypeLinesFile);
 }
 
 const TOpcode& TOpcodesList::GetItem(int32_t n) const {
