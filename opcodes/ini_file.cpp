@@ -1,5 +1,6 @@
 #include "opcodes/ini_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <span>
@@ -35,9 +36,6 @@ struct TIniFile::Parsed {
 
     std::string bytes;
     std::vector<std::string_view> sections;  // names in file order, repeats included
-    // For each section, the index in `keys` where its key lines start (and the previous
-    // section's end): a repeated section's keys are not kept, so its range is empty.
-    std::vector<uint32_t> firstKeys;
     // The key lines of the first section of each name, in file order and so in the order
     // of their sections; the others can never be read and are not kept.
     std::vector<Key> keys;
@@ -47,13 +45,14 @@ struct TIniFile::Parsed {
     mutable std::vector<uint32_t> keySlots;              // index into `keys`; empty until needed
     mutable unsigned keyBits = 0;
     mutable uint32_t lastSection = kEmpty;               // the section FindSection found last
+    mutable uint32_t keysOfSection = kEmpty;             // the section KeysOf gave last
+    mutable std::span<const Key> keysOf;
 
     explicit Parsed(std::string content) : bytes(std::move(content)) {
         bool keep = false;  // the keys of the section being read count
         ForEachIniEntry(bytes, [&](const IniEntry& entry) {
             if (entry.kind == IniEntry::Kind::Section) {
                 sections.push_back(entry.name);
-                firstKeys.push_back(static_cast<uint32_t>(keys.size()));
                 uint32_t& slot = sectionSlots[SectionSlot(entry.name)];
                 keep = slot == kEmpty;
                 if (!keep) return;
@@ -75,11 +74,19 @@ struct TIniFile::Parsed {
         return found;
     }
 
-    // The key lines of section `section` (an index from FindSection).
+    // The key lines of section `section` (an index from FindSection), found by halving
+    // (`keys` is in section order) and kept for the next look-up in the same section.
     std::span<const Key> KeysOf(uint32_t section) const {
         if (section == kEmpty) return {};
-        const std::size_t end = section + 1 < firstKeys.size() ? firstKeys[section + 1] : keys.size();
-        return {keys.data() + firstKeys[section], keys.data() + end};
+        if (section == keysOfSection) return keysOf;
+        const auto first = std::lower_bound(
+            keys.begin(), keys.end(), section,
+            [](const Key& key, uint32_t s) { return key.section < s; });
+        const auto last = std::upper_bound(
+            first, keys.end(), section, [](uint32_t s, const Key& key) { return s < key.section; });
+        keysOfSection = section;
+        keysOf = {first, last};
+        return keysOf;
     }
 
     // The raw value of the first line of the key in section `section`.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "opcodes/cp1251.h"
 #include "opcodes/errors.h"
@@ -114,20 +115,40 @@ std::string OpcodeKey(int32_t n) {
     return std::string(digits + start, sizeof digits - start);
 }
 
-OpcodeDefinition SplitOpcodeDefinition(std::string_view value) {
+namespace {
+
+// The count part (before the first comma, empty without one) and the text part (after
+// it, or the whole value).
+std::pair<std::string_view, std::string_view> SplitAtComma(std::string_view value) {
     const std::size_t comma = value.find(',');
-    OpcodeDefinition def;
-    const std::string_view countPart =
-        comma == std::string_view::npos ? std::string_view() : value.substr(0, comma);
-    def.TextPart = comma == std::string_view::npos ? value : value.substr(comma + 1);
-    if (!ParseDecimalInteger(countPart, def.ParamCount))
+    if (comma == std::string_view::npos) return {std::string_view(), value};
+    return {value.substr(0, comma), value.substr(comma + 1)};
+}
+
+int32_t ParamCountOf(std::string_view countPart) {
+    int32_t count;
+    if (!ParseDecimalInteger(countPart, count))
         throw EConvertError("'" + std::string(countPart) + "' is not a valid integer value");
-    if (def.ParamCount == -1) {
-        def.ParamCountText = kVariableParamCount;
-    } else {
-        if (def.ParamCount < 10) def.ParamCountText = ' ';
-        def.ParamCountText += countPart;
+    return count;
+}
+
+void SetParamCountText(std::string& text, int32_t count, std::string_view countPart) {
+    if (count == -1) {
+        text = kVariableParamCount;
+        return;
     }
+    if (count < 10) text = ' ';
+    text += countPart;
+}
+
+}  // namespace
+
+OpcodeDefinition SplitOpcodeDefinition(std::string_view value) {
+    OpcodeDefinition def;
+    const auto [countPart, textPart] = SplitAtComma(value);
+    def.TextPart = textPart;
+    def.ParamCount = ParamCountOf(countPart);
+    SetParamCountText(def.ParamCountText, def.ParamCount, countPart);
     return def;
 }
 
@@ -138,14 +159,16 @@ std::string_view TranslationText(std::string_view value) {
 
 TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& TranslationFile,
                            const std::string& TypeInfoFile, const std::string& TypeLinesFile) {
-    // The texts of both INI files are gathered first; then each record is written whole,
-    // one after another, so the table is gone through once and in order.
+    // The values of both INI files are gathered first; then the records' texts are written
+    // one record after another, so the table is gone through in order, and the types go
+    // in last, line by line.
     const std::string opcodeBytes = ReadIniBytes(OpcodesFile);
     const std::vector<std::string_view> definitions = ReadOpcodeValues(opcodeBytes);
-    std::vector<OpcodeDefinition> defs;
-    defs.reserve(kOpcodeCount);
-    // In number order, so that of two bad count parts the lower number's is reported.
-    for (std::string_view value : definitions) defs.push_back(SplitOpcodeDefinition(value));
+    // The counts first, in number order, so that of two bad count parts the lower
+    // number's is reported before anything else is read.
+    std::vector<int32_t> counts(kOpcodeCount);
+    for (std::size_t i = 0; i < kOpcodeCount; ++i)
+        counts[i] = ParamCountOf(SplitAtComma(definitions[i]).first);
     const std::string translationBytes = ReadIniBytes(TranslationFile);
     const std::vector<std::string_view> translations = ReadOpcodeValues(translationBytes);
 
@@ -153,14 +176,15 @@ TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& Tr
     for (int32_t n = 0; n < kOpcodeCount; ++n) {
         const auto i = static_cast<std::size_t>(n);
         TOpcode& op = Items.emplace_back();
+        const auto [countPart, textPart] = SplitAtComma(definitions[i]);
         // "00A1: ": the record's number needs four digits at most.
         const char key[] = {kHexDigitsUpper[(n >> 12) & 0xF], kHexDigitsUpper[(n >> 8) & 0xF],
                             kHexDigitsUpper[(n >> 4) & 0xF], kHexDigitsUpper[n & 0xF], ':', ' '};
-        op.Text.reserve(sizeof key + defs[i].TextPart.size());
-        op.Text.append(key, sizeof key).append(defs[i].TextPart);
+        op.Text.reserve(sizeof key + textPart.size());
+        op.Text.append(key, sizeof key).append(textPart);
         op.RusText = TranslationText(translations[i]);
-        op.ParamCount = defs[i].ParamCount;
-        op.ParamCountText = std::move(defs[i].ParamCountText);
+        op.ParamCount = counts[i];
+        SetParamCountText(op.ParamCountText, counts[i], countPart);
     }
     GiveTypes(Items, TypeInfoFile, TypeLinesFile);
 }
