@@ -74,16 +74,26 @@ struct TIniFile::Parsed {
         return found;
     }
 
-    // The key lines of section `section` (an index from FindSection), found by halving
-    // (`keys` is in section order) and kept for the next look-up in the same section.
+    // The key lines of section `section` (an index from FindSection), kept for the next
+    // look-up in the same section. `keys` is in section order: readers that go through
+    // the sections in file order find the next section's keys where the last ones ended;
+    // any other section is found by halving.
     std::span<const Key> KeysOf(uint32_t section) const {
         if (section == kEmpty) return {};
         if (section == keysOfSection) return keysOf;
-        const auto first = std::lower_bound(
-            keys.begin(), keys.end(), section,
-            [](const Key& key, uint32_t s) { return key.section < s; });
-        const auto last = std::upper_bound(
-            first, keys.end(), section, [](uint32_t s, const Key& key) { return s < key.section; });
+        const auto bySection = [](const Key& key, uint32_t s) { return key.section < s; };
+        auto first = keys.begin();
+        if (keysOfSection != kEmpty && section > keysOfSection)
+            first += keysOf.data() + keysOf.size() - keys.data();
+        if (first != keys.end() && first->section < section)
+            first = std::lower_bound(first, keys.end(), section, bySection);
+        // A usual section has a few keys: they are stepped over before halving the rest.
+        auto last = first;
+        for (std::size_t step = 0; last != keys.end() && last->section == section; ++last)
+            if (++step > kScanKeys) {
+                last = std::lower_bound(last, keys.end(), section + 1, bySection);
+                break;
+            }
         keysOfSection = section;
         keysOf = {first, last};
         return keysOf;
