@@ -61,10 +61,11 @@ void ForEachIniEntry(std::string_view bytes, Visit&& visit) {
         const std::size_t eq = equals == std::string_view::npos
                                    ? std::string_view::npos
                                    : equals - static_cast<std::size_t>(text.data() - bytes.data());
-        const bool more = eq == std::string_view::npos
-                              ? give(IniEntry{IniEntry::Kind::Other, line, {}, text})
-                              : give(IniEntry{IniEntry::Kind::Key, line, TrimIniBlanks(text.substr(0, eq)),
-                                              TrimIniBlanks(text.substr(eq + 1))});
+        const bool more =
+            eq == std::string_view::npos
+                ? give(IniEntry{IniEntry::Kind::Other, line, {}, text})
+                : give(IniEntry{IniEntry::Kind::Key, line, TrimIniBlanks(text.substr(0, eq)),
+                                TrimIniBlanks(text.substr(eq + 1))});
         if (!more) return;
     }
 }

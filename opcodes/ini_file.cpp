@@ -59,7 +59,8 @@ struct TIniFile::Parsed {
                 slot = static_cast<uint32_t>(sections.size() - 1);
                 if (++sectionNames * 2 > sectionSlots.size()) GrowSections();
             } else if (entry.kind == IniEntry::Kind::Key && keep) {
-                keys.push_back({static_cast<uint32_t>(sections.size() - 1), entry.name, entry.value});
+                keys.push_back(
+                    {static_cast<uint32_t>(sections.size() - 1), entry.name, entry.value});
             }
         });
     }

@@ -57,9 +57,11 @@ std::size_t FindEnd(std::string_view text, std::size_t from, char mark, std::siz
             const unsigned endBits = ends >> seen << seen;
             if constexpr (kMark) {
                 if (markAt == npos) {
-                    const auto marks = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, mk)));
+                    const auto marks =
+                        static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, mk)));
                     const unsigned markBits = marks >> seen << seen;
-                    if (markBits != 0) markAt = at + static_cast<std::size_t>(std::countr_zero(markBits));
+                    if (markBits != 0)
+                        markAt = at + static_cast<std::size_t>(std::countr_zero(markBits));
                 }
             }
             if (endBits != 0) {
@@ -76,7 +78,8 @@ std::size_t FindEnd(std::string_view text, std::size_t from, char mark, std::siz
     if constexpr (kMark) {
         if (markAt == npos) {
             const std::size_t length = (end == npos ? text.size() : end) - rest;
-            const auto* found = static_cast<const char*>(std::memchr(text.data() + rest, mark, length));
+            const auto* found =
+                static_cast<const char*>(std::memchr(text.data() + rest, mark, length));
             if (found) markAt = static_cast<std::size_t>(found - text.data());
         }
     }

@@ -78,7 +78,8 @@ void GiveTypes(std::vector<TOpcode>& items, const std::string& typeInfoFile,
     std::vector<int32_t> numbers;
     const TypeOnLine* numbersOf = nullptr;
     const auto numbersFor = [&](const TypeOnLine& type) -> const std::vector<int32_t>& {
-        if (numbersOf == nullptr || numbersOf->line != type.line) lines.ReadLine(type.line, numbers);
+        if (numbersOf == nullptr || numbersOf->line != type.line)
+            lines.ReadLine(type.line, numbers);
         numbersOf = &type;
         return numbers;
     };

@@ -38,7 +38,8 @@ void ParseOpcodeLine(std::string_view line, std::vector<int32_t>& numbers, std::
     const unsigned char* const value = kHexDigits.value;
     const auto* d = reinterpret_cast<const unsigned char*>(line.data());
     int32_t* out = numbers.data();
-    for (int32_t* const end = out + std::min(whole, count); out != end; ++out, d += kOpcodeGroupLength)
+    int32_t* const end = out + std::min(whole, count);
+    for (; out != end; ++out, d += kOpcodeGroupLength)
         *out = static_cast<int32_t>((uint32_t{value[d[0]]} << 12) | (uint32_t{value[d[1]]} << 8) |
                                     (uint32_t{value[d[2]]} << 4) | value[d[3]]);
     if (count > whole)
