@@ -184,6 +184,7 @@ std::size_t FoldedHashCp1251(std::string_view text) {
 
 bool EqualsIgnoreCaseCp1251(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
+    if (a == b) return true;  // names are mostly asked for as they are written
     for (std::size_t i = 0; i < a.size(); ++i)
         if (kFold.upper[static_cast<unsigned char>(a[i])] !=
             kFold.upper[static_cast<unsigned char>(b[i])])

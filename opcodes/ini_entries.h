@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "opcodes/cp1251.h"
@@ -32,31 +33,40 @@ inline std::string_view TrimIniBlanks(std::string_view s) {
 }
 
 // Calls visit(const IniEntry&) for every non-blank line of `bytes`, in file order. The
-// views point into `bytes`.
+// views point into `bytes`. A `visit` that returns bool ends the scan by returning false.
 template <typename Visit>
 void ForEachIniEntry(std::string_view bytes, Visit&& visit) {
+    const auto give = [&](const IniEntry& entry) {
+        if constexpr (std::is_same_v<decltype(visit(entry)), bool>) return visit(entry);
+        else return visit(entry), true;
+    };
     int line = 0;
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         ++line;
-        const std::size_t end = FindLineEnd(bytes, pos);
+        std::size_t equals;  // the line's first "=", found by the same scan as its end
+        const std::size_t end = FindLineEnd(bytes, pos, '=', equals);
         const std::string_view text = TrimIniBlanks(
             bytes.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos));
         pos = end == std::string_view::npos ? bytes.size() : SkipLineEnd(bytes, end);
         if (text.empty()) continue;
         if (text.front() == '[') {
             const std::string_view inner = text.substr(1);
-            visit(IniEntry{IniEntry::Kind::Section, line,
-                           TrimIniBlanks(inner.substr(0, inner.find(']'))), {}});
+            if (!give(IniEntry{IniEntry::Kind::Section, line,
+                               TrimIniBlanks(inner.substr(0, inner.find(']'))), {}}))
+                return;
             continue;
         }
-        const std::size_t eq = text.find('=');
-        if (eq == std::string_view::npos) {
-            visit(IniEntry{IniEntry::Kind::Other, line, {}, text});
-            continue;
-        }
-        visit(IniEntry{IniEntry::Kind::Key, line, TrimIniBlanks(text.substr(0, eq)),
-                       TrimIniBlanks(text.substr(eq + 1))});
+        // The trimming took only blanks, so the "=" stands within the text.
+        const std::size_t eq = equals == std::string_view::npos
+                                   ? std::string_view::npos
+                                   : equals - static_cast<std::size_t>(text.data() - bytes.data());
+        const bool more =
+            eq == std::string_view::npos
+                ? give(IniEntry{IniEntry::Kind::Other, line, {}, text})
+                : give(IniEntry{IniEntry::Kind::Key, line, TrimIniBlanks(text.substr(0, eq)),
+                                TrimIniBlanks(text.substr(eq + 1))});
+        if (!more) return;
     }
 }
 

@@ -1,10 +1,11 @@
 #include "opcodes/ini_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <utility>
 
-#include "opcodes/ini_entries.h"
 #include "opcodes/files/file_io.h"
 
 namespace {
@@ -17,32 +18,37 @@ std::size_t SlotOf(std::size_t hash, unsigned bits) {
 
 }  // namespace
 
-// The file's bytes and, over them, its sections in file order and the keys that count,
-// with two open addressing tables of indices (at most half full): no entry costs an
-// allocation of its own. Views point into `bytes`, which never changes after parsing.
+// The file's bytes and, over them, its sections in file order and the key lines that
+// count, with no allocation of an entry's own. Views point into `bytes`, which never
+// changes after parsing. A key is found by scanning its section's lines when the section
+// is short, the usual case, and through an open addressing table of indices (at most
+// half full) when it is long; the table is built at the first look-up that needs it, so
+// a file read a whole section at a time never hashes a key.
 struct TIniFile::Parsed {
     struct Key {
         uint32_t section;        // index into `sections`
         std::string_view name;
-        std::string_view value;  // trimmed, quotes kept
+        std::string_view raw;    // trimmed, quotes kept
     };
     static constexpr uint32_t kEmpty = std::numeric_limits<uint32_t>::max();
+    // Sections of up to this many key lines are scanned rather than hashed.
+    static constexpr std::size_t kScanKeys = 16;
 
     std::string bytes;
     std::vector<std::string_view> sections;  // names in file order, repeats included
-    // The first line of each key in the first section of each name; the others can
-    // never be read and are not kept.
+    // The key lines of the first section of each name, in file order and so in the order
+    // of their sections; the others can never be read and are not kept.
     std::vector<Key> keys;
     std::vector<uint32_t> sectionSlots{kEmpty, kEmpty};  // index of a name's first section
-    std::vector<uint32_t> keySlots{kEmpty, kEmpty};      // index into `keys`
-    unsigned sectionBits = 1, keyBits = 1;               // the tables hold 2^bits slots
+    unsigned sectionBits = 1;                            // the table holds 2^bits slots
     std::size_t sectionNames = 0;                        // names in the section table
+    mutable std::vector<uint32_t> keySlots;              // index into `keys`; empty until needed
+    mutable unsigned keyBits = 0;
+    mutable uint32_t lastSection = kEmpty;               // the section FindSection found last
+    mutable uint32_t keysOfSection = kEmpty;             // the section KeysOf gave last
+    mutable std::span<const Key> keysOf;
 
     explicit Parsed(std::string content) : bytes(std::move(content)) {
-        // Sized for a key in every 64 bytes, a usual line, so that a usual file is read
-        // without growing the key table on the way.
-        while ((std::size_t{1} << keyBits) < bytes.size() / 32) ++keyBits;
-        keySlots.assign(std::size_t{1} << keyBits, kEmpty);
         bool keep = false;  // the keys of the section being read count
         ForEachIniEntry(bytes, [&](const IniEntry& entry) {
             if (entry.kind == IniEntry::Kind::Section) {
@@ -53,24 +59,58 @@ struct TIniFile::Parsed {
                 slot = static_cast<uint32_t>(sections.size() - 1);
                 if (++sectionNames * 2 > sectionSlots.size()) GrowSections();
             } else if (entry.kind == IniEntry::Kind::Key && keep) {
-                const auto section = static_cast<uint32_t>(sections.size() - 1);
-                uint32_t& slot = keySlots[KeySlot(section, entry.name)];
-                if (slot != kEmpty) return;
-                slot = static_cast<uint32_t>(keys.size());
-                keys.push_back({section, entry.name, entry.value});
-                if (keys.size() * 2 > keySlots.size()) GrowKeys();
+                keys.push_back(
+                    {static_cast<uint32_t>(sections.size() - 1), entry.name, entry.value});
             }
         });
     }
 
-    // The index of the first section of that name, or kEmpty.
-    uint32_t FindSection(std::string_view name) const { return sectionSlots[SectionSlot(name)]; }
+    // The index of the first section of that name, or kEmpty. Readers ask for several
+    // keys of one section in a row: a name spelt as the section found last is that
+    // section (it is the first of its name) without hashing.
+    uint32_t FindSection(std::string_view name) const {
+        if (lastSection != kEmpty && sections[lastSection] == name) return lastSection;
+        const uint32_t found = sectionSlots[SectionSlot(name)];
+        if (found != kEmpty) lastSection = found;
+        return found;
+    }
 
-    // The raw value of the key in section `section` (an index from FindSection).
+    // The key lines of section `section` (an index from FindSection), kept for the next
+    // look-up in the same section. `keys` is in section order: readers that go through
+    // the sections in file order find the next section's keys where the last ones ended;
+    // any other section is found by halving.
+    std::span<const Key> KeysOf(uint32_t section) const {
+        if (section == kEmpty) return {};
+        if (section == keysOfSection) return keysOf;
+        const auto bySection = [](const Key& key, uint32_t s) { return key.section < s; };
+        auto first = keys.begin();
+        if (keysOfSection != kEmpty && section > keysOfSection)
+            first += keysOf.data() + keysOf.size() - keys.data();
+        if (first != keys.end() && first->section < section)
+            first = std::lower_bound(first, keys.end(), section, bySection);
+        // A usual section has a few keys: they are stepped over before halving the rest.
+        auto last = first;
+        for (std::size_t step = 0; last != keys.end() && last->section == section; ++last)
+            if (++step > kScanKeys) {
+                last = std::lower_bound(last, keys.end(), section + 1, bySection);
+                break;
+            }
+        keysOfSection = section;
+        keysOf = {first, last};
+        return keysOf;
+    }
+
+    // The raw value of the first line of the key in section `section`.
     const std::string_view* FindKey(uint32_t section, std::string_view name) const {
-        if (section == kEmpty) return nullptr;
+        const std::span<const Key> own = KeysOf(section);
+        if (own.size() <= kScanKeys) {
+            for (const Key& key : own)
+                if (EqualsIgnoreCaseCp1251(key.name, name)) return &key.raw;
+            return nullptr;
+        }
+        if (keySlots.empty()) BuildKeyTable();
         const uint32_t index = keySlots[KeySlot(section, name)];
-        return index == kEmpty ? nullptr : &keys[index].value;
+        return index == kEmpty ? nullptr : &keys[index].raw;
     }
 
 private:
@@ -100,10 +140,15 @@ private:
             if (index != kEmpty) sectionSlots[SectionSlot(sections[index])] = index;
     }
 
-    void GrowKeys() {
-        keySlots.assign(std::size_t{1} << ++keyBits, kEmpty);
-        for (std::size_t i = 0; i < keys.size(); ++i)
-            keySlots[KeySlot(keys[i].section, keys[i].name)] = static_cast<uint32_t>(i);
+    // Every key line at once, the first of each name in its section taking the slot.
+    void BuildKeyTable() const {
+        keyBits = 1;
+        while ((std::size_t{1} << keyBits) < keys.size() * 2) ++keyBits;
+        keySlots.assign(std::size_t{1} << keyBits, kEmpty);
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            uint32_t& slot = keySlots[KeySlot(keys[i].section, keys[i].name)];
+            if (slot == kEmpty) slot = static_cast<uint32_t>(i);
+        }
     }
 };
 
@@ -113,12 +158,7 @@ TIniFile::TIniFile(TIniFile&&) noexcept = default;
 TIniFile& TIniFile::operator=(TIniFile&&) noexcept = default;
 
 const TIniFile::Parsed& TIniFile::parsed() const {
-    if (!parsed_) {
-        // A file that cannot be read counts as an empty one.
-        std::string bytes;
-        if (!ReadWholeFile(fileName_, bytes).ok()) bytes.clear();
-        parsed_ = std::make_unique<Parsed>(std::move(bytes));
-    }
+    if (!parsed_) parsed_ = std::make_unique<Parsed>(ReadIniBytes(fileName_));
     return *parsed_;
 }
 
@@ -126,11 +166,10 @@ std::string_view TIniFile::ReadStringView(std::string_view section, std::string_
                                           std::string_view defaultValue) const {
     const Parsed& p = parsed();
     const std::string_view* found = p.FindKey(p.FindSection(section), key);
-    if (found == nullptr) return defaultValue;
-    std::string_view value = UnquoteIniValue(*found);
-    if (value.size() > kIniMaxValueLength) value = value.substr(0, kIniMaxValueLength);
-    return value;
+    return found == nullptr ? defaultValue : IniValue(*found);
 }
+
+
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view defaultValue) const {
@@ -162,6 +201,18 @@ bool TIniFile::HasKey(std::string_view section, std::string_view key) const {
     const Parsed& p = parsed();
     return p.FindKey(p.FindSection(section), key) != nullptr;
 }
+std::string ReadIniBytes(const std::string& fileName) {
+    // A file that cannot be read counts as an empty one.
+    std::string bytes;
+    if (!ReadWholeFile(fileName, bytes).ok()) bytes.clear();
+    return bytes;
+}
+
+std::string_view IniValue(std::string_view raw) {
+    const std::string_view value = UnquoteIniValue(raw);
+    return value.size() > kIniMaxValueLength ? value.substr(0, kIniMaxValueLength) : value;
+}
+
 std::string_view UnquoteIniValue(std::string_view raw) {
     if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') && raw.back() == raw.front())
         return raw.substr(1, raw.size() - 2);

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "opcodes/ini_entries.h"
+
 class TIniFile {
 public:
     // Nothing is opened yet: the file is read at the first call that needs it.
@@ -63,3 +65,28 @@ std::string_view UnquoteIniValue(std::string_view raw);
 bool ParseIniInteger(std::string_view text, int32_t& value);
 // A signed decimal integer: an optional sign and digits only, within 32 bits.
 bool ParseDecimalInteger(std::string_view text, int32_t& value);
+
+// The bytes TIniFile reads of a file: all of them, or none when it cannot be read.
+std::string ReadIniBytes(const std::string& fileName);
+
+// What ReadString gives for a key's text (blanks already removed): unquoted and cut to
+// its longest length.
+std::string_view IniValue(std::string_view raw);
+
+// One section of an INI file's bytes in a single pass, for a reader that takes a whole
+// section and looks nothing up: visit(key, value) hears each key line of the first
+// section of that name in file order, the value as ReadString reads it. A key that stands
+// twice is heard each time; ReadString reads the first. The scan ends with the section.
+template <typename Visit>
+void ForEachIniSectionKey(std::string_view bytes, std::string_view section, Visit&& visit) {
+    bool inside = false;
+    ForEachIniEntry(bytes, [&](const IniEntry& entry) {
+        if (entry.kind == IniEntry::Kind::Section) {
+            if (inside) return false;
+            inside = EqualsIgnoreCaseCp1251(entry.name, section);
+        } else if (entry.kind == IniEntry::Kind::Key && inside) {
+            visit(entry.name, IniValue(entry.value));
+        }
+        return true;
+    });
+}

@@ -1,5 +1,7 @@
 #include "opcodes/opcode_lines.h"
 
+#include <algorithm>
+
 #include "opcodes/errors.h"
 #include "opcodes/line_ends.h"
 #include "opcodes/files/file_io.h"
@@ -26,30 +28,27 @@ int32_t HexToInt(std::string_view text) {
     return static_cast<int32_t>(value);
 }
 
-bool IsHexDigit(char ch) {
-    return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f');
-}
-
-std::vector<int32_t> ParseOpcodeLine(std::string_view line, std::size_t maxNumbers) {
-    std::vector<int32_t> numbers;
-    if (maxNumbers == 0) return numbers;
+void ParseOpcodeLine(std::string_view line, std::vector<int32_t>& numbers, std::size_t maxNumbers) {
     // Whole groups first, four digits each without a loop; then the short last group
     // (or the single empty group of an empty line).
     const std::size_t whole = line.size() / kOpcodeGroupLength;
     const bool shortLast = line.size() % kOpcodeGroupLength != 0 || line.empty();
-    const std::size_t count = whole + (shortLast ? 1 : 0);
-    numbers.reserve(count < maxNumbers ? count : maxNumbers);
+    const std::size_t count = std::min(whole + (shortLast ? 1 : 0), maxNumbers);
+    numbers.resize(count);
     const unsigned char* const value = kHexDigits.value;
-    const auto* const bytes = reinterpret_cast<const unsigned char*>(line.data());
-    for (std::size_t i = 0; i < whole && numbers.size() < maxNumbers; ++i) {
-        const unsigned char* d = bytes + i * kOpcodeGroupLength;
-        numbers.push_back(static_cast<int32_t>((uint32_t{value[d[0]]} << 12) |
-                                               (uint32_t{value[d[1]]} << 8) |
-                                               (uint32_t{value[d[2]]} << 4) | value[d[3]]));
-    }
-    if (shortLast && numbers.size() < maxNumbers)
-        numbers.push_back(
-            HexToInt(line.substr(whole * kOpcodeGroupLength, kOpcodeGroupLength - 1)));
+    const auto* d = reinterpret_cast<const unsigned char*>(line.data());
+    int32_t* out = numbers.data();
+    int32_t* const end = out + std::min(whole, count);
+    for (; out != end; ++out, d += kOpcodeGroupLength)
+        *out = static_cast<int32_t>((uint32_t{value[d[0]]} << 12) | (uint32_t{value[d[1]]} << 8) |
+                                    (uint32_t{value[d[2]]} << 4) | value[d[3]]);
+    if (count > whole)
+        *out = HexToInt(line.substr(whole * kOpcodeGroupLength, kOpcodeGroupLength - 1));
+}
+
+std::vector<int32_t> ParseOpcodeLine(std::string_view line, std::size_t maxNumbers) {
+    std::vector<int32_t> numbers;
+    ParseOpcodeLine(line, numbers, maxNumbers);
     return numbers;
 }
 
@@ -88,6 +87,10 @@ std::string_view OpcodeLineFile::LineText(int32_t lineNumber) const {
 
 std::vector<int32_t> OpcodeLineFile::ReadLine(int32_t lineNumber, std::size_t maxNumbers) const {
     return ParseOpcodeLine(LineText(lineNumber), maxNumbers);
+}
+
+void OpcodeLineFile::ReadLine(int32_t lineNumber, std::vector<int32_t>& numbers) const {
+    ParseOpcodeLine(LineText(lineNumber), numbers);
 }
 
 std::vector<int32_t> ReadOpcodeLine(const std::string& fileName, int32_t lineNumber) {

@@ -14,7 +14,9 @@
 // digits; any other character counts as 0. The empty text gives 0.
 int32_t HexToInt(std::string_view text);
 // "0".."9", "A".."F", "a".."f".
-bool IsHexDigit(char ch);
+inline bool IsHexDigit(char ch) {
+    return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f');
+}
 
 // The characters of one number: four hexadecimal digits and one separator.
 inline constexpr std::size_t kOpcodeGroupLength = 5;
@@ -37,6 +39,9 @@ void ForEachOpcodeGroup(std::string_view line, Visit&& visit) {
 // An empty line gives the single number 0.
 std::vector<int32_t> ParseOpcodeLine(std::string_view line,
                                      std::size_t maxNumbers = std::numeric_limits<std::size_t>::max());
+// The same into `numbers` (replacing what it held), for a reader that reuses one buffer.
+void ParseOpcodeLine(std::string_view line, std::vector<int32_t>& numbers,
+                     std::size_t maxNumbers = std::numeric_limits<std::size_t>::max());
 
 // A line file read once; its lines are then looked up by number without rereading.
 class OpcodeLineFile {
@@ -50,6 +55,7 @@ public:
     // a line beyond the end of the file gives the single number 0.
     std::vector<int32_t> ReadLine(int32_t lineNumber,
                                   std::size_t maxNumbers = std::numeric_limits<std::size_t>::max()) const;
+    void ReadLine(int32_t lineNumber, std::vector<int32_t>& numbers) const;
 
     // The raw text of a line (without its line end); empty beyond the end of the file.
     std::string_view LineText(int32_t lineNumber) const;

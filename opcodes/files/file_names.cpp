@@ -48,8 +48,17 @@ fs::path ResolveEntry(const fs::path& dir, std::string_view name) {
 
 fs::path ResolveFileName(std::string_view windowsName) {
     const bool absolute = !windowsName.empty() && (windowsName[0] == '\\' || windowsName[0] == '/');
+    const std::vector<std::string_view> parts = SplitComponents(windowsName);
+    // Mostly every component is written as it stands: a name that exists as written is
+    // what the walk below would give (each of its components exists exactly), found with
+    // one look at the file system instead of one or a folder listing per component.
+    fs::path exact = absolute ? fs::path("/") : fs::path();
+    for (std::string_view part : parts) exact /= fs::path(std::string(part));
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(exact, ec))) return exact;
+
     fs::path path = absolute ? fs::path("/") : fs::path();
-    for (std::string_view part : SplitComponents(windowsName)) {
+    for (std::string_view part : parts) {
         if (part == "." || part == "..") {
             path /= fs::path(std::string(part));
             continue;

@@ -50,10 +50,11 @@ TEST(IniEntries, LinesCountAcrossEveryKindOfLineEnd) {
     EXPECT_EQ(shown, "1a| 2k|v 4b| 5y|\"q\" 6|just text 8|v 9c| ");
 }
 
-// The scan goes block by block: line ends just before, on and after a block's edge, and
-// lines much longer than a block, are all found where they stand.
+// The scan goes block by block (sixteen bytes up to the 64th, then 1024 for its library
+// calls): line ends just before, on and after a block's edge, and lines much longer than
+// a block, are all found where they stand.
 TEST(LineEnds, FoundWhereverTheyStandAgainstTheScanBlocks) {
-    for (std::size_t at : {0u, 1u, 1023u, 1024u, 1025u, 2047u, 2048u, 5000u}) {
+    for (std::size_t at : {0u, 1u, 15u, 16u, 17u, 63u, 64u, 65u, 1087u, 1088u, 1089u, 5000u}) {
         for (const std::string end : {"\r\n", "\r", "\n"}) {
             const std::string text = std::string(at, 'x') + end + "yy\n";
             ASSERT_EQ(FindLineEnd(text), at) << at << " " << int(end[0]);
