@@ -37,6 +37,7 @@ template <bool kMark>
 std::size_t FindEnd(std::string_view text, std::size_t from, char mark, std::size_t& markAt) {
     constexpr std::size_t npos = std::string_view::npos;
     markAt = npos;
+    if (from >= text.size()) return npos;
     std::size_t rest = from;  // where the scan by blocks starts
 #ifdef KELPRA_LINE_SCAN_SSE2
     constexpr std::size_t kWidth = 16, kShortLine = 4 * kWidth;
