@@ -100,8 +100,8 @@ void BM_LoadedDatabaseMemory(benchmark::State& state) {
     std::size_t bytes = sizeof(TOpcode) * kOpcodeCount;
     for (int32_t n = 0; n < kOpcodeCount; ++n) {
         const TOpcode& op = db.opcodes.GetItem(n);
-        bytes += op.Text.capacity() + op.RusText.capacity() + op.ParamCountText.capacity() +
-                 op.TypeText.capacity();
+        bytes += op.Text.size() + op.RusText.size() + op.ParamCountText.capacity() +
+                 op.TypeText.size();  // the texts lie in the table's blocks, back to back
     }
     std::set<const int32_t*> lines;  // nodes naming one line share its numbers
     for (const auto& c : db.categories) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include "opcodes/cp1251.h"
@@ -52,17 +53,11 @@ struct TypeOnLine {
     int32_t line;
 };
 
-// Appends the caption and ", " as far as they fit in kMaxTypeTextLength.
-void AppendTypeCaption(std::string& typeText, std::string_view shortCaption) {
-    for (std::string_view part : {shortCaption, std::string_view(", ")})
-        typeText.append(part.data(), std::min(part.size(), kMaxTypeTextLength - typeText.size()));
-}
-
 // Gives the records the types of TypeInfo.ini: each number of a type's line gets the
 // type's bit and, in its type text, the type's short caption. The type line file is read
-// once, and only when a type names a line.
-void GiveTypes(std::vector<TOpcode>& items, const std::string& typeInfoFile,
-               const std::string& typeLinesFile) {
+// once, and only when a type names a line. Returns the bytes the type texts view.
+std::unique_ptr<char[]> GiveTypes(std::vector<TOpcode>& items, const std::string& typeInfoFile,
+                                  const std::string& typeLinesFile) {
     const TIniFile typeInfo(typeInfoFile);
     std::vector<TypeOnLine> types;
     const std::vector<std::string_view>& sections = typeInfo.SectionNames();
@@ -72,7 +67,7 @@ void GiveTypes(std::vector<TOpcode>& items, const std::string& typeInfoFile,
         const int32_t line = typeInfo.ReadInteger(sections[j], "Opcodes", -1);
         if (line != -1) types.push_back({j, shortCaption, line});
     }
-    if (types.empty()) return;
+    if (types.empty()) return nullptr;
     const OpcodeLineFile lines = OpcodeLineFile::Open(typeLinesFile);
     // Types often share a line: the numbers of the line read last are kept.
     std::vector<int32_t> numbers;
@@ -84,7 +79,7 @@ void GiveTypes(std::vector<TOpcode>& items, const std::string& typeInfoFile,
         return numbers;
     };
     // Two passes over the lines: the first measures each record's type text, so that the
-    // second writes it into a string of its final size.
+    // second writes them all into one block of their final size.
     std::vector<std::size_t> lengths(kOpcodeCount);
     for (const TypeOnLine& type : types)
         for (int32_t m : numbersFor(type)) {
@@ -92,14 +87,25 @@ void GiveTypes(std::vector<TOpcode>& items, const std::string& typeInfoFile,
             std::size_t& length = lengths[static_cast<std::size_t>(m)];
             length = std::min(length + type.shortCaption.size() + 2, kMaxTypeTextLength);
         }
-    for (std::size_t n = 0; n < kOpcodeCount; ++n) items[n].TypeText.reserve(lengths[n]);
+    std::vector<char*> starts(kOpcodeCount);
+    std::size_t total = 0;
+    for (std::size_t n = 0; n < kOpcodeCount; ++n) total += lengths[n];
+    auto bytes = std::make_unique_for_overwrite<char[]>(total);
+    for (std::size_t n = 0, at = 0; n < kOpcodeCount; at += lengths[n++]) starts[n] = bytes.get() + at;
+    std::fill(lengths.begin(), lengths.end(), 0);  // now: how much of each is written
     for (const TypeOnLine& type : types)
         for (int32_t m : numbersFor(type)) {
             if (!TOpcodesList::IsOpcodeNumber(m)) continue;
-            TOpcode& op = items[static_cast<std::size_t>(m)];
-            op.Types.set(type.type);
-            AppendTypeCaption(op.TypeText, type.shortCaption);
+            const auto n = static_cast<std::size_t>(m);
+            items[n].Types.set(type.type);
+            for (std::string_view part : {type.shortCaption, std::string_view(", ")}) {
+                const std::size_t count = std::min(part.size(), kMaxTypeTextLength - lengths[n]);
+                std::memcpy(starts[n] + lengths[n], part.data(), count);
+                lengths[n] += count;
+            }
         }
+    for (std::size_t n = 0; n < kOpcodeCount; ++n) items[n].TypeText = {starts[n], lengths[n]};
+    return bytes;
 }
 
 }  // namespace
@@ -173,21 +179,36 @@ TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& Tr
     const std::string translationBytes = ReadIniBytes(TranslationFile);
     const std::vector<std::string_view> translations = ReadOpcodeValues(translationBytes);
 
-    Items.reserve(kOpcodeCount);
+    constexpr std::size_t kKeyLength = 6;  // "00A1: "
+    std::size_t total = 0;
+    for (std::size_t i = 0; i < kOpcodeCount; ++i)
+        total += kKeyLength + SplitAtComma(definitions[i]).second.size() +
+                 TranslationText(translations[i]).size();
+    Texts = std::make_unique_for_overwrite<char[]>(total);
+    char* out = Texts.get();
+    const auto write = [&out](std::string_view text) {
+        std::memcpy(out, text.data(), text.size());
+        out += text.size();
+    };
+    Items.resize(kOpcodeCount);
     for (int32_t n = 0; n < kOpcodeCount; ++n) {
         const auto i = static_cast<std::size_t>(n);
-        TOpcode& op = Items.emplace_back();
+        TOpcode& op = Items[i];
         const auto [countPart, textPart] = SplitAtComma(definitions[i]);
-        // "00A1: ": the record's number needs four digits at most.
-        const char key[] = {kHexDigitsUpper[(n >> 12) & 0xF], kHexDigitsUpper[(n >> 8) & 0xF],
-                            kHexDigitsUpper[(n >> 4) & 0xF], kHexDigitsUpper[n & 0xF], ':', ' '};
-        op.Text.reserve(sizeof key + textPart.size());
-        op.Text.append(key, sizeof key).append(textPart);
-        op.RusText = TranslationText(translations[i]);
+        // The record's number needs four digits at most.
+        const char key[kKeyLength] = {kHexDigitsUpper[(n >> 12) & 0xF], kHexDigitsUpper[(n >> 8) & 0xF],
+                                      kHexDigitsUpper[(n >> 4) & 0xF], kHexDigitsUpper[n & 0xF], ':', ' '};
+        char* const text = out;
+        write({key, kKeyLength});
+        write(textPart);
+        op.Text = {text, kKeyLength + textPart.size()};
+        const std::string_view translation = TranslationText(translations[i]);
+        op.RusText = {out, translation.size()};
+        write(translation);
         op.ParamCount = counts[i];
         SetParamCountText(op.ParamCountText, counts[i], countPart);
     }
-    GiveTypes(Items, TypeInfoFile, TypeLinesFile);
+    TypeTexts = GiveTypes(Items, TypeInfoFile, TypeLinesFile);
 }
 
 const TOpcode& TOpcodesList::GetItem(int32_t n) const {

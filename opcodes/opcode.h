@@ -4,6 +4,7 @@
 
 #include <bitset>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,13 +22,15 @@ extern const std::string kDefaultOpcodeValue;  // "0, ???"
 extern const std::string kMissingTypeCaption;  // "ОТСУТСТВУЕТ В TYPEINFO.INI"
 extern const std::string kVariableParamCount;  // "до 255"
 
+// One opcode's record. Its texts view bytes that its table holds: a record is good for as
+// long as the table it came from.
 struct TOpcode {
-    std::string Text;            // "00A1: " + text part of the SASCM.ini value
-    std::string RusText;         // text part of the SASCM_RUS.ini value
+    std::string_view Text;       // "00A1: " + text part of the SASCM.ini value
+    std::string_view RusText;    // text part of the SASCM_RUS.ini value
     int32_t ParamCount = 0;      // -1 for a variable number of parameters
     std::string ParamCountText;  // count part, a blank before counts below 10, "до 255" for -1
     std::bitset<kMaxTypes> Types;
-    std::string TypeText;  // each type's short caption followed by ", ", cut at kMaxTypeTextLength
+    std::string_view TypeText;  // each type's short caption followed by ", ", cut at kMaxTypeTextLength
 };
 
 class TOpcodesList {
@@ -36,6 +39,11 @@ public:
     // integer and EInOutError when the type line file is needed but cannot be read.
     TOpcodesList(const std::string& OpcodesFile, const std::string& TranslationFile,
                  const std::string& TypeInfoFile, const std::string& TypeLinesFile);
+    // Moved, the records keep their texts; a copy would view the first table's.
+    TOpcodesList(TOpcodesList&&) noexcept = default;
+    TOpcodesList& operator=(TOpcodesList&&) noexcept = default;
+    TOpcodesList(const TOpcodesList&) = delete;
+    TOpcodesList& operator=(const TOpcodesList&) = delete;
 
     // The record of opcode number n. Numbers outside 0000..0AF0 have none: ERangeError.
     const TOpcode& GetItem(int32_t n) const;
@@ -43,7 +51,10 @@ public:
     static bool IsOpcodeNumber(int32_t n) { return n >= 0 && n <= kMaxOpcode; }
 
 private:
-    std::vector<TOpcode> Items;  // index = opcode number
+    // The records' texts, each in one block written once (no allocation per record).
+    std::unique_ptr<char[]> Texts;      // Text and RusText
+    std::unique_ptr<char[]> TypeTexts;  // TypeText
+    std::vector<TOpcode> Items;         // index = opcode number
 };
 
 // The opcode number as four upper-case hexadecimal digits ("00A1").

@@ -48,7 +48,7 @@ TEST_F(StartUpFiles, RecordsTakeTheirTextsFromBothFiles) {
     std::string shown;  // text|translation|count text|count
     for (const TOpcode* op : {&table.GetItem(1), &table.GetItem(2), &table.GetItem(3), &table.GetItem(5),
                               &table.GetItem(6), &table.GetItem(0xAF0), &table.GetItem(0x100)})
-        shown += Cp1251ToUtf8(op->Text + "|" + op->RusText + "|" + op->ParamCountText) + std::to_string(op->ParamCount) + "\n";
+        shown += Cp1251ToUtf8(std::string(op->Text) + "|" + std::string(op->RusText) + "|" + op->ParamCountText) + std::to_string(op->ParamCount) + "\n";
     EXPECT_EQ(shown, "0001: abc|xyz| 99\n0002: start %1d%|без запятой|до 255-1\n0003: twelve|пусто|1010\n0005: minus| ???|"
                      " -2-2\n0006: lead| ???| 011\n0AF0:   last| ???| 00\n0100:  ???| ???| 00\n");
     EXPECT_EQ(ErrorOf([&] { table.GetItem(kOpcodeCount); }) + ErrorOf([&] { table.GetItem(-1); }),
@@ -70,7 +70,7 @@ TEST_F(StartUpFiles, TypesComeFromTheTypeLines) {
     const TOpcodesList table = Table();
     EXPECT_EQ(Cp1251ToUtf8(table.GetItem(1).TypeText), "Дейст, Дейст, ОТСУТСТВУЕТ В TYPEINFO.INI, z, z, ");
     EXPECT_EQ(table.GetItem(1).Types.to_ulong() + table.GetItem(0).Types.to_ulong(), 0b11001u + 0b100000u);
-    EXPECT_EQ(table.GetItem(0).TypeText + table.GetItem(4).TypeText, "p, ");
+    EXPECT_EQ(std::string(table.GetItem(0).TypeText) + std::string(table.GetItem(4).TypeText), "p, ");
     EXPECT_EQ(Cp1251ToUtf8(ReadTypeCaptions(dir.Name("INI/TypeInfo.ini"))[1]), "ОТСУТСТВУЕТ В TYPEINFO.INI");
     std::string typeInfo;
     for (int t = 0; t < 300; ++t)
@@ -119,7 +119,7 @@ TEST_F(StartUpFiles, ACategoryListsTheOpcodesOfATickedTypeInLineOrder) {
     node.Opcodes = OpcodeNumbers({3, 4, 1, -1, 0xAF1, 2, INT32_MIN, 1});
     std::string listed;
     for (const unsigned long ticks : {0b111ul, 0ul, 0b10ul, 0b1ul}) {
-        for (const TOpcode* op : ListedOpcodes(table, node, TypeTicks(ticks))) listed += op->Text.substr(0, 4) + " ";
+        for (const TOpcode* op : ListedOpcodes(table, node, TypeTicks(ticks))) listed += std::string(op->Text.substr(0, 4)) + " ";
         listed += "|";
     }
     EXPECT_EQ(listed, "0003 0001 0002 0001 ||0001 0002 0001 |0001 0001 |");

@@ -42,7 +42,7 @@ TEST(Pathological, LoneCrOrLfLineEndsLoadLikeCrLf) {
         for (const auto& [name, text] : files) dir.Write(std::string("INI/") + name, pi::WithLineEnds(text, lineEnd));
         const StartUpLoad db = Load(dir.path());
         ASSERT_EQ(db.error, "") << int(lineEnd[0]);
-        loads.push_back(db.table->GetItem(0xA1).Text + db.table->GetItem(1).TypeText + db.categories[0].Caption +
+        loads.push_back(std::string(db.table->GetItem(0xA1).Text) + std::string(db.table->GetItem(1).TypeText) + db.categories[0].Caption +
                         std::to_string(db.tree.back().Parent) + std::to_string(db.categories[0].Data->Count()) +
                         std::to_string(db.categories[9999].Data->Opcodes[0]) + db.types.back());
     }
