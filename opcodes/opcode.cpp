@@ -87,11 +87,13 @@ std::unique_ptr<char[]> GiveTypes(std::vector<TOpcode>& items, const std::string
             std::size_t& length = lengths[static_cast<std::size_t>(m)];
             length = std::min(length + type.shortCaption.size() + 2, kMaxTypeTextLength);
         }
-    std::vector<char*> starts(kOpcodeCount);
+    std::vector<std::size_t> starts(kOpcodeCount);
     std::size_t total = 0;
-    for (std::size_t n = 0; n < kOpcodeCount; ++n) total += lengths[n];
+    for (std::size_t n = 0; n < kOpcodeCount; ++n) {
+        starts[n] = total;
+        total += lengths[n];
+    }
     auto bytes = std::make_unique_for_overwrite<char[]>(total);
-    for (std::size_t n = 0, at = 0; n < kOpcodeCount; at += lengths[n++]) starts[n] = bytes.get() + at;
     std::fill(lengths.begin(), lengths.end(), 0);  // now: how much of each is written
     for (const TypeOnLine& type : types)
         for (int32_t m : numbersFor(type)) {
@@ -100,11 +102,11 @@ std::unique_ptr<char[]> GiveTypes(std::vector<TOpcode>& items, const std::string
             items[n].Types.set(type.type);
             for (std::string_view part : {type.shortCaption, std::string_view(", ")}) {
                 const std::size_t count = std::min(part.size(), kMaxTypeTextLength - lengths[n]);
-                std::memcpy(starts[n] + lengths[n], part.data(), count);
+                std::memcpy(bytes.get() + starts[n] + lengths[n], part.data(), count);
                 lengths[n] += count;
             }
         }
-    for (std::size_t n = 0; n < kOpcodeCount; ++n) items[n].TypeText = {starts[n], lengths[n]};
+    for (std::size_t n = 0; n < kOpcodeCount; ++n) items[n].TypeText = {bytes.get() + starts[n], lengths[n]};
     return bytes;
 }
 
