@@ -169,8 +169,6 @@ std::string_view TIniFile::ReadStringView(std::string_view section, std::string_
     return found == nullptr ? defaultValue : IniValue(*found);
 }
 
-
-
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view defaultValue) const {
     return std::string(ReadStringView(section, key, defaultValue));
@@ -201,6 +199,7 @@ bool TIniFile::HasKey(std::string_view section, std::string_view key) const {
     const Parsed& p = parsed();
     return p.FindKey(p.FindSection(section), key) != nullptr;
 }
+
 std::string ReadIniBytes(const std::string& fileName) {
     // A file that cannot be read counts as an empty one.
     std::string bytes;
