@@ -141,9 +141,11 @@ const CellTextDelegate::CellText& CellTextDelegate::Layout(const QStyleOptionVie
     QString shown; // when not drawn from the glyphs: the elided text to lay out
     if (start < option.text.size()) {
         layout = LaidOut(option.text.left(start), option.font, textOption, width);
-        if (!elision_.Glyphs(*layout, false, textOption, width, elided) &&
-            (shown = elision_.ElidedStart(layout->text(), option.font, width)).isNull())
-            layout.reset();
+        if (!elision_.Glyphs(*layout, false, textOption, width, elided)) {
+            shown = elision_.ElidedStart(layout->text(), option.font, width);
+            if (shown.isNull())
+                layout.reset(); // the start was too short after all
+        }
     }
     const bool whole = layout == nullptr;
     if (whole)
