@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench/heap_count.h"
 #include "opcodes/categories.h"
 #include "opcodes/category_tree.h"
 #include "opcodes/database_files.h"
@@ -60,24 +61,27 @@ namespace {
 
 std::atomic<std::size_t> gLiveHeap{0};
 std::atomic<std::size_t> gPeakHeap{0};
+bool gCounting = true;  // set once, before any other thread runs
 
 void CountAllocation(void* p) {
-    const std::size_t live = gLiveHeap.fetch_add(malloc_usable_size(p), std::memory_order_relaxed) +
-                             malloc_usable_size(p);
+    const std::size_t size = malloc_usable_size(p);
+    const std::size_t live = gLiveHeap.fetch_add(size, std::memory_order_relaxed) + size;
     if (live > gPeakHeap.load(std::memory_order_relaxed)) gPeakHeap.store(live, std::memory_order_relaxed);
 }
 
 }  // namespace
 
+void StopCountingHeap() { gCounting = false; }
+
 void* operator new(std::size_t size) {
     void* p = std::malloc(size == 0 ? 1 : size);
     if (p == nullptr) throw std::bad_alloc();
-    CountAllocation(p);
+    if (gCounting) CountAllocation(p);
     return p;
 }
 void operator delete(void* p) noexcept {
     if (p == nullptr) return;
-    gLiveHeap.fetch_sub(malloc_usable_size(p), std::memory_order_relaxed);
+    if (gCounting) gLiveHeap.fetch_sub(malloc_usable_size(p), std::memory_order_relaxed);
     std::free(p);
 }
 void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
