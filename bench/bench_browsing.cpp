@@ -1,7 +1,9 @@
 // Browsing the full-size synthetic database in the main window, under the benchmark
 // program's offscreen application object: listing a category of 2800 entries, sorting
 // its rows by each column, and one quick-search confirmation that walks the whole list
-// twice.
+// twice. Listing and sorting are also timed with the list's cells painted by Qt's own
+// item delegate: the floor that Qt's view, selection model and style set for the same
+// window (the "QtFloor" lines).
 #if KELPRA_BENCH_UI
 #include <benchmark/benchmark.h>
 
@@ -10,6 +12,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QItemSelection>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 #include "bench/synthetic_db.h"
@@ -19,11 +22,27 @@
 
 namespace {
 
+// Qt's own painting of an item, with the list's rule that only a row's first cell shows
+// its selection.
+class QtItemPainting : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem cell(option);
+        if (index.column() != 0)
+            cell.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        QStyledItemDelegate::paint(painter, cell, index);
+    }
+};
+
 // The main window shown on the synthetic database, its first category (2800 entries)
 // current and listed.
 class BrowsingWindow {
   public:
-    BrowsingWindow() : form_(platform_.Services()) {
+    explicit BrowsingWindow(bool qtPainting = false) : form_(platform_.Services()) {
+        if (qtPainting)
+            form_.OpList()->setItemDelegate(new QtItemPainting(form_.OpList()));
         form_.show();
         QCoreApplication::processEvents();
         tree_ = form_.findChild<QTreeWidget*>(QStringLiteral("OpTreeView"));
@@ -61,13 +80,16 @@ void BM_ListCategory(benchmark::State& state) {
 BENCHMARK(BM_ListCategory)->Unit(benchmark::kMillisecond);
 
 // The same, up to the list shown on screen: its layout and its repaint.
-void BM_ListCategoryShown(benchmark::State& state) {
-    BrowsingWindow window;
+void ListShown(benchmark::State& state, bool qtPainting) {
+    BrowsingWindow window(qtPainting);
     for (auto _ : state)
         window.Relist();
     state.counters["rows"] = window.Rows();
 }
+void BM_ListCategoryShown(benchmark::State& state) { ListShown(state, false); }
+void BM_ListCategoryShownQtFloor(benchmark::State& state) { ListShown(state, true); }
 BENCHMARK(BM_ListCategoryShown)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListCategoryShownQtFloor)->Unit(benchmark::kMillisecond);
 
 // A header click and the repaint it leads to (not inlined, as Relist). The view lays its
 // rows out on a timer, and only that posts the repaint: a second pass paints.
@@ -79,8 +101,8 @@ BENCHMARK(BM_ListCategoryShown)->Unit(benchmark::kMillisecond);
 
 // A header click on the category's rows in line order, a quarter of them selected, up
 // to the sorted list painted.
-void BM_SortColumn(benchmark::State& state) {
-    BrowsingWindow window;
+void SortColumn(benchmark::State& state, bool qtPainting) {
+    BrowsingWindow window(qtPainting);
     OpcodeListView* list = window.Form().OpList();
     for (auto _ : state) {
         state.PauseTiming();
@@ -95,7 +117,10 @@ void BM_SortColumn(benchmark::State& state) {
     }
     state.counters["rows"] = window.Rows();
 }
+void BM_SortColumn(benchmark::State& state) { SortColumn(state, false); }
+void BM_SortColumnQtFloor(benchmark::State& state) { SortColumn(state, true); }
 BENCHMARK(BM_SortColumn)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortColumnQtFloor)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 // Enter in the quick-search box with a text no row holds: both walks cover every row.
 void BM_QuickSearchConfirm(benchmark::State& state) {
