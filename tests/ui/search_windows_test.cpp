@@ -129,8 +129,10 @@ TEST_F(SearchWindowsTest, ShowingKeysFadingAndHints) {
     auto* box = Named<QWidget>(formMain.get(), "GroupBox1");
     EXPECT_EQ(hintOver(memo->viewport(), QPoint(5, 5)), memo->statusTip());
     EXPECT_EQ(hintOver(MainList()->viewport(), QPoint(5, 5)), QString());
-    EXPECT_EQ(hintOver(Named<QWidget>(box, "Button1"), QPoint(5, 5)),
-              QStringLiteral(u"Скопировать в буфер обмена"));
+    auto* copy = Named<QPushButton>(box, "Button1");
+    EXPECT_EQ(hintOver(copy, QPoint(5, 5)), QStringLiteral(u"Скопировать в буфер обмена"));
+    // Its width fits its caption in the font it shows it in: the window's.
+    EXPECT_EQ(copy->width(), qMax(35, copy->fontMetrics().horizontalAdvance(copy->text()) + 12));
     EXPECT_EQ(hintOver(box, QPoint(2, box->height() - 2)), QString());
     auto* menu = Named<QMenu>(formMain.get(), "OpListPopupMenu");
     menu->popup(formMain->mapToGlobal(QPoint(50, 50)));

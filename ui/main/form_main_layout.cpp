@@ -172,9 +172,11 @@ QWidget* TFormMain::createRightPanel() {
 
     GroupBox1 = new QGroupBox(QStringLiteral(u"Копирование в буфер:"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    Edit1 = new QLineEdit(QStringLiteral("Edit1"));
+    // Made inside the group, so that they have the window's font from the start: the
+    // button's width is measured in it.
+    Edit1 = new QLineEdit(QStringLiteral("Edit1"), GroupBox1);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Button1 = new QPushButton(QStringLiteral(u"Копир"));
+    Button1 = new QPushButton(QStringLiteral(u"Копир"), GroupBox1);
     Button1->setObjectName(QStringLiteral("Button1"));
     const QString copyHint = QStringLiteral(u"Скопировать в буфер обмена");
     Button1->setStatusTip(copyHint);
