@@ -22,27 +22,13 @@
 
 namespace {
 
-// Qt's own painting of an item, with the list's rule that only a row's first cell shows
-// its selection.
-class QtItemPainting : public QStyledItemDelegate {
-  public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        QStyleOptionViewItem cell(option);
-        if (index.column() != 0)
-            cell.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
-        QStyledItemDelegate::paint(painter, cell, index);
-    }
-};
-
 // The main window shown on the synthetic database, its first category (2800 entries)
 // current and listed.
 class BrowsingWindow {
   public:
     explicit BrowsingWindow(bool qtPainting = false) : form_(platform_.Services()) {
         if (qtPainting)
-            form_.OpList()->setItemDelegate(new QtItemPainting(form_.OpList()));
+            form_.OpList()->setItemDelegate(new QStyledItemDelegate(form_.OpList()));
         form_.show();
         QCoreApplication::processEvents();
         tree_ = form_.findChild<QTreeWidget*>(QStringLiteral("OpTreeView"));
