@@ -164,10 +164,14 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
     return out;
 }
 
+void ToUpperLatin(std::string& bytes) {
+    for (char& ch : bytes)
+        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+}
+
 std::string UpperLatin(std::string_view bytes) {
     std::string out(bytes);
-    for (char& ch : out)
-        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    ToUpperLatin(out);
     return out;
 }
 

@@ -29,6 +29,8 @@ std::string LocaleToCp1251(std::string_view text);
 
 // Latin-only upper-casing: a..z become A..Z, every other byte (Cyrillic included) stays.
 std::string UpperLatin(std::string_view bytes);
+// The same, in place.
+void ToUpperLatin(std::string& bytes);
 
 // Case folding for names that are compared without regard to case (INI sections and
 // keys, file names): Latin and Cyrillic letters fold to one case.

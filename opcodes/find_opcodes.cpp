@@ -6,23 +6,51 @@
 
 namespace {
 
-bool Occurs(std::string_view upperText, const WordList& list, std::size_t slot) {
-    return !list.foreign[slot] && ContainsUpperLatin(upperText, list.slots[slot]);
+// A test for words upper-cased as `upperText` is.
+auto OccursIn(std::string_view upperText) {
+    return [upperText](const std::string& word) { return upperText.find(word) != std::string_view::npos; };
 }
 
-bool AnyOccurs(std::string_view upperText, const WordList& list) {
-    const std::size_t count = list.Words().size();
-    for (std::size_t i = 0; i < count; ++i)
-        if (Occurs(upperText, list, i)) return true;
-    return false;
-}
+// One field's words with their Latin letters in upper case, as the captions are compared.
+// A foreign word occurs in no caption: it is left out of the walk but still counts.
+struct UpperWords {
+    std::vector<std::string> words;
+    bool any = false;      // the field has words, foreign ones included
+    bool foreign = false;  // one of them is foreign
 
-bool AllOccur(std::string_view upperText, const WordList& list) {
-    const std::size_t count = list.Words().size();
-    for (std::size_t i = 0; i < count; ++i)
-        if (!Occurs(upperText, list, i)) return false;
-    return true;
-}
+    explicit UpperWords(const WordList& list) {
+        const std::span<const std::string> all = list.Words();
+        any = !all.empty();
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            if (list.foreign[i]) foreign = true;
+            else words.push_back(UpperLatin(all[i]));
+        }
+    }
+
+    bool AnyOccurs(std::string_view upperText) const {
+        return std::any_of(words.begin(), words.end(), OccursIn(upperText));
+    }
+    bool AllOccur(std::string_view upperText) const {
+        return !foreign && std::all_of(words.begin(), words.end(), OccursIn(upperText));
+    }
+};
+
+// The three fields of one search, upper-cased once and matched against many captions.
+class CaptionMatcher {
+  public:
+    CaptionMatcher(const WordList& yes, const WordList& no, const WordList& orWords)
+        : yes_(yes), no_(no), or_(orWords) {}
+
+    bool Matches(std::string_view caption) {
+        upper_.assign(caption);
+        ToUpperLatin(upper_);
+        return yes_.AllOccur(upper_) && !no_.AnyOccurs(upper_) && (!or_.any || or_.AnyOccurs(upper_));
+    }
+
+  private:
+    UpperWords yes_, no_, or_;
+    std::string upper_;  // the caption in hand, reused from row to row
+};
 
 void DeselectFirstSelected(RowList& list) {
     const int first = list.FirstSelected();
@@ -61,9 +89,7 @@ std::span<const std::string> WordList::Words() const& {
 
 bool RowMatches(std::string_view caption, const WordList& yes, const WordList& no,
                 const WordList& orWords) {
-    const std::string upper = UpperLatin(caption);
-    return AllOccur(upper, yes) && !AnyOccurs(upper, no) &&
-           (orWords.Words().empty() || AnyOccurs(upper, orWords));
+    return CaptionMatcher(yes, no, orWords).Matches(caption);
 }
 
 bool IsFindAllSender(std::string_view senderName) { return senderName == "BtnAll"; }
@@ -71,13 +97,14 @@ bool IsFindAllSender(std::string_view senderName) { return senderName == "BtnAll
 FindOutcome FindOpcodes(RowList& list, const WordList& yes, const WordList& no,
                         const WordList& orWords, bool findAll) {
     FindOutcome outcome;
+    CaptionMatcher matcher(yes, no, orWords);
     const int passes = findAll ? 1 : 2;
     for (int pass = 0; pass < passes; ++pass) {
         if (pass > 0) DeselectFirstSelected(list);
         const int first = findAll ? -1 : list.FirstSelected();
         for (int row = first < 0 ? 0 : first + 1; row < list.Count(); ++row) {
             std::string caption = list.Caption(row);
-            if (!RowMatches(caption, yes, no, orWords)) continue;
+            if (!matcher.Matches(caption)) continue;
             if (findAll) {
                 outcome.results.push_back(std::move(caption));
                 continue;
