@@ -19,8 +19,12 @@ check "the installed files, the sample apart" same_text "bin/KLV
 bin/kelpra
 bin/klv-check
 share/applications/kelpra.desktop
+share/doc/kelpra/changelog.gz
+share/doc/kelpra/copyright
 share/icons/hicolor/48x48/apps/kelpra.png
 share/icons/hicolor/scalable/apps/kelpra.svg
+share/man/man1/KLV.1.gz
+share/man/man1/kelpra.1.gz
 share/man/man1/klv-check.1.gz
 share/metainfo/io.github.kelpra.kelpra.metainfo.xml" \
     "$(files_under "$prefix" | grep -v '^share/kelpra/sample/')"

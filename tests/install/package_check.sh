@@ -21,6 +21,7 @@ echo "Depends: $depends"
 for p in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins hicolor-icon-theme; do
     check "it depends on $p" grep -q "\b$p\b" <<<"$depends"
 done
+check "lintian finds neither error nor warning" lintian --fail-on error,warning "$DEB"
 
 if [ "$(id -u)" -ne 0 ]; then
     echo "skip: installing the package needs root"
