@@ -1,6 +1,8 @@
 #include "opcodes/text_encoding.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -32,6 +34,17 @@ std::size_t Utf8Sequence(std::string_view bytes, std::size_t at, char32_t& code)
     return length;
 }
 
+// The first byte from `at` on that is not ASCII, or the end; 32 bytes at a time, as the
+// files are mostly ASCII.
+std::size_t SkipAscii(std::string_view bytes, std::size_t at) {
+    for (std::uint64_t words[4]; at + sizeof words <= bytes.size(); at += sizeof words) {
+        std::memcpy(words, bytes.data() + at, sizeof words);
+        if ((words[0] | words[1] | words[2] | words[3]) & 0x8080808080808080u) break;
+    }
+    while (at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80) ++at;
+    return at;
+}
+
 // What a Russian text holds besides ASCII: Cyrillic letters, Latin-1 signs, dashes,
 // quotes, the ellipsis, the number sign.
 bool RussianTextCharacter(char32_t code) {
@@ -45,10 +58,8 @@ bool RussianTextCharacter(char32_t code) {
 bool IsUtf8Text(std::string_view bytes) {
     std::size_t characters = 0, russian = 0;
     for (std::size_t i = 0; i < bytes.size();) {
-        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
-            ++i;
-            continue;
-        }
+        i = SkipAscii(bytes, i);
+        if (i == bytes.size()) break;
         char32_t code = 0;
         const std::size_t length = Utf8Sequence(bytes, i, code);
         if (length == 0) return false;
@@ -62,6 +73,7 @@ bool IsUtf8Text(std::string_view bytes) {
 // UTF-16 without a mark: text of the seven files is mostly ASCII, so one byte of each
 // pair is NUL, always the same one; a single-byte file holds no NUL at all.
 EncodingGuess ByNulBytes(std::string_view bytes) {
+    if (bytes.find('\0') == std::string_view::npos) return {};
     std::size_t nul[2] = {0, 0};
     for (std::size_t i = 0; i < bytes.size(); ++i)
         if (bytes[i] == '\0') ++nul[i % 2];
