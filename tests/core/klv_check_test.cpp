@@ -112,9 +112,10 @@ const Case kCases[] = {
      "|Nodes.Opcodes:2: warning: numbers above 0AF0 are left out: 0B00, FFFF"
      "|Nodes.Opcodes:2: warning: opcodes that SASCM.ini does not define show \"???\": 0005"
      "|Nodes.Opcodes:3: warning: the line is empty"},
-    {{{"SASCM.ini", "[OPCODES]\n0000=0,a\n0001=1,b\n0002=-1,c\n0003=0,d\n"}, {"Nodes.Opcodes", "=0000 0001 0002\n0001\n"}},
-     "SASCM.ini:5: warning: opcode 0003 has no translation|SASCM.ini:5: warning: opcode 0003 is listed by no type"
-     "|SASCM.ini:5: warning: opcode 0003 is listed by no category"
+    {{{"SASCM.ini", "[OPCODES]\n0000=0,a\n0001=1,b\n0002=-1,c\n0003=0,d\n0004=0,e\n"},
+      {"Nodes.Opcodes", "=0000 0001 0002\n0001\n"}},
+     "SASCM.ini:5: warning: opcode 0003 has no translation|SASCM.ini:5: warning: opcodes 0003, 0004 are listed by no "
+     "type|SASCM.ini:5: warning: opcodes 0003, 0004 are listed by no category|SASCM.ini:6: warning: opcode 0004 has no"
      "|Nodes.Opcodes:1: warning: the line ends with LF alone, not CR LF (2 lines in all)"},
     {{{"Nodes.Opcodes", "=" + DataText(kClean.at("Nodes.Opcodes")) + "\x1A"}}, ""},  // clean
     // Folders in place of all seven files: seven findings; the tree cannot be loaded.
@@ -165,6 +166,12 @@ const Case kCases[] = {
      ".ini: error: the file is UTF-8 text with a byte-order mark, but KLV reads Windows-1251: the category names and "
      "notes show garbled, and the mark hides section 'All' and its keys; convert it with sed '1s/^\\xEF\\xBB\\xBF//'"
      "|Nodes.Opcodes:1: warning: no category names this line"},
+    {{{"Types.Opcodes", "=\xEF\xBB\xBF" "0001 0002\r\n0000\r\n"},
+      {"Nodes.Opcodes", "=\xFF\xFE" + Utf16Le("0000 0001 0002\r\n0001\r\n")}},
+     "Types.Opcodes: warning: the file begins with a UTF-8 byte-order mark|Types.Opcodes:1: warning: the byte-order "
+     "mark shifts the numbers of this line; opcode 0001 is listed by no type|Types.Opcodes:1: error: numbers that are"
+     "|Types.Opcodes:1: warning: opcodes that SASCM.ini does not define show \"???\": 0100|Nodes.Opcodes: error: "
+     "the file is UTF-16 text (byte-order mark)"},
     // The INI folder given for the folder that holds it.
     {{{".", ""}}, "INI holds no INI folder: it is the INI folder itself; give its parent, ."},
 };
