@@ -86,12 +86,12 @@ EncodingGuess ByNulBytes(std::string_view bytes) {
 
 }  // namespace
 
-EncodingGuess GuessEncoding(std::string_view bytes) {
+EncodingGuess GuessEncoding(std::string_view bytes, bool text) {
     if (bytes.starts_with("\xFF\xFE")) return {TextEncoding::Utf16Le, true};
     if (bytes.starts_with("\xFE\xFF")) return {TextEncoding::Utf16Be, true};
     const bool mark = bytes.starts_with(kUtf8Mark);
     if (mark) bytes.remove_prefix(kUtf8Mark.size());
     else if (EncodingGuess guess = ByNulBytes(bytes); guess.encoding != TextEncoding::Windows1251)
         return guess;
-    return {IsUtf8Text(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1251, mark};
+    return {text && IsUtf8Text(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1251, mark};
 }

@@ -17,4 +17,6 @@ struct EncodingGuess {
     bool byteOrderMark = false;  // the file begins with one (EF BB BF, FF FE or FE FF)
 };
 
-EncodingGuess GuessEncoding(std::string_view bytes);
+// A file of numbers (`text` false) is only told apart by its marks and as UTF-16: any
+// byte outside ASCII is already wrong there.
+EncodingGuess GuessEncoding(std::string_view bytes, bool text = true);

@@ -79,8 +79,10 @@ CheckedFolder::CheckedFolder(const DatabaseFiles& files)
 
     for (int32_t n = 0; n < kOpcodeCount; ++n)
         if (opcodes.ini.HasKey(kOpcodesSection, OpcodeKey(n))) defined.set(static_cast<std::size_t>(n));
-    for (std::size_t i = 0; i < kDataFileCount; ++i)
-        encodings[i] = GuessEncoding(File(static_cast<DataFile>(i)).bytes);
+    for (std::size_t i = 0; i < kDataFileCount; ++i) {
+        const auto file = static_cast<DataFile>(i);
+        encodings[i] = GuessEncoding(File(file).bytes, file != DataFile::TypeLines && file != DataFile::NodeLines);
+    }
 }
 
 bool CheckedFolder::Utf16(DataFile file) const {
