@@ -40,8 +40,8 @@ void CheckLineText(const LineFileUse& use, int32_t line, CheckReport& report) {
     ShortList bad, above;
     ForEachOpcodeGroup(text, [&](std::string_view digits, std::size_t offset) {
         ++groups;
-        bool hex = digits.size() == 4;
-        for (char ch : digits) hex = hex && IsHexDigit(ch);
+        const bool hex = digits.size() == 4 && IsHexDigit(digits[0]) && IsHexDigit(digits[1]) &&
+                         IsHexDigit(digits[2]) && IsHexDigit(digits[3]);
         const int32_t number = HexToInt(digits);
         if (!hex)
             bad.Add(Quote(digits) + " (column " + std::to_string(offset + 1) + ") read as " + OpcodeKey(number));
