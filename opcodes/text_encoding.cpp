@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-
 // The length of the UTF-8 sequence that starts at `at` and its code point, or 0 when none
 // starts there (overlong forms, surrogates and code points past U+10FFFF included).
 std::size_t Utf8Sequence(std::string_view bytes, std::size_t at, char32_t& code) {
@@ -73,7 +71,6 @@ bool IsUtf8Text(std::string_view bytes) {
 // UTF-16 without a mark: text of the seven files is mostly ASCII, so one byte of each
 // pair is NUL, always the same one; a single-byte file holds no NUL at all.
 EncodingGuess ByNulBytes(std::string_view bytes) {
-    if (bytes.find('\0') == std::string_view::npos) return {};
     std::size_t nul[2] = {0, 0};
     for (std::size_t i = 0; i < bytes.size(); ++i)
         if (bytes[i] == '\0') ++nul[i % 2];
@@ -87,11 +84,15 @@ EncodingGuess ByNulBytes(std::string_view bytes) {
 }  // namespace
 
 EncodingGuess GuessEncoding(std::string_view bytes, bool text) {
-    if (bytes.starts_with("\xFF\xFE")) return {TextEncoding::Utf16Le, true};
-    if (bytes.starts_with("\xFE\xFF")) return {TextEncoding::Utf16Be, true};
-    const bool mark = bytes.starts_with(kUtf8Mark);
-    if (mark) bytes.remove_prefix(kUtf8Mark.size());
-    else if (EncodingGuess guess = ByNulBytes(bytes); guess.encoding != TextEncoding::Windows1251)
+    // The marks of UTF-16 read "яю" and "юя" in Windows-1251: only with the NUL bytes of
+    // its line ends (and of any ASCII) are they taken as such.
+    const bool nul = bytes.find('\0') != std::string_view::npos;
+    if (nul && bytes.starts_with("\xFF\xFE")) return {TextEncoding::Utf16Le, true};
+    if (nul && bytes.starts_with("\xFE\xFF")) return {TextEncoding::Utf16Be, true};
+    const bool mark = bytes.starts_with(kUtf8ByteOrderMark);
+    if (mark) bytes.remove_prefix(kUtf8ByteOrderMark.size());
+    else if (EncodingGuess guess = nul ? ByNulBytes(bytes) : EncodingGuess();
+             guess.encoding != TextEncoding::Windows1251)
         return guess;
     return {text && IsUtf8Text(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1251, mark};
 }

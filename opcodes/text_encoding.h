@@ -12,6 +12,9 @@ enum class TextEncoding {
     Utf16Be,
 };
 
+// The UTF-8 byte-order mark, which the program reads as the characters "п»ї".
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 struct EncodingGuess {
     TextEncoding encoding = TextEncoding::Windows1251;
     bool byteOrderMark = false;  // the file begins with one (EF BB BF, FF FE or FE FF)

@@ -150,10 +150,10 @@ const Case kCases[] = {
     // Encodings, guessed from real text: UTF-8 and Windows-1251 side by side, marks, UTF-16.
     {{{"SASCM_RUS.ini", "=" + std::string(kClean.at("SASCM_RUS.ini")) + "0003=0,ещё «ёлка» — №5…\n"},
       {"NodeInfo.ini", kClean.at("NodeInfo.ini") + "Note=Ещё «ёлка» — №5… ПЛАТЁЖ»\n"},
-      {"TypeInfo.ini", "[Actions]\nCaption=её»\nShortCaption=Сё\nOpcodes=1\n[Checks]\nCaption=П\nShortCaption=П\nOpcodes=2\n"},
+      {"TypeInfo.ini", "яю=\n[Actions]\nCaption=её»\nShortCaption=Сё\nOpcodes=1\n[Checks]\nCaption=П\nShortCaption=П\nOpcodes=2\n"},
       {"Sites.ini", "=\xEF\xBB\xBF[Wiki]\r\nCaption=Wiki\r\n[OpcodeBase]\r\nCaption=\r\n"}},
      "SASCM_RUS.ini: error: the file is UTF-8 text, but KLV reads Windows-1251: every Russian text shows garbled; "
-     "convert it with iconv -f UTF-8 -t CP1251|Sites.ini: warning: the "
+     "convert it with iconv -f UTF-8 -t CP1251|TypeInfo.ini:1: warning: key 'яю' stands before|Sites.ini: warning: the "
      "file begins with a UTF-8 byte-order mark, which KLV reads as part of line 1 ('п»ї'): it hides section 'Wiki' "
      "and its keys; remove it with sed|Sites.ini:4: warning: Caption is empty: the menu shows the built-in name "
      "'OpcodeBase'"},

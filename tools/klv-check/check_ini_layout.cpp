@@ -34,7 +34,7 @@ void CheckLayout(const IniSource& source, DataFile file, CheckReport& report) {
         if (IsComment(entry)) continue;
         switch (entry.kind) {
         case IniEntry::Kind::Other:
-            if (i == 0 && entry.value.starts_with("\xEF\xBB\xBF")) break;  // told with the mark
+            if (i == 0 && entry.value.starts_with(kUtf8ByteOrderMark)) break;  // told with the mark
             report.Warn(file, entry.line,
                         "line " + Quote(entry.value) +
                             " is neither a [section] nor a key=value line; it is never read");

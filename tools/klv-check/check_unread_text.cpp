@@ -64,12 +64,11 @@ void CheckHiddenText(const LineFileUse& use, OpcodeSet& unlisted, CheckReport& r
 }
 
 // A byte-order mark shifts the numbers of line 1 by three characters.
-void CheckMarkedLine(const LineFileUse& use, OpcodeSet& unlisted, CheckReport& report) {
-    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+void CheckUtf8ByteOrderMarkedLine(const LineFileUse& use, OpcodeSet& unlisted, CheckReport& report) {
     const std::string_view text = use.lines->lines->LineText(1);
-    if (!text.starts_with(kMark)) return;
+    if (!text.starts_with(kUtf8ByteOrderMark)) return;
     ShortList opcodes;
-    Take(ParseOpcodeLine(text.substr(kMark.size()), use.maxNumbers), unlisted, opcodes);
+    Take(ParseOpcodeLine(text.substr(kUtf8ByteOrderMark.size()), use.maxNumbers), unlisted, opcodes);
     if (!opcodes.Empty())
         report.Warn(use.linesFile, 1, "the byte-order mark shifts the numbers of this line" +
                                                   AlsoListedByNone(use, opcodes));
@@ -82,7 +81,7 @@ void CheckUnreadText(const CheckedFolder& folder, CheckReport& report) {
         // A UTF-16 file gives nothing as written: its own finding says so.
         if (!use.lines->lines || folder.Utf16(use.linesFile)) continue;
         OpcodeSet unlisted = Unlisted(folder, use);
-        CheckMarkedLine(use, unlisted, report);
+        CheckUtf8ByteOrderMarkedLine(use, unlisted, report);
         if (use.ownersKnown) {
             const std::vector<bool> named = NamedLines(use);
             for (std::size_t line = 1; line < named.size(); ++line) {

@@ -29,12 +29,12 @@ IniSource::IniSource(std::string name)
     : file(ReadSource(name)), ini(std::move(name)), index(file.bytes) {}
 
 std::string_view IniSource::SectionBehindMark() const {
-    constexpr std::string_view kMarked = "\xEF\xBB\xBF[";
     const std::vector<IniEntry>& entries = index.Entries();
+    const std::string marked = std::string(kUtf8ByteOrderMark) + "[";
     if (entries.empty() || entries.front().kind != IniEntry::Kind::Other ||
-        !entries.front().value.starts_with(kMarked))
+        !entries.front().value.starts_with(marked))
         return {};
-    const std::string_view inner = entries.front().value.substr(kMarked.size());
+    const std::string_view inner = entries.front().value.substr(marked.size());
     return TrimIniBlanks(inner.substr(0, inner.find(']')));
 }
 
