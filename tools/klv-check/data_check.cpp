@@ -34,7 +34,8 @@ constexpr Check kChecks[] = {
 
 std::string MisplacedFolder(const std::string& folder) {
     const fs::path cd = CurrentDir();
-    if (fs::is_directory(ResolveEntry(cd, "INI"))) return {};
+    std::error_code ec;
+    if (fs::is_directory(ResolveEntry(cd, "INI"), ec)) return {};
     const std::string named = folder.empty() ? "the current folder" : folder;
     std::string problem = named + " holds no INI folder";
     if (ResolveEntry(cd.parent_path(), "INI") == cd) {
