@@ -27,12 +27,14 @@ void CheckKeys(const IniIndex& index, int sectionEntry, DataFile file, CheckRepo
 void CheckLayout(const IniSource& source, DataFile file, CheckReport& report) {
     const IniIndex& index = source.index;
     const std::vector<IniEntry>& entries = index.Entries();
-    bool inSection = false;
+    // A section that a byte-order mark hides is told with the mark, and its keys too.
+    bool inSection = !source.SectionBehindMark().empty();
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
         const IniEntry& entry = entries[static_cast<std::size_t>(i)];
         if (IsComment(entry)) continue;
         switch (entry.kind) {
         case IniEntry::Kind::Other:
+            if (i == 0 && entry.value.starts_with(kUtf8ByteOrderMark)) break;  // told with the mark
             report.Warn(file, entry.line,
                         "line " + Quote(entry.value) +
                             " is neither a [section] nor a key=value line; it is never read");

@@ -9,17 +9,6 @@ std::string InAll(std::size_t count, const char* what) {
     return count > 1 ? " (" + std::to_string(count) + " " + what + " in all)" : "";
 }
 
-// Which lines of the file something names, by line number (index 0 unused).
-std::vector<bool> NamedLines(const LineFileUse& use) {
-    std::vector<bool> named(use.lines->lines->LineCount() + 1);
-    for (const LineReference& ref : *use.refs) {
-        const int32_t line = LineRead(ref);
-        if (line > 0 && static_cast<std::size_t>(line) < named.size())
-            named[static_cast<std::size_t>(line)] = true;
-    }
-    return named;
-}
-
 void CheckReference(const LineFileUse& use, const LineReference& ref, CheckReport& report) {
     const std::string value = use.info->ini.ReadString(ref.section, kOpcodesKey, "");
     int32_t number;
@@ -32,10 +21,11 @@ void CheckReference(const LineFileUse& use, const LineReference& ref, CheckRepor
                     "Opcodes " + std::to_string(number) + " is below 1: the " + owner +
                         " reads line 1 of " + use.name);
     else if (use.lines->lines && number > 0 &&
-             static_cast<std::size_t>(number) > use.lines->lines->LineCount())
+             static_cast<std::size_t>(number) > use.lines->lines->LineCount() &&
+             !use.lines->HiddenLine(number))  // told with the byte that hides it
         report.Warn(use.infoFile, ref.iniLine,
                     "Opcodes " + std::to_string(number) + " is past the end of " + use.name + " (" +
-                        std::to_string(use.lines->lines->LineCount()) + " lines): the " + owner +
+                        Counted(use.lines->lines->LineCount(), "line") + "): the " + owner +
                         " lists opcode 0000 only");
 }
 
@@ -46,25 +36,24 @@ void CheckLineText(const LineFileUse& use, int32_t line, CheckReport& report) {
         report.Warn(use.linesFile, line, "the line is empty: it is read as the single opcode 0000");
         return;
     }
-    std::size_t groups = 0, bad = 0, above = 0;
-    std::string firstBad, aboveList;
+    std::size_t groups = 0;
+    ShortList bad, above;
     ForEachOpcodeGroup(text, [&](std::string_view digits, std::size_t offset) {
         ++groups;
-        bool hex = digits.size() == 4;
-        for (char ch : digits) hex = hex && IsHexDigit(ch);
+        const bool hex = digits.size() == 4 && IsHexDigit(digits[0]) && IsHexDigit(digits[1]) &&
+                         IsHexDigit(digits[2]) && IsHexDigit(digits[3]);
         const int32_t number = HexToInt(digits);
-        if (!hex && bad++ == 0)
-            firstBad = "column " + std::to_string(offset + 1) + ": " + Quote(digits) +
-                       " is not four hexadecimal digits; it is read as " + OpcodeKey(number);
-        else if (hex && number > kMaxOpcode && above++ < 5)
-            aboveList += (above > 1 ? ", " : "") + OpcodeKey(number);
+        if (!hex)
+            bad.Add(Quote(digits) + " (column " + std::to_string(offset + 1) + ") read as " + OpcodeKey(number));
+        else if (number > kMaxOpcode)
+            above.Add(OpcodeKey(number));
         return true;
     });
-    if (bad > 0) report.Fail(use.linesFile, line, firstBad + InAll(bad, "such numbers on the line"));
-    if (above > 0)
-        report.Warn(use.linesFile, line,
-                    "numbers above 0AF0 are left out: " + aboveList + (above > 5 ? ", ..." : "") +
-                        InAll(above, "numbers"));
+    if (!bad.Empty())
+        report.Fail(use.linesFile, line,
+                    (bad.Count() > 1 ? "numbers that are" : "a number that is") +
+                        std::string(" not four hexadecimal digits: ") + bad.Text());
+    if (!above.Empty()) report.Warn(use.linesFile, line, "numbers above 0AF0 are left out: " + above.Text());
     if (groups > use.maxNumbers)
         report.Warn(use.linesFile, line,
                     "the line holds " + std::to_string(groups) + " numbers; only the first " +
@@ -86,8 +75,7 @@ void CheckLineEnds(const CheckedFolder& folder, CheckReport& report) {
     for (const LineFileUse& use : folder.LineFileUses()) {
         if (!use.lines->lines) continue;
         const std::string_view bytes = use.lines->file.bytes;
-        const std::size_t eof = bytes.find('\x1A');
-        const std::string_view text = bytes.substr(0, eof);
+        const std::string_view text = bytes.substr(0, bytes.find('\x1A'));
         int line = 0, firstLf = 0, firstCr = 0;
         std::size_t lfAlone = 0, crAlone = 0;
         for (std::size_t pos = 0; pos < text.size();) {
@@ -103,11 +91,6 @@ void CheckLineEnds(const CheckedFolder& folder, CheckReport& report) {
             report.Warn(use.linesFile, firstLf, "the line ends with LF alone, not CR LF" + InAll(lfAlone, "lines"));
         if (crAlone > 0)
             report.Warn(use.linesFile, firstCr, "the line ends with CR alone, not CR LF" + InAll(crAlone, "lines"));
-        if (eof != std::string_view::npos && eof + 1 < bytes.size()) {
-            const bool atLineStart = text.empty() || text.back() == '\r' || text.back() == '\n';
-            const auto at = static_cast<int>(use.lines->lines->LineCount()) + (atLineStart ? 1 : 0);
-            report.Warn(use.linesFile, at, "a byte 1A ends the file here: what follows it is never read");
-        }
     }
 }
 
@@ -117,16 +100,5 @@ void CheckNamedLines(const CheckedFolder& folder, CheckReport& report) {
         const std::vector<bool> named = NamedLines(use);
         for (std::size_t line = 1; line < named.size(); ++line)
             if (named[line]) CheckLineText(use, static_cast<int32_t>(line), report);
-    }
-}
-
-void CheckUnusedLines(const CheckedFolder& folder, CheckReport& report) {
-    for (const LineFileUse& use : folder.LineFileUses()) {
-        if (!use.lines->lines || !use.ownersKnown) continue;
-        const std::vector<bool> named = NamedLines(use);
-        for (std::size_t line = 1; line < named.size(); ++line)
-            if (!named[line])
-                report.Warn(use.linesFile, static_cast<int>(line),
-                            std::string("no ") + use.owner + " names this line; it is never read");
     }
 }

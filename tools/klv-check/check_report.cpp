@@ -32,17 +32,14 @@ std::string FormatFinding(const Finding& finding, std::string_view fileName) {
     return text;
 }
 
-namespace {
-
-std::string Counted(int n, const char* noun) {
-    return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
+std::string Counted(std::size_t n, std::string_view noun) {
+    return std::to_string(n) + " " + std::string(noun) + (n == 1 ? "" : "s");
 }
-
-}  // namespace
 
 std::string FormatSummary(const CheckReport& report) {
     if (report.findings.empty()) return "no problems found";
-    return Counted(report.Errors(), "error") + ", " + Counted(report.Warnings(), "warning");
+    return Counted(static_cast<std::size_t>(report.Errors()), "error") + ", " +
+           Counted(static_cast<std::size_t>(report.Warnings()), "warning");
 }
 
 std::string Printable(std::string_view bytes, std::size_t longest) {

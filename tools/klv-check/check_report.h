@@ -51,6 +51,27 @@ public:
 
 // "FILE:LINE: error: message", the line left out when there is none.
 std::string FormatFinding(const Finding& finding, std::string_view fileName);
+// "1 line", "2 lines": the count and the noun, plural but for one.
+std::string Counted(std::size_t n, std::string_view noun);
+// A list in a message that names its first few items and counts them all:
+// "0005, 0007" or "0005, 0007, 0009, 000A, 000B, ... (2267 in all)".
+class ShortList {
+public:
+    void Add(std::string_view item) {
+        if (count_++ < kShown) text_ += (count_ > 1 ? ", " : "") + std::string(item);
+    }
+    std::size_t Count() const { return count_; }
+    bool Empty() const { return count_ == 0; }
+    std::string Text() const {
+        return count_ > kShown ? text_ + ", ... (" + std::to_string(count_) + " in all)" : text_;
+    }
+
+private:
+    static constexpr std::size_t kShown = 5;
+    std::string text_;
+    std::size_t count_ = 0;
+};
+
 // "2 errors, 1 warning" or "no problems found".
 std::string FormatSummary(const CheckReport& report);
 

@@ -29,6 +29,9 @@ void CheckSiteKeys(const IniIndex& index, int sectionEntry, const LookupSiteInfo
             continue;
         }
         const std::string_view value = UnquoteIniValue(key->value);
+        if (caption && value.empty() && index.FindKey(site.section, kSiteCaptionKey) == key)
+            report.Warn(DataFile::Sites, key->line,
+                        "Caption is empty: the menu shows the built-in name " + Quote(site.shortName));
         if (address && index.FindKey(site.section, kSiteAddressKey) == key && !IsWebAddress(value))
             report.Warn(DataFile::Sites, key->line,
                         "Address " + Quote(value) +

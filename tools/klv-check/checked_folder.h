@@ -15,6 +15,7 @@
 #include "opcodes/ini_file.h"
 #include "opcodes/opcode.h"
 #include "opcodes/opcode_lines.h"
+#include "opcodes/text_encoding.h"
 #include "opcodes/files/file_io.h"
 #include "tools/klv-check/check_report.h"
 #include "tools/klv-check/ini_index.h"
@@ -36,12 +37,24 @@ struct IniSource {
     SourceFile file;
     TIniFile ini;    // what the program reads
     IniIndex index;  // where it stands
+
+    // The name of the section that a UTF-8 byte-order mark before it turns into a line the
+    // reader passes over ("\xEF\xBB\xBF[Wiki]"), or empty.
+    std::string_view SectionBehindMark() const;
 };
 
 struct LineSource {
     explicit LineSource(std::string name);
     SourceFile file;
     std::optional<OpcodeLineFile> lines;  // none when the file cannot be read
+    // What follows a byte 1A that ends the file early, read as lines, which the program
+    // never reads; its first line is line `hiddenFrom` of the file (the rest of that line
+    // when the byte stands inside it).
+    std::optional<OpcodeLineFile> hidden;
+    int32_t hiddenFrom = 0;
+
+    // Whether line `number` lies past the end of the file only because of that byte.
+    bool HiddenLine(int32_t number) const;
 };
 
 // An "Opcodes" key of a type or a node: which line of the line file it names.
@@ -60,11 +73,14 @@ struct LineFileUse {
     const char* owner;       // "type" or "category"
     const char* name;        // "Types.Opcodes"
     std::size_t maxNumbers;  // how many numbers of a line are read
-    bool ownersKnown;        // whether the files that name the lines could be read
+    bool ownersKnown;        // whether the files that name the lines could be read as text
 };
 
 // The line a reference makes the program read (1 for 0 and below), or 0 for none.
 int32_t LineRead(const LineReference& ref);
+// Which lines of the line file the references name, by line number (index 0 unused);
+// the file must be readable.
+std::vector<bool> NamedLines(const LineFileUse& use);
 
 class CheckedFolder {
 public:
@@ -87,7 +103,13 @@ public:
 
     std::bitset<kOpcodeCount> defined;  // the numbers whose key SASCM.ini holds
 
+    std::array<EncodingGuess, kDataFileCount> encodings;  // of each file, by DataFile
+    // Whether the file is UTF-16, which the program reads as nothing it can use.
+    bool Utf16(DataFile file) const;
+
     const SourceFile& File(DataFile file) const;
+    // The file's INI reader and index, or null for the tree and the line files.
+    const IniSource* Ini(DataFile file) const;
     std::array<LineFileUse, 2> LineFileUses() const;
 };
 

@@ -8,6 +8,9 @@
 // A file among the seven that is missing, unreadable or empty; a Sites.ini that is there
 // but unreadable.
 void CheckFilesPresent(const CheckedFolder& folder, CheckReport& report);
+// A file saved as UTF-8 or UTF-16, or with a byte-order mark, where the program reads
+// Windows-1251.
+void CheckEncodings(const CheckedFolder& folder, CheckReport& report);
 // In each INI file: repeated sections and keys, lines the reader passes over, values
 // longer than the reader returns.
 void CheckIniLayout(const CheckedFolder& folder, CheckReport& report);
@@ -32,16 +35,18 @@ void CheckUnnamedSections(const CheckedFolder& folder, CheckReport& report);
 
 // The "Opcodes" keys of types and nodes: not a number, 0 and below, past the end.
 void CheckLineReferences(const CheckedFolder& folder, CheckReport& report);
-// Types.Opcodes and Nodes.Opcodes: line ends other than CR LF, an early end-of-file
-// byte, the numbers of the lines that are read, lines that nothing names.
+// Types.Opcodes and Nodes.Opcodes: line ends other than CR LF, the numbers of the lines
+// that are read.
 void CheckLineEnds(const CheckedFolder& folder, CheckReport& report);
 void CheckNamedLines(const CheckedFolder& folder, CheckReport& report);
-void CheckUnusedLines(const CheckedFolder& folder, CheckReport& report);
+// Text of the line files that is never read (lines that nothing names, what follows an
+// early end-of-file byte) with the opcodes that are then of no type or in no category,
+// and the opcodes that no type or no category lists anyway.
+void CheckUnreadText(const CheckedFolder& folder, CheckReport& report);
 
 // Sites.ini: sections that are no look-up site, keys a site does not have, addresses
 // that are not http:// or https:// (the built-in address is opened instead).
 void CheckSites(const CheckedFolder& folder, CheckReport& report);
 
-// Across files: opcodes that no category or no type lists, listed opcodes that
-// SASCM.ini does not define.
+// Listed opcodes that SASCM.ini does not define.
 void CheckCoverage(const CheckedFolder& folder, CheckReport& report);

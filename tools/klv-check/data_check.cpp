@@ -1,6 +1,8 @@
 #include "tools/klv-check/data_check.h"
 
+#include <array>
 #include <filesystem>
+#include <utility>
 
 #include "opcodes/files/file_names.h"
 #include "tools/klv-check/checks.h"
@@ -21,14 +23,28 @@ std::string DisplayName(const std::string& name) {
 using Check = void (*)(const CheckedFolder&, CheckReport&);
 
 constexpr Check kChecks[] = {
-    CheckFilesPresent,   CheckIniLayout,     CheckOpcodeSections, CheckOpcodeKeys,
-    CheckCountParts,     CheckTranslations,  CheckTypeCount,      CheckTypeCaptions,
-    CheckTreeLevels,     CheckTreeLines,     CheckNodeSections,   CheckUnnamedSections,
-    CheckLineReferences, CheckLineEnds,      CheckNamedLines,     CheckUnusedLines,
-    CheckCoverage,       CheckSites,
+    CheckEncodings,       CheckFilesPresent,   CheckIniLayout,    CheckOpcodeSections,
+    CheckOpcodeKeys,      CheckCountParts,     CheckTranslations, CheckTypeCount,
+    CheckTypeCaptions,    CheckTreeLevels,     CheckTreeLines,    CheckNodeSections,
+    CheckUnnamedSections, CheckLineReferences, CheckLineEnds,     CheckUnreadText,
+    CheckNamedLines,      CheckCoverage,       CheckSites,
 };
 
 }  // namespace
+
+std::string MisplacedFolder(const std::string& folder) {
+    const fs::path cd = CurrentDir();
+    std::error_code ec;
+    if (fs::is_directory(ResolveEntry(cd, "INI"), ec)) return {};
+    const std::string named = folder.empty() ? "the current folder" : folder;
+    std::string problem = named + " holds no INI folder";
+    if (ResolveEntry(cd.parent_path(), "INI") == cd) {
+        fs::path parent = (fs::path(folder.empty() ? "." : folder) / "..").lexically_normal();
+        if (!parent.has_filename() && parent.has_relative_path()) parent = parent.parent_path();
+        return problem + ": it is the INI folder itself; give its parent, " + parent.generic_string();
+    }
+    return problem + ": give the folder that holds INI/";
+}
 
 CheckReport CheckDatabase(const DatabaseFiles& files) {
     const CheckedFolder folder(files);
@@ -36,6 +52,12 @@ CheckReport CheckDatabase(const DatabaseFiles& files) {
     for (std::size_t i = 0; i < kDataFileCount; ++i)
         report.fileNames[i] = DisplayName(folder.File(static_cast<DataFile>(i)).name);
     for (Check check : kChecks) check(folder, report);
+    // A UTF-16 file is misread as a whole: its first finding, the encoding's, says so; the
+    // rest that it gives follow from that and would bury it.
+    std::array<bool, kDataFileCount> told{};
+    std::erase_if(report.findings, [&](const Finding& f) {
+        return folder.Utf16(f.file) && std::exchange(told[static_cast<std::size_t>(f.file)], true);
+    });
     report.Sort();
     return report;
 }

@@ -8,3 +8,9 @@
 // relative to the current directory ("INI/SASCM.ini"), sorted by file and line. Never
 // throws for anything found in the files.
 CheckReport CheckDatabase(const DatabaseFiles& files);
+
+// Why the current directory cannot be checked, given on the command line as `folder`
+// (empty for none): it holds no INI folder, so every file would be told as missing. When
+// it is an INI folder itself, its parent is named as the folder to give. Empty when it
+// holds one.
+std::string MisplacedFolder(const std::string& folder);
