@@ -1,11 +1,8 @@
-#!/usr/bin/env python3
-# accessible.py APP [NAME]: a "role: name" line for each named control of APP's windows as
-# AT-SPI gives them; given a NAME, presses that control instead.
+# accessible.py APP: a "role: name" line for each named control of APP's windows (AT-SPI).
 import sys
 import time
 
 import pyatspi
-from gi.repository import Atspi, GLib
 
 
 def controls(node, depth=0):
@@ -15,14 +12,8 @@ def controls(node, depth=0):
 
 
 for _ in range(100):  # up to 10 s for the application to show up
-    app = next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == sys.argv[1]), None)
-    if app is not None:
+    apps = pyatspi.Registry.getDesktop(0)
+    if (app := next((a for a in apps if a is not None and a.name == sys.argv[1]), None)) is not None:
         break
     time.sleep(0.1)
-if len(sys.argv) == 2:
-    sys.exit(print("\n".join(f"{c.getRoleName()}: {c.name}" for c in controls(app) if c.name)))
-Atspi.set_timeout(1000, -1)  # a control that opens a modal dialog answers once it closes
-try:
-    next(c for c in controls(app) if c.name == sys.argv[2]).queryAction().doAction(0)
-except GLib.GError:
-    pass
+print("\n".join(f"{c.getRoleName()}: {c.name}" for c in controls(app) if c.name))

@@ -10,9 +10,8 @@ if [ -z "${KLV_BLACKBOX_DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
 fi
 
-# The real desktop, not the offscreen platform the other tests use; a UTF-8 locale
-# whatever the caller's, so that the tools read the windows' Russian titles, and the
-# program's own language unless a scenario asks for another.
+# The real desktop, not the offscreen platform the other tests use; a UTF-8 locale and the
+# Russian interface whatever the caller's, so that the tools read the windows' titles.
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANGUAGE=
 KLV=$(realpath "$1")
 SAMPLE=$(realpath "$2")
