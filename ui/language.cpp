@@ -26,14 +26,13 @@ void Install(QCoreApplication& app, const QString& fileName, const QString& dire
 
 void InstallTranslations(QCoreApplication& app) {
     for (const QString& language : QLocale::system().uiLanguages()) {
-        if (IsLanguage(language, u"ru")) {
-            Install(app, QStringLiteral("qtbase_ru"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-            return;
-        }
         if (IsLanguage(language, u"en")) {
             Install(app, QStringLiteral("kelpra_en"), QStringLiteral(":/i18n"));
             return;
         }
+        if (IsLanguage(language, u"ru"))
+            break;
     }
+    // The windows' own texts are Russian already; Qt's dialogs and boxes follow them.
+    Install(app, QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
