@@ -1,4 +1,3 @@
-# accessible.py APP: a "role: name" line for each named control of APP's windows (AT-SPI).
 import sys
 import time
 
