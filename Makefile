@@ -11,7 +11,7 @@ FUZZ_SHORT_SECONDS ?= 20
 PREFIX ?= /usr/local
 
 .PHONY: all deps configure build run test bench check-data clean fuzz-deps test-sanitize \
-        fuzz-build fuzz fuzz-short install package coverage
+        fuzz-build fuzz fuzz-short install package coverage screenshots
 
 all: build
 
@@ -43,6 +43,10 @@ install: build
 # The Debian package kelpra_VERSION_ARCH.deb, in this folder.
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB -D CPACK_OUTPUT_FILE_PREFIX=$(CURDIR)
+
+# The README's pictures of the main window in each language (docs/), taken anew.
+screenshots: build
+	bash tools/screenshots.sh $(BUILD_DIR)/app/KLV sample docs
 
 bench: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./bench/kelpra_bench

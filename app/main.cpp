@@ -8,6 +8,7 @@
 #include "platform/system_platform.h"
 #include "ui/application.h"
 #include "ui/find/form_find.h"
+#include "ui/language.h"
 #include "ui/main/form_main.h"
 
 namespace {
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     // The icon of the installed menu entry (kelpra.desktop), for every window.
     app.setDesktopFileName(QStringLiteral("kelpra"));
     app.setWindowIcon(QIcon(QStringLiteral(":/kelpra.png")));
+    InstallTranslations(app);
     const bool minimised = StartMinimisedRequested();
 
     SystemPlatform system;

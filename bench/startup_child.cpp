@@ -13,6 +13,7 @@
 #include "platform/system_platform.h"
 #include "ui/application.h"
 #include "ui/find/form_find.h"
+#include "ui/language.h"
 #include "ui/main/form_main.h"
 
 namespace {
@@ -59,6 +60,7 @@ int RunStartupChild(const char* what, int argc, char** argv) {
         WaitUntilShown(window);
         ReportAndLeave(window, 0);
     }
+    InstallTranslations(app);
     SystemPlatform system;
     const Platform platform = system.Services();
     TFormMain formMain(platform);

@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "opcodes/cp1251.h"
-
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
@@ -25,13 +23,6 @@ std::string ErrorLogRecord(std::string_view dateTime, std::string_view className
     if (record.size() > kErrorLogRecordLimit) record.resize(kErrorLogRecordLimit);
     record.append(kCrLf);
     return record;
-}
-
-std::string ErrorBoxText(std::string_view message, std::string_view className) {
-    std::string text = Utf8ToCp1251("Произошла неожиданная ошибка \"");
-    text.append(message).append(Utf8ToCp1251("\" (Класс ")).append(className).append(").");
-    text.append(kCrLf).append(Utf8ToCp1251("Записано в log-файл Errors.log"));
-    return text;
 }
 
 std::string FormatLogDateTime(const std::tm& time) {

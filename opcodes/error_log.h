@@ -1,6 +1,6 @@
 #pragma once
-// The texts of the application-wide error handler: the record appended to the error log
-// and the message of the error box. Windows-1251 bytes; lines end with CR LF.
+// The record of the application-wide error handler that is appended to the error log.
+// Windows-1251 bytes; lines end with CR LF.
 
 #include <cstddef>
 #include <cstdint>
@@ -23,9 +23,6 @@ inline constexpr std::size_t kErrorLogRecordLimit = 512;
 std::string ErrorLogRecord(std::string_view dateTime, std::string_view className,
                            std::string_view moduleName, uint32_t offset,
                            std::string_view message);
-
-// The error box's message: the message as raised, without the log's end mark.
-std::string ErrorBoxText(std::string_view message, std::string_view className);
 
 // Local date and time as Russian regional settings show them: "dd.MM.yyyy hh:mm:ss".
 std::string FormatLogDateTime(const std::tm& time);

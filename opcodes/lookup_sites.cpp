@@ -93,10 +93,6 @@ const std::string& LookupSiteSettings::BaseAddress(LookupSite site) const {
 
 std::string LookupSiteSettings::Caption(LookupSite site) const { return "&" + ShortName(site); }
 
-std::string LookupSiteSettings::Hint(LookupSite site) const {
-    return Utf8ToCp1251("Посмотреть описание опкода на сайте ") + ShortName(site);
-}
-
 std::string LookupSiteSettings::Address(LookupSite site, std::string_view opcodeText) const {
     const LookupSiteInfo& info = LookupSiteOf(site);
     std::string address = BaseAddress(site);

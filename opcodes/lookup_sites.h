@@ -52,8 +52,6 @@ public:
     const std::string& BaseAddress(LookupSite site) const;
     // "&" and the short name, e.g. "&Wiki".
     std::string Caption(LookupSite site) const;
-    // "Посмотреть описание опкода на сайте " and the short name.
-    std::string Hint(LookupSite site) const;
     // The page of the opcode on the site: base address, path prefix, the opcode text,
     // path suffix. Bytes outside the URL's unreserved characters are percent-encoded, so
     // a row text can never add query parameters of its own; four hexadecimal digits pass
@@ -64,12 +62,7 @@ private:
     std::array<std::string, 3> names_, addresses_;
 };
 
-inline constexpr std::string_view kLookupCategory = "Интернет-ресурсы";
-inline constexpr std::string_view kLookupSubmenuCaption = "&Интернет-ресурсы";
-inline constexpr std::string_view kLookupHeading = "Посмотреть описание этого опкода в:";
-// Shown when the list has no focused row; the look-up then goes on with opcode 0000.
-inline constexpr std::string_view kNoFocusedOpcodeMessage =
-    "Ни один опкод не выделен!\r\nПо умолчанию опкод 0000";
+// The look-up goes on with this opcode when the list has no focused row.
 inline constexpr std::string_view kDefaultOpcodeText = "0000";
 
 // The opcode number at the head of a row caption: its first four characters, or the

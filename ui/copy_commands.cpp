@@ -1,6 +1,7 @@
 #include "ui/copy_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "platform/clipboard.h"
@@ -12,10 +13,14 @@ namespace {
 
 struct CopyItemSpec {
     const char16_t* name;
-    const char16_t* caption;
+    const char* caption;
     QKeySequence shortcut;
-    const char16_t* hint;
+    const char* hint;
 };
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("CopyCommands", text);
+}
 
 constexpr int kTranslationColumn = 1;
 
@@ -34,26 +39,29 @@ std::vector<std::string> SelectedLines(const OpcodeRows& rows, SelectedLine line
 
 std::array<QAction*, 4> NewCopyItems(QObject* owner, QWidget* list) {
     const CopyItemSpec specs[] = {
-        {u"NCopyOp", u"&Копировать в буфер обмена", QKeySequence(Qt::CTRL | Qt::Key_C),
-         u"Копировать выделенные опкоды в буфер обмена"},
+        {u"NCopyOp", QT_TRANSLATE_NOOP("CopyCommands", "&Копировать в буфер обмена"),
+         QKeySequence(Qt::CTRL | Qt::Key_C),
+         QT_TRANSLATE_NOOP("CopyCommands", "Копировать выделенные опкоды в буфер обмена")},
         {u"NCopyAddOp",
-         u"&Добавить в буфер обмена",
+         QT_TRANSLATE_NOOP("CopyCommands", "&Добавить в буфер обмена"),
          {},
-         u"Добавить выделенные опкоды к содержимому буфера обмена"},
-        {u"NCopyAll", u"Копировать &всё в буфер обмена",
+         QT_TRANSLATE_NOOP("CopyCommands",
+                           "Добавить выделенные опкоды к содержимому буфера обмена")},
+        {u"NCopyAll", QT_TRANSLATE_NOOP("CopyCommands", "Копировать &всё в буфер обмена"),
          QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
-         u"Копировать все опкоды в списке в буфер обмена"},
+         QT_TRANSLATE_NOOP("CopyCommands", "Копировать все опкоды в списке в буфер обмена")},
         {u"NCopyAddAll",
-         u"Добавить вс&ё в буфер обмена",
+         QT_TRANSLATE_NOOP("CopyCommands", "Добавить вс&ё в буфер обмена"),
          {},
-         u"Добавить все опкоды в списке к содержимому буфера обмена"},
+         QT_TRANSLATE_NOOP("CopyCommands",
+                           "Добавить все опкоды в списке к содержимому буфера обмена")},
     };
     std::array<QAction*, 4> items{};
     for (std::size_t i = 0; i < items.size(); ++i) {
-        auto* action = new QAction(QString::fromUtf16(specs[i].caption), owner);
+        auto* action = new QAction(Tr(specs[i].caption), owner);
         action->setObjectName(QString::fromUtf16(specs[i].name));
         action->setShortcut(specs[i].shortcut);
-        action->setStatusTip(QString::fromUtf16(specs[i].hint));
+        action->setStatusTip(Tr(specs[i].hint));
         action->setProperty("tag", static_cast<int>(i) + 1);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         list->addAction(action);
@@ -75,7 +83,8 @@ void CopyListRows(const Platform& platform, OpcodeListView* list, CopyCommand co
     if (CopiesSelection(command)) {
         if (rows.SelectedCount() == 0) {
             platform.sounds.Play(SystemSound::CriticalStop);
-            platform.messageBoxes.Error(QStringLiteral(u"Ни один опкод не выделен!"));
+            platform.messageBoxes.Error(
+                QCoreApplication::translate("CopyCommands", "Ни один опкод не выделен!"));
             return;
         }
         text = SelectionText(SelectedLines(rows, line));

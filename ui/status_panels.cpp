@@ -18,7 +18,7 @@ std::vector<QLabel*> AddStatusPanels(QStatusBar* bar,
                                      std::initializer_list<StatusPanelSpec> panels) {
     std::vector<QLabel*> labels;
     for (const StatusPanelSpec& panel : panels) {
-        auto* label = new StatusPanel(QString::fromUtf16(panel.text), panel.width, labels.empty());
+        auto* label = new StatusPanel(panel.text, panel.width, labels.empty());
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(labels.size()));
         const bool last = labels.size() + 1 == panels.size();
         bar->addWidget(label, last ? 1 : 0);

@@ -22,7 +22,7 @@ class StatusPanel : public QLabel {
 };
 
 struct StatusPanelSpec {
-    const char16_t* text;
+    QString text;
     int width;
 };
 

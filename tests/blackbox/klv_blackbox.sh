@@ -10,9 +10,9 @@ if [ -z "${KLV_BLACKBOX_DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
 fi
 
-# The real desktop, not the offscreen platform the other tests use; a UTF-8 locale
-# whatever the caller's, so that the tools read the windows' Russian titles.
-export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+# The real desktop, not the offscreen platform the other tests use; a UTF-8 locale and the
+# Russian interface whatever the caller's, so that the tools read the windows' titles.
+export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANGUAGE=
 KLV=$(realpath "$1")
 SAMPLE=$(realpath "$2")
 ARTIFACTS=$(mkdir -p "$3" && realpath "$3")
@@ -40,6 +40,10 @@ source "$HERE/lib.sh"
 
 openbox >/dev/null 2>&1 &
 PIDS+=($!)
+# A session bus of its own, on which KLV shows its windows to the accessibility interface.
+{ read -r DBUS_SESSION_BUS_ADDRESS; read -r pid; PIDS+=("$pid"); } < \
+    <(dbus-daemon --session --fork --print-address=1 --print-pid=1 2>/dev/null)
+export DBUS_SESSION_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 sleep 1
 
 for scenario in "$HERE"/scenarios/${KLV_BLACKBOX_ONLY:-*}.sh; do

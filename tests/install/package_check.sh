@@ -18,7 +18,7 @@ check "the package holds what cmake --install installs" same_text \
     "$(dpkg-deb --fsys-tarfile "$DEB" | tar -t | grep -v '/$' | sed 's|^\./usr/||' | LC_ALL=C sort)"
 depends=$(dpkg-deb -f "$DEB" Depends)
 echo "Depends: $depends"
-for p in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins hicolor-icon-theme; do
+for p in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n hicolor-icon-theme; do
     check "it depends on $p" grep -q "\b$p\b" <<<"$depends"
 done
 check "lintian finds neither error nor warning" lintian --fail-on error,warning "$DEB"

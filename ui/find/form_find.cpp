@@ -29,7 +29,7 @@ TFormFind::TFormFind(TFormMain& formMain, const Platform& platform, QWidget* par
     : QWidget(parent), formMain_(formMain), platform_(platform) {
     formMain_.AttachFormFind(this);
     setObjectName(QStringLiteral("FormFind"));
-    setWindowTitle(QStringLiteral(u"Расширенный поиск (F3)"));
+    setWindowTitle(tr("Расширенный поиск (F3)"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // Only the main window's closing ends the program.
@@ -68,7 +68,7 @@ void TFormFind::FormCreate() {
 }
 
 void TFormFind::ButtonFindClick(const QObject* sender) {
-    StatusPanel(0)->setText(QStringLiteral(u"Поиск..."));
+    StatusPanel(0)->setText(tr("Поиск..."));
     if (height() == minimumHeight())
         resize(width(), kGrownClientHeight);
     const bool findAll = sender != nullptr && IsFindAllSender(sender->objectName().toStdString());
@@ -85,8 +85,8 @@ void FindOpcodes(TFormFind& formFind, OpcodeListView* mainList, const WordList& 
     FindOutcome outcome = FindOpcodes(rows, yesWords, noWords, orWords, findAll);
     results->SetCaptions(std::move(outcome.results));
     if (outcome.passEnded) {
-        formFind.StatusPanel(0)->setText(QStringLiteral(u"Готово."));
-        formFind.StatusPanel(1)->setText(QStringLiteral(u"Найдено: %1").arg(results->Count()));
+        formFind.StatusPanel(0)->setText(TFormFind::tr("Готово."));
+        formFind.StatusPanel(1)->setText(TFormFind::tr("Найдено: %1").arg(results->Count()));
     }
 }
 
@@ -98,9 +98,8 @@ void TFormFind::NShowClick() {
     if (ShowInList(rows, std::string(ListViewFind->Rows()->Bytes(focused.row(), 0))))
         return;
     platform_.sounds.Play(SystemSound::Information);
-    platform_.messageBoxes.Warning(
-        QStringLiteral(u"Нет в списке!\n\rВозможно, Вы выбрали иную категорию,\r\n"
-                       u"чем та, что была использована при поиске."));
+    platform_.messageBoxes.Warning(tr("Нет в списке!\n\rВозможно, Вы выбрали иную категорию,\r\n"
+                                      "чем та, что была использована при поиске."));
 }
 
 void TFormFind::NCopyOpClick(const QObject* sender) {

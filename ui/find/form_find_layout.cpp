@@ -36,23 +36,23 @@ constexpr int kBtnAllLeft = 135;
 constexpr int kListTop = 118;
 constexpr int kStatusBarHeight = 19;
 
-QLineEdit* NewField(const char16_t* name, const char16_t* hint) {
+QLineEdit* NewField(const char16_t* name, const QString& hint) {
     auto* field = new QLineEdit;
     field->setObjectName(QString::fromUtf16(name));
-    field->setStatusTip(QString::fromUtf16(hint));
+    field->setStatusTip(hint);
     return field;
 }
 
-QLabel* NewLabel(const char16_t* name, const char16_t* text, QLineEdit* field) {
-    auto* label = new QLabel(QString::fromUtf16(text));
+QLabel* NewLabel(const char16_t* name, const QString& text, QLineEdit* field) {
+    auto* label = new QLabel(text);
     label->setObjectName(QString::fromUtf16(name));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setBuddy(field);
     return label;
 }
 
-QPushButton* NewButton(const char16_t* name, const char16_t* text) {
-    auto* button = new QPushButton(QString::fromUtf16(text));
+QPushButton* NewButton(const char16_t* name, const QString& text) {
+    auto* button = new QPushButton(text);
     button->setObjectName(QString::fromUtf16(name));
     // A focused button answers Enter itself, as on the desktop the window comes from.
     button->setAutoDefault(true);
@@ -68,20 +68,21 @@ int ButtonWidth(const QPushButton* button) {
 
 void TFormFind::createControls() {
     EditYes =
-        NewField(u"EditYes", u"Введите сюда те слова через пробел, которые все будут в опкоде.");
-    EditNo =
-        NewField(u"EditNo",
-                 u"Введите сюда те слова через пробел, которые все будут отсутствовать в опкоде.");
-    EditOr = NewField(
-        u"EditOr", u"Введите сюда те слова через пробел, хотя-бы одно из которых будет в опкоде.");
-    LabelYes = NewLabel(u"LabelYes", u"Обязательно есть:", EditYes);
-    LabelNo = NewLabel(u"LabelNo", u"Обязательно нет:", EditNo);
-    LabelOr = NewLabel(u"LabelOr", u"Хотя-бы одно:", EditOr);
+        NewField(u"EditYes", tr("Введите сюда те слова через пробел, которые все будут в опкоде."));
+    EditNo = NewField(
+        u"EditNo",
+        tr("Введите сюда те слова через пробел, которые все будут отсутствовать в опкоде."));
+    EditOr =
+        NewField(u"EditOr",
+                 tr("Введите сюда те слова через пробел, хотя-бы одно из которых будет в опкоде."));
+    LabelYes = NewLabel(u"LabelYes", tr("Обязательно есть:"), EditYes);
+    LabelNo = NewLabel(u"LabelNo", tr("Обязательно нет:"), EditNo);
+    LabelOr = NewLabel(u"LabelOr", tr("Хотя-бы одно:"), EditOr);
 
-    BitBtn1 = NewButton(u"BitBtn1", u"&Закрыть");
+    BitBtn1 = NewButton(u"BitBtn1", tr("&Закрыть"));
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    BtnAll = NewButton(u"BtnAll", u"Искать всё");
-    ButtonFind = NewButton(u"ButtonFind", u"Поиск!");
+    BtnAll = NewButton(u"BtnAll", tr("Искать всё"));
+    ButtonFind = NewButton(u"ButtonFind", tr("Поиск!"));
     ButtonFind->setDefault(true);
     // Outside a dialog an auto-default button gives up being the default for good once
     // it loses the focus; as the default it still answers Enter when focused.
@@ -113,7 +114,7 @@ void TFormFind::createControls() {
 }
 
 void TFormFind::createResultList() {
-    ListViewFind = new OpcodeListView({QStringLiteral(u"Опкод")}, this);
+    ListViewFind = new OpcodeListView({tr("Опкод")}, this);
     ListViewFind->setObjectName(QStringLiteral("ListViewFind"));
     ListViewFind->setItemDelegate(new CellTextDelegate(ListViewFind));
     ListViewFind->header()->setStretchLastSection(true);
@@ -127,7 +128,7 @@ void TFormFind::createResultList() {
 void TFormFind::createPopupMenu() {
     OpListPopupMenu = new QMenu(this);
     OpListPopupMenu->setObjectName(QStringLiteral("OpListPopupMenu"));
-    NShow = new QAction(QStringLiteral(u"Показать в списке"), this);
+    NShow = new QAction(tr("Показать в списке"), this);
     NShow->setObjectName(QStringLiteral("NShow"));
     NShow->setProperty("tag", 0);
     OpListPopupMenu->addAction(NShow);
@@ -153,7 +154,8 @@ void TFormFind::createStatusBar() {
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     const std::vector<QLabel*> panels = AddStatusPanels(
-        StatusBar1, {{u"Готово.", 50}, {u"Найдено: 0", 80}, {u"из: 0", 50}, {u"Всего: 0", 70}});
+        StatusBar1,
+        {{tr("Готово."), 50}, {tr("Найдено: 0"), 80}, {tr("из: 0"), 50}, {tr("Всего: 0"), 70}});
     std::copy(panels.begin(), panels.end(), statusPanels_.begin());
 }
 

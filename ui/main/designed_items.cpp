@@ -1,5 +1,6 @@
 #include "ui/main/designed_items.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QTreeWidget>
 
@@ -62,10 +63,14 @@ constexpr char16_t kDesignedTree[] =
     u"Cleo-opcodes\n";
 // clang-format on
 
-constexpr const char16_t* kDesignedTypes[] = {
-    u"Действия", u"Присваивание свойства", u"Получение свойства",
-    u"Проверки", u"Неподдерживаемые",      u"Пустышки",
-    u"Другое",
+constexpr const char* kDesignedTypes[] = {
+    QT_TRANSLATE_NOOP("TFormMain", "Действия"),
+    QT_TRANSLATE_NOOP("TFormMain", "Присваивание свойства"),
+    QT_TRANSLATE_NOOP("TFormMain", "Получение свойства"),
+    QT_TRANSLATE_NOOP("TFormMain", "Проверки"),
+    QT_TRANSLATE_NOOP("TFormMain", "Неподдерживаемые"),
+    QT_TRANSLATE_NOOP("TFormMain", "Пустышки"),
+    QT_TRANSLATE_NOOP("TFormMain", "Другое"),
 };
 
 } // namespace
@@ -94,6 +99,6 @@ QListWidgetItem* AddCheckItem(QListWidget* list, const QString& text, bool check
 }
 
 void AddDesignedTypeItems(QListWidget* list) {
-    for (const char16_t* caption : kDesignedTypes)
-        AddCheckItem(list, QString::fromUtf16(caption), false);
+    for (const char* caption : kDesignedTypes)
+        AddCheckItem(list, QCoreApplication::translate("TFormMain", caption), false);
 }

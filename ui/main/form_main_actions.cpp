@@ -16,16 +16,16 @@ namespace {
 
 struct ItemSpec {
     const char16_t* name;
-    const char16_t* caption;
+    QString caption;
     QKeySequence shortcut = {};
-    const char16_t* hint = u"";
+    QString hint = {};
 };
 
 QAction* NewItem(QObject* owner, const ItemSpec& item) {
-    auto* action = new QAction(QString::fromUtf16(item.caption), owner);
+    auto* action = new QAction(item.caption, owner);
     action->setObjectName(QString::fromUtf16(item.name));
     action->setShortcut(item.shortcut);
-    action->setStatusTip(QString::fromUtf16(item.hint));
+    action->setStatusTip(item.hint);
     return action;
 }
 
@@ -36,8 +36,8 @@ QAction* NewCheckItem(QObject* owner, const ItemSpec& item, bool checked) {
     return action;
 }
 
-QMenu* NewMenu(QWidget* parent, const char16_t* name, const char16_t* caption) {
-    auto* menu = new QMenu(QString::fromUtf16(caption), parent);
+QMenu* NewMenu(QWidget* parent, const char16_t* name, const QString& caption) {
+    auto* menu = new QMenu(caption, parent);
     menu->setObjectName(QString::fromUtf16(name));
     menu->menuAction()->setObjectName(QString::fromUtf16(name));
     return menu;
@@ -55,35 +55,36 @@ QString FromUtf8(std::string_view text) {
 } // namespace
 
 void TFormMain::createActions() {
-    NReExe = NewItem(
-        this, {u"NReExe", u"ППП(Полный перезапуск программы)", QKeySequence(Qt::CTRL | Qt::Key_R)});
-    NExit = NewItem(this, {u"NExit", u"В&ыход", {}, u"Exit|Quits the application"});
-    NFindWin = NewItem(this, {u"NFindWin", u"Расширенный поиск...", QKeySequence(Qt::Key_F3)});
-    NFindInOST = NewItem(this, {u"NFindInOST", u"Искать в OST"});
+    NReExe = NewItem(this, {u"NReExe", tr("ППП(Полный перезапуск программы)"),
+                            QKeySequence(Qt::CTRL | Qt::Key_R)});
+    NExit = NewItem(this, {u"NExit", tr("В&ыход"), {}, tr("Exit|Quits the application")});
+    NFindWin = NewItem(this, {u"NFindWin", tr("Расширенный поиск..."), QKeySequence(Qt::Key_F3)});
+    NFindInOST = NewItem(this, {u"NFindInOST", tr("Искать в OST")});
 
-    NOpListGridline = NewCheckItem(this, {u"NOpListGridline", u"Сетка"}, false);
-    NOpListRowselect = NewCheckItem(this, {u"NOpListRowselect", u"Полное выделение"}, true);
-    NShowOpcodeN = NewCheckItem(this, {u"NShowOpcodeN", u"Показывать номер опкода в опкоде"}, true);
-    NOpListFont = NewItem(this, {u"NOpListFont", u"Шрифт..."});
-    NTreeShow = NewCheckItem(this, {u"NTreeShow", u"Показывать"}, true);
-    NTreeAutoExpand = NewCheckItem(this, {u"NTreeAutoExpand", u"Авторазвёртывание"}, false);
-    NTreeLines = NewCheckItem(this, {u"NTreeLines", u"Линии связи"}, true);
+    NOpListGridline = NewCheckItem(this, {u"NOpListGridline", tr("Сетка")}, false);
+    NOpListRowselect = NewCheckItem(this, {u"NOpListRowselect", tr("Полное выделение")}, true);
+    NShowOpcodeN =
+        NewCheckItem(this, {u"NShowOpcodeN", tr("Показывать номер опкода в опкоде")}, true);
+    NOpListFont = NewItem(this, {u"NOpListFont", tr("Шрифт...")});
+    NTreeShow = NewCheckItem(this, {u"NTreeShow", tr("Показывать")}, true);
+    NTreeAutoExpand = NewCheckItem(this, {u"NTreeAutoExpand", tr("Авторазвёртывание")}, false);
+    NTreeLines = NewCheckItem(this, {u"NTreeLines", tr("Линии связи")}, true);
 
-    NTreeExpandAll =
-        NewItem(this, {u"NTreeExpandAll", u"Развернуть всё", QKeySequence(Qt::CTRL | Qt::Key_E)});
-    NTreeCollapseAll = NewItem(
-        this, {u"NTreeCollapseAll", u"Свернуть всё", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E)});
-    NTreeExpandChild = NewItem(this, {u"NTreeExpandChild", u"Развернуть все дочерние(*)"});
-    NCollapseChild = NewItem(this, {u"NCollapseChild", u"Свернуть все дочерние"});
-    NTreeMultiSelect = NewCheckItem(this, {u"NTreeMultiSelect", u"Мультивыделение"}, true);
+    NTreeExpandAll = NewItem(
+        this, {u"NTreeExpandAll", tr("Развернуть всё"), QKeySequence(Qt::CTRL | Qt::Key_E)});
+    NTreeCollapseAll = NewItem(this, {u"NTreeCollapseAll", tr("Свернуть всё"),
+                                      QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E)});
+    NTreeExpandChild = NewItem(this, {u"NTreeExpandChild", tr("Развернуть все дочерние(*)")});
+    NCollapseChild = NewItem(this, {u"NCollapseChild", tr("Свернуть все дочерние")});
+    NTreeMultiSelect = NewCheckItem(this, {u"NTreeMultiSelect", tr("Мультивыделение")}, true);
     NTreeMultiSelectModeUnification =
         NewCheckItem(this,
-                     {u"NTreeMultiSelectModeUnification", u"Объединение списков",
+                     {u"NTreeMultiSelectModeUnification", tr("Объединение списков"),
                       QKeySequence(Qt::CTRL | Qt::Key_U)},
                      true);
     NTreeMultiSelectModeCrossing =
         NewCheckItem(this,
-                     {u"NTreeMultiSelectModeCrossing", u"Пересечение списков",
+                     {u"NTreeMultiSelectModeCrossing", tr("Пересечение списков"),
                       QKeySequence(Qt::CTRL | Qt::Key_C)},
                      false);
     NTreeMultiSelectModeGroup = new QActionGroup(this);
@@ -91,7 +92,7 @@ void TFormMain::createActions() {
     // Their submenu stays hidden, which keeps their keys (Ctrl+C among them) inactive.
     NTreeMultiSelectModeGroup->addAction(NTreeMultiSelectModeUnification);
     NTreeMultiSelectModeGroup->addAction(NTreeMultiSelectModeCrossing);
-    SASCMINI1 = NewItem(this, {u"SASCMINI1", u"Сведения об SASCM.INI..."});
+    SASCMINI1 = NewItem(this, {u"SASCMINI1", tr("Сведения об SASCM.INI...")});
     SASCMINI1->setVisible(false);
 
     createListActions();
@@ -109,7 +110,7 @@ void TFormMain::createListActions() {
         auto* action = new QAction(this);
         action->setObjectName(FromUtf8(site.actionName));
         action->setShortcut(QKeySequence(FromUtf8(site.shortcut), QKeySequence::PortableText));
-        action->setProperty("category", FromUtf8(kLookupCategory));
+        action->setProperty("category", tr("Интернет-ресурсы"));
         action->setProperty("menuItem", FromUtf8(site.menuItemName));
         addAction(action);
         (site.site == LookupSite::OpcodeBase ? BrowseOpcodeBase
@@ -117,8 +118,8 @@ void TFormMain::createListActions() {
                                              : BrowseIniEditor) = action;
     }
     ShowLookupSites();
-    HelpIntro = NewItem(this, {u"HelpIntro", u"&Интро..."});
-    HelpIntro->setProperty("category", QStringLiteral(u"Справка"));
+    HelpIntro = NewItem(this, {u"HelpIntro", tr("&Интро...")});
+    HelpIntro->setProperty("category", tr("Справка"));
     HelpIntro->setProperty("menuItem", QStringLiteral("NAbout"));
 }
 
@@ -126,9 +127,9 @@ void TFormMain::createMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("OpMainMenu"));
 
-    NFile = NewMenu(this, u"NFile", u"Файл");
+    NFile = NewMenu(this, u"NFile", tr("Файл"));
     NFile->addActions({NReExe, NExit});
-    NFind = NewMenu(this, u"NFind", u"Поиск");
+    NFind = NewMenu(this, u"NFind", tr("Поиск"));
     NFind->addAction(NFindWin);
     NFind->addSeparator();
     NFind->addAction(NFindInOST);
@@ -145,16 +146,16 @@ void TFormMain::createMenus() {
                                  style()->standardIcon(QStyle::SP_FileDialogContentsView)));
         });
 
-    NView = NewMenu(this, u"NView", u"Вид");
-    NViewOpList = NewMenu(NView, u"NViewOpList", u"Расшир. список опкодов");
+    NView = NewMenu(this, u"NView", tr("Вид"));
+    NViewOpList = NewMenu(NView, u"NViewOpList", tr("Расшир. список опкодов"));
     NViewOpList->addActions({NOpListGridline, NOpListRowselect, NShowOpcodeN, NOpListFont});
-    NViewTree = NewMenu(NView, u"NViewTree", u"Дерево");
+    NViewTree = NewMenu(NView, u"NViewTree", tr("Дерево"));
     NViewTree->addActions({NTreeShow, NTreeAutoExpand, NTreeLines});
     NView->addMenu(NViewOpList);
     NView->addMenu(NViewTree);
 
     createTreeMenu();
-    NHelp = NewMenu(this, u"NHelp", u"Справка");
+    NHelp = NewMenu(this, u"NHelp", tr("Справка"));
     NHelp->addActions({SASCMINI1, HelpIntro});
 
     for (QMenu* menu : {NFile, NFind, NView, NTree, NHelp})
@@ -163,14 +164,14 @@ void TFormMain::createMenus() {
 }
 
 void TFormMain::createTreeMenu() {
-    NTree = NewMenu(this, u"NTree", u"Дерево");
+    NTree = NewMenu(this, u"NTree", tr("Дерево"));
     NTree->addActions({NTreeExpandAll, NTreeCollapseAll});
     NTree->addSeparator();
     NTree->addActions({NTreeExpandChild, NCollapseChild});
     AddHiddenSeparator(NTree);
     NTree->addAction(NTreeMultiSelect);
     NTreeMultiSelect->setVisible(false);
-    NTreeMultiSelectMode = NewMenu(NTree, u"NTreeMultiSelectMode", u"При этом показать:");
+    NTreeMultiSelectMode = NewMenu(NTree, u"NTreeMultiSelectMode", tr("При этом показать:"));
     NTreeMultiSelectMode->addActions(
         {NTreeMultiSelectModeUnification, NTreeMultiSelectModeCrossing});
     NTree->addMenu(NTreeMultiSelectMode);
@@ -178,18 +179,18 @@ void TFormMain::createTreeMenu() {
 }
 
 void TFormMain::createListPopupMenu() {
-    OpListPopupMenu = NewMenu(this, u"OpListPopupMenu", u"");
+    OpListPopupMenu = NewMenu(this, u"OpListPopupMenu", {});
     OpListPopupMenu->addActions({NCopyOp, NCopyAddOp});
     OpListPopupMenu->addSeparator();
     OpListPopupMenu->addActions({NCopyAll, NCopyAddAll});
     OpListPopupMenu->addSeparator();
 
-    NInternet = new QMenu(FromUtf8(kLookupSubmenuCaption), OpListPopupMenu);
+    NInternet = new QMenu(tr("&Интернет-ресурсы"), OpListPopupMenu);
     NInternet->setObjectName(QStringLiteral("NInternet"));
     NInternet->menuAction()->setObjectName(QStringLiteral("NInternet"));
     NInternet->menuAction()->setStatusTip(
-        QStringLiteral(u"Посмотреть информацию об текущем опкоде в интернет-ресурсах."));
-    QAction* heading = NInternet->addAction(FromUtf8(kLookupHeading));
+        tr("Посмотреть информацию об текущем опкоде в интернет-ресурсах."));
+    QAction* heading = NInternet->addAction(tr("Посмотреть описание этого опкода в:"));
     heading->setEnabled(false);
     NInternet->addActions({BrowseOpcodeBase, BrowseWiki, BrowseIniEditor});
     OpListPopupMenu->addMenu(NInternet);

@@ -23,7 +23,8 @@ std::array<std::pair<QAction*, LookupSite>, 3> LookupActions(QAction* opcodeBase
 void TFormMain::ShowLookupSites() {
     for (const auto& [action, site] : LookupActions(BrowseOpcodeBase, BrowseWiki, BrowseIniEditor)) {
         action->setText(FromCp1251(lookupSites_.Caption(site)));
-        action->setStatusTip(FromCp1251(lookupSites_.Hint(site)));
+        action->setStatusTip(tr("Посмотреть описание опкода на сайте %1")
+                                 .arg(FromCp1251(lookupSites_.ShortName(site))));
     }
 }
 
@@ -40,8 +41,7 @@ void TFormMain::BeforeBrowse() {
         opcodeText = OpcodeTextOfCaption(OpListView->Rows()->Bytes(focused.row(), 0));
     } else {
         platform_.sounds.Play(SystemSound::CriticalStop);
-        platform_.messageBoxes.Error(
-            QString::fromUtf8(kNoFocusedOpcodeMessage.data(), kNoFocusedOpcodeMessage.size()));
+        platform_.messageBoxes.Error(tr("Ни один опкод не выделен!\r\nПо умолчанию опкод 0000"));
     }
     SetLookupAddresses(opcodeText);
 }

@@ -43,7 +43,9 @@ void TFormMain::ApplicationEvents1Exception(std::exception_ptr error) noexcept {
     try {
         const ErrorInfo info = DescribeError(error);
         platform_.sounds.Play(SystemSound::CriticalStop);
-        platform_.messageBoxes.Error(FromCp1251(ErrorBoxText(info.message, info.className)));
+        platform_.messageBoxes.Error(
+            tr("Произошла неожиданная ошибка \"%1\" (Класс %2).\r\nЗаписано в log-файл Errors.log")
+                .arg(FromCp1251(info.message), FromCp1251(info.className)));
 
         const CodeLocation where = platform_.errorLocator.Locate(info.raiseAddress);
         const std::string record = ErrorLogRecord(LocalDateTime(), info.className, where.module,

@@ -136,13 +136,10 @@ QWidget* TFormMain::createCentrePanel() {
     OpMemoFind->setTabChangesFocus(true);
     // The designed 21 pixels hold one line with a slim margin.
     OpMemoFind->document()->setDocumentMargin(2);
-    OpMemoFind->setStatusTip(
-        QStringLiteral(u"Мини-поиск. Введите часть слова для поиска и нажмите Enter."));
+    OpMemoFind->setStatusTip(tr("Мини-поиск. Введите часть слова для поиска и нажмите Enter."));
 
-    OpListView = new OpcodeListView({QStringLiteral(u"Опкод"),
-                                     QStringLiteral(u"Русский перевод (от Tovin)"),
-                                     QStringLiteral(u"Tип"), QStringLiteral(u"Кол-во парам")},
-                                    this);
+    OpListView = new OpcodeListView(
+        {tr("Опкод"), tr("Русский перевод (от Tovin)"), tr("Tип"), tr("Кол-во парам")}, this);
     OpListView->setObjectName(QStringLiteral("OpListView"));
     OpListView->setMouseTracking(true);
     OpListView->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -167,18 +164,18 @@ QWidget* TFormMain::createRightPanel() {
     OpMemoNote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     OpMemoNote->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     OpMemoNote->setTabChangesFocus(true);
-    OpMemoNote->setPlainText(QStringLiteral(u"Здесь появляется подробное \nописание опкодов.\n"
-                                            u"Щёлкните по опкоду для просмотра \nего описания."));
+    OpMemoNote->setPlainText(tr("Здесь появляется подробное \nописание опкодов.\n"
+                                "Щёлкните по опкоду для просмотра \nего описания."));
 
-    GroupBox1 = new QGroupBox(QStringLiteral(u"Копирование в буфер:"), this);
+    GroupBox1 = new QGroupBox(tr("Копирование в буфер:"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     // Made inside the group, so that they have the window's font from the start: the
     // button's width is measured in it.
     Edit1 = new QLineEdit(QStringLiteral("Edit1"), GroupBox1);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Button1 = new QPushButton(QStringLiteral(u"Копир"), GroupBox1);
+    Button1 = new QPushButton(tr("Копир"), GroupBox1);
     Button1->setObjectName(QStringLiteral("Button1"));
-    const QString copyHint = QStringLiteral(u"Скопировать в буфер обмена");
+    const QString copyHint = tr("Скопировать в буфер обмена");
     Button1->setStatusTip(copyHint);
     Button1->setToolTip(HintTracker::ShortHint(copyHint));
     // At least its designed 35 pixels, wider where the font needs it to show "Копир".
@@ -199,10 +196,10 @@ void TFormMain::createStatusBar() {
     StatusBar1 = new QStatusBar;
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(StatusBar1);
-    const std::vector<QLabel*> panels = AddStatusPanels(StatusBar1, {{u"Готов", 470},
-                                                                     {u"Опкодов: 0", 82},
-                                                                     {u"Всего: 0", 65},
-                                                                     {u"Текущий: нет", 85},
-                                                                     {u"Выделено: 0", 50}});
+    const std::vector<QLabel*> panels = AddStatusPanels(StatusBar1, {{tr("Готов"), 470},
+                                                                     {tr("Опкодов: 0"), 82},
+                                                                     {tr("Всего: 0"), 65},
+                                                                     {tr("Текущий: нет"), 85},
+                                                                     {tr("Выделено: 0"), 50}});
     std::copy(panels.begin(), panels.end(), statusPanels_.begin());
 }

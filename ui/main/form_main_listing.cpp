@@ -54,7 +54,7 @@ void TFormMain::RebuildList(QTreeWidgetItem* node) {
     const TNodedata* data = NodeData(selected.front());
     if (data == nullptr || opcodeList_ == nullptr)
         return;
-    StatusPanel(0)->setText(QStringLiteral(u"Подождите пожалуйста. Идёт постороение списка."));
+    StatusPanel(0)->setText(tr("Подождите пожалуйста. Идёт постороение списка."));
     FillList(*data);
     ShowListCounts(data->Count());
 }
@@ -71,10 +71,10 @@ void TFormMain::FillList(const TNodedata& node) {
 }
 
 void TFormMain::ShowListCounts(int count) {
-    StatusPanel(1)->setText(QStringLiteral(u"Опкодов: %1").arg(count));
+    StatusPanel(1)->setText(tr("Опкодов: %1").arg(count));
     if (formFind_ != nullptr) {
-        formFind_->StatusPanel(2)->setText(QStringLiteral(u"из: %1").arg(count));
-        formFind_->StatusPanel(1)->setText(QStringLiteral(u"Найдено: 0"));
+        formFind_->StatusPanel(2)->setText(tr("из: %1").arg(count));
+        formFind_->StatusPanel(1)->setText(tr("Найдено: 0"));
     }
-    StatusPanel(0)->setText(QStringLiteral(u"Готов."));
+    StatusPanel(0)->setText(tr("Готов."));
 }

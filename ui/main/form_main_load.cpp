@@ -125,8 +125,7 @@ void TFormMain::LoadCategoryTree(const DatabaseFiles& files) {
         if (categories_[i].Expanded)
             nodes[i]->setExpanded(true);
     if (!nodes.empty() && !categories_.empty() && categories_.front().Data)
-        StatusPanel(2)->setText(
-            QStringLiteral(u"Всего: %1").arg(categories_.front().Data->Count()));
+        StatusPanel(2)->setText(tr("Всего: %1").arg(categories_.front().Data->Count()));
 }
 
 void TFormMain::LoadTypeList(const DatabaseFiles& files) {

@@ -23,7 +23,7 @@ void TFormMain::NFindInOSTClick() {
     const QTreeWidgetItem* node = OpTreeView->currentItem();
     if (node == nullptr) {
         platform_.sounds.Play(SystemSound::CriticalStop);
-        platform_.messageBoxes.Error(QStringLiteral(u"Ни одна категория не выделена!"));
+        platform_.messageBoxes.Error(tr("Ни одна категория не выделена!"));
         return;
     }
     if (NodeData(node) == nullptr)

@@ -16,16 +16,15 @@ void TFormMain::OpListViewColumnClick(int column) {
 }
 
 void TFormMain::OpListViewSelectItem() {
-    StatusPanel(4)->setText(
-        QStringLiteral(u"Выделено: %1").arg(OpcodeRows(OpListView).SelectedCount()));
+    StatusPanel(4)->setText(tr("Выделено: %1").arg(OpcodeRows(OpListView).SelectedCount()));
 }
 
 void TFormMain::OpListViewMouseMove(const QPoint& pos) {
     const QModelIndex row = OpListView->indexAt(pos);
     StatusPanel(3)->setText(
         row.isValid()
-            ? QStringLiteral(u"Текущий: ") + FromCp1251(OpListView->Rows()->Bytes(row.row(), 0)).left(4)
-            : QStringLiteral(u"Текущий: нет"));
+            ? tr("Текущий: %1").arg(FromCp1251(OpListView->Rows()->Bytes(row.row(), 0)).left(4))
+            : tr("Текущий: нет"));
 }
 
 void TFormMain::OpTreeViewMouseMove(const QPoint& pos) {

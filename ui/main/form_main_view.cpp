@@ -112,12 +112,12 @@ void TFormMain::NTreeExpandChildClick() {
     if (QTreeWidgetItem* current = OpTreeView->currentItem())
         ExpandBranch(OpTreeView, current);
     else
-        platform_.messageBoxes.Error(QStringLiteral(u"Ни одна категория не выделена!"));
+        platform_.messageBoxes.Error(tr("Ни одна категория не выделена!"));
 }
 
 void TFormMain::NCollapseChildClick() {
     if (QTreeWidgetItem* current = OpTreeView->currentItem())
         CollapseBranch(current);
     else
-        platform_.messageBoxes.Error(QStringLiteral(u"Ни одна категория не выделена!"));
+        platform_.messageBoxes.Error(tr("Ни одна категория не выделена!"));
 }
