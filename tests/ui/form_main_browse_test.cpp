@@ -1,11 +1,14 @@
 // Browsing: the tree's node and the type filter rebuild the list, a header click sorts
 // it, the status panels follow the pointer and the selection, the quick-search box's keys
 // search, and the View and Tree menus' items change what the list and the tree show.
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSplitterHandle>
 #include <QTest>
 #include <QTimer>
@@ -13,6 +16,7 @@
 
 #include "tests/ui/form_fixture.h"
 #include "ui/find/form_find.h"
+#include "ui/main/event_hooks.h"
 
 using namespace Qt::StringLiterals;
 
@@ -86,6 +90,15 @@ TEST_F(BrowseTest, TreeAndTypeFilterRebuildTheListAndBothWindowsCounts) {
     EXPECT_EQ(Numbers() + Panel(1) + find->StatusPanel(2)->text(), u"Опкодов: 0из: 0"_s);
     ClickNode("Актёры", Qt::ControlModifier);
     EXPECT_EQ(Numbers() + Panel(1), u"00A1Опкодов: 4"_s);
+    // A click on the empty space below the nodes and a drag across them select nothing.
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, {5, tree->viewport()->height() - 2});
+    QTest::mousePress(tree->viewport(), Qt::LeftButton, {},
+                      tree->visualItemRect(Node("Все")).center());
+    const QPoint to = tree->visualItemRect(Node("Игрок")).center();
+    QTest::mouseMove(tree->viewport(), to);
+    QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, to);
+    QTest::qWait(10); // the tree's change delay
+    EXPECT_EQ(Numbers() + Panel(1), u"00A1Опкодов: 4"_s);
     // A node without a line empties the list and leaves the texts.
     SelectRows(list, {0});
     form->StatusPanel(0)->setText(u"x"_s);
@@ -130,10 +143,10 @@ TEST_F(BrowseTest, QuickSearchKeysSearchTheBoxsFirstLineAndAHeaderClickSorts) {
     auto* box = Named<QPlainTextEdit>(form.get(), "OpMemoFind");
     QTest::mouseClick(box->viewport(), Qt::LeftButton);
     QTest::keyClicks(box, u"%1D"_s);
-    // Enter, Ctrl+K, Tab and keypad Enter search onwards, round to the first, and never
+    // Enter, Ctrl+K, Ctrl+I and keypad Enter search onwards, round to the first, and never
     // reach the box.
     QString found;
-    for (const char* keys : {"Return", "Ctrl+K", "Tab", "Enter"}) {
+    for (const char* keys : {"Return", "Ctrl+K", "Ctrl+I", "Enter"}) {
         QTest::keySequence(box, QKeySequence(QString::fromLatin1(keys)));
         found += Numbers(true) + u' ';
     }
@@ -195,6 +208,90 @@ TEST_F(BrowseTest, ViewAndTreeItemsChangeHowTheListAndTheTreeShow) {
     QTest::mouseMove(handle, grip + QPoint(5, 0));
     QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(5, 0));
     EXPECT_EQ(Named<QWidget>(form.get(), "Panel1")->width(), 30);
+}
+
+// Every key of the two windows with the focus on each control in turn: the main window's
+// list, quick-search box, note memo, edit box, button, tree and type list, then the search
+// window's three fields and its result list. A cell says what the key did: R restart, F
+// search window shown, E tree expanded, C tree collapsed, W web look-up, c the window's
+// copy, q the main list's selection moved, > and < the focus to the next and the previous
+// control of the Tab order; ! the system clipboard, a text or the tree changed or the
+// focus went elsewhere; . nothing; * more than one of these.
+TEST_F(BrowseTest, EachKeyActsWhereTheWindowsSayWhateverControlHasTheFocus) {
+    const std::pair<const char*, const char*> keys[] = {
+        {"Ctrl+R", "RRRRRRR...."},     {"F3", "FFFFFFF...."},       {"Ctrl+E", "EEEEEEE...."},
+        {"Ctrl+Alt+E", "CCCCCCC...."}, {"Ctrl+F1", "WWWWWWW...."},  {"Ctrl+F2", "WWWWWWW...."},
+        {"Ctrl+F3", "WWWWWWW...."},    {"Ctrl+C", "c.........c"},   {"Ctrl+Alt+C", "c.........c"},
+        {"Return", ".q.....qqqq"},     {"Ctrl+K", ".q........."},   {"Ctrl+I", ".q........."},
+        {"Tab", ">>>>>>>>>>>"},        {"Shift+Tab", "<<<<<<<<<<<"}};
+    ClickNode("Все");
+    auto* box = Named<QPlainTextEdit>(form.get(), "OpMemoFind");
+    const std::vector<QWidget*> orders[] = {
+        {list, box, Named<QWidget>(form.get(), "OpMemoNote"), Named<QWidget>(form.get(), "Edit1"),
+         Named<QWidget>(form.get(), "Button1"), tree,
+         Named<QWidget>(form.get(), "CheckListBoxType")},
+        {find->EditYes, find->EditNo, find->BitBtn1, find->ButtonFind, find->EditOr,
+         find->ListViewFind, find->BtnAll}};
+    const auto state = [&] {
+        const auto n = [](auto value) { return QString::number(value); };
+        return QStringList{n(fake.processes.calls.size()),
+                           n(find->isVisible()),
+                           n(Node("Актёры")->isExpanded()),
+                           n(!Node("Все")->isExpanded()),
+                           n(fake.shell.opened.size()),
+                           n(fake.clipboard.writes),
+                           QGuiApplication::clipboard()->text() +
+                               tree->currentIndex().data().toString(),
+                           Numbers(true)};
+    };
+    fake.processes.result = {false, u"no"_s};
+    // The desktop's line edits bind Ctrl+E themselves (to the end of the line), as the
+    // offscreen platform's do not.
+    OnEvent(orders[0][3], QEvent::ShortcutOverride, [](QEvent* event) {
+        event->setAccepted(static_cast<QKeyEvent*>(event)->keyCombination() ==
+                           QKeyCombination(Qt::CTRL, Qt::Key_E));
+        return false;
+    });
+    QGuiApplication::clipboard()->setText(u"kept"_s);
+    QString table, wanted;
+    for (const auto& [sequence, expected] : keys) {
+        table += QString::fromLatin1(sequence) + u' ';
+        wanted += QString::fromLatin1(sequence) + u' ' + QString::fromLatin1(expected) + u'\n';
+        for (std::size_t cell = 0; cell < 11; ++cell) {
+            const std::vector<QWidget*>& order = orders[cell / 7];
+            const std::size_t at = cell < 7 ? cell : std::array{0, 1, 4, 5}[cell - 7];
+            QWidget* active = cell < 7 ? static_cast<QWidget*>(form.get()) : find.get();
+            find->setVisible(cell >= 7);
+            active->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(active));
+            Trigger(form.get(), "NTreeExpandAll");
+            Node("Актёры")->setExpanded(false);
+            box->setPlainText(u"0"_s);
+            for (QLineEdit* field : {find->EditYes, find->EditNo, find->EditOr})
+                field->clear(); // Ctrl+Alt+E types an "e" into them, as AltGr+E
+            find->BtnAll->click();
+            SelectRows(find->ListViewFind, {0});
+            SelectRows(list, {0});
+            order[at]->setFocus();
+            const QStringList before = state();
+            QTest::keySequence(order[at], QKeySequence(QString::fromLatin1(sequence)));
+            const QStringList after = state();
+            QString done;
+            for (qsizetype k = 0; k < before.size(); ++k)
+                if (before[k] != after[k])
+                    done += QChar::fromLatin1("RFECWc!q"[k]);
+            const QWidget* focus = QApplication::focusWidget();
+            if (focus == order[(at + 1) % 7])
+                done += u'>';
+            else if (focus == order[(at + 6) % 7])
+                done += u'<';
+            else if (focus != order[at])
+                done += u'!';
+            table += done.size() > 1 ? u'*' : done.isEmpty() ? u'.' : done[0];
+        }
+        table += u'\n';
+    }
+    EXPECT_EQ(table.toStdString(), wanted.toStdString());
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "ui/main/hint_tracker.h"
 #include "ui/opcode_rows.h"
 #include "ui/qt_text.h"
+#include "ui/window_keys.h"
 #include "ui/window_look.h"
 
 namespace {
@@ -39,6 +40,7 @@ TFormFind::TFormFind(TFormMain& formMain, const Platform& platform, QWidget* par
     connectCommands();
     // Hints show where all the program's hints do: in the main window's status bar.
     new HintTracker(this, formMain_.StatusPanel(0));
+    KeepWindowKeys(this);
     SetAlphaBlendValue(kCreatedOpacity);
     Guarded([this] { FormCreate(); })();
 }

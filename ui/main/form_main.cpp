@@ -2,6 +2,7 @@
 
 #include "ui/application.h"
 #include "ui/main/hint_tracker.h"
+#include "ui/window_keys.h"
 #include "ui/window_look.h"
 
 TFormMain::TFormMain(const Platform& platform, QWidget* parent)
@@ -19,6 +20,7 @@ TFormMain::TFormMain(const Platform& platform, QWidget* parent)
     createMenus();
     connectCommands();
     hints_ = new HintTracker(this, StatusPanel(0));
+    KeepWindowKeys(this);
 
     Guarded([this] { FormCreate(); })();
 }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -15,6 +16,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "ui/main/event_hooks.h"
 #include "ui/main/form_main.h"
 #include "ui/main/hint_tracker.h"
 #include "ui/main/splitter.h"
@@ -71,6 +73,24 @@ MinSizeSplitter* NewSplit(QWidget* parent, Qt::Orientation orientation, QWidget*
     return splitter;
 }
 
+// Only a click on a node selects in the tree (Ctrl and Shift add to the selection): a
+// click on the empty space below the nodes and a drag across them select nothing. Set up
+// before the tree's other mouse handlers, which thus still see every movement.
+void SelectOnlyByClicks(QTreeWidget* tree) {
+    const auto nodeAt = [tree](QEvent* event) {
+        return tree->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+    };
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick})
+        OnEvent(tree->viewport(), type,
+                [nodeAt](QEvent* event) { return !nodeAt(event).isValid(); });
+    OnEvent(tree->viewport(), QEvent::MouseMove, [](QEvent* event) {
+        return static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton;
+    });
+    // A release away from the pressed node would select the node it ends on.
+    OnEvent(tree->viewport(), QEvent::MouseButtonRelease,
+            [tree, nodeAt](QEvent* event) { return nodeAt(event) != tree->currentIndex(); });
+}
+
 } // namespace
 
 // The controls are made inside the window from the start: they take its font once, where
@@ -111,6 +131,7 @@ QWidget* TFormMain::createLeftPanel() {
     OpTreeView->setIndentation(19);
     OpTreeView->setMouseTracking(true);
     KeepSelectionDrawn(OpTreeView);
+    SelectOnlyByClicks(OpTreeView);
 
     OpTreeViewChangeDelay = new QTimer(this);
     OpTreeViewChangeDelay->setObjectName(QStringLiteral("OpTreeViewChangeDelay"));
