@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <deque>
 #include <filesystem>
@@ -118,9 +119,16 @@ TEST_F(SearchWindowsTest, ShowingKeysFadingAndHints) {
     EXPECT_EQ(hintOver(formFind->EditOr, QPoint(5, 5)), formFind->EditOr->statusTip());
     EXPECT_EQ(Panel(3), QStringLiteral(u"Всего: 4"));
 
-    formMain->show(); // and active: the timer fades the search window
-    formMain->activateWindow();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return formFind->AlphaBlendValue() == 200; }, 1000));
+    formFind->Timer1->stop(); // each change of the active window sets the opacity at once
+    QString opacities;
+    for (QWidget* active :
+         std::initializer_list<QWidget*>{formMain.get(), formFind.get(), formMain.get()}) {
+        active->show();
+        active->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(active));
+        opacities += QString::number(formFind->AlphaBlendValue());
+    }
+    EXPECT_EQ(opacities, u"200252200"_s);
     Named<QSplitter>(formMain.get(), "RightSplit")->setSizes({300, 221}); // the right panel open
     auto* memo = Named<QAbstractScrollArea>(formMain.get(), "OpMemoFind");
     auto* box = Named<QWidget>(formMain.get(), "GroupBox1");

@@ -117,6 +117,14 @@ void TFormFind::Timer1Timer() {
         SetAlphaBlendValue(kActiveOpacity);
 }
 
+// The opacity follows each change of the active window at once, from the state after it;
+// the timer only catches up with what no change reported.
+void TFormFind::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        Timer1Timer();
+}
+
 void TFormFind::SetAlphaBlendValue(int value) {
     alphaBlendValue_ = value;
     setWindowOpacity(value / 255.0);
