@@ -18,6 +18,7 @@ TFormMain::TFormMain(const Platform& platform, QWidget* parent)
     createStatusBar();
     createActions();
     createMenus();
+    placeRestored();
     connectCommands();
     hints_ = new HintTracker(this, StatusPanel(0));
     KeepWindowKeys(this);

@@ -193,6 +193,7 @@ class TFormMain : public QMainWindow {
     void Browse(const QAction* action);
 
     void createLayout();
+    void placeRestored();
     QWidget* createLeftPanel();
     QWidget* createCentrePanel();
     QWidget* createRightPanel();

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -116,8 +117,11 @@ void TFormMain::createLayout() {
     setTabOrder(Button1, OpTreeView);
     setTabOrder(OpTreeView, CheckListBoxType);
     OpListView->setFocus();
+}
 
-    resize(kRestoredClientSize.width(), kRestoredClientSize.height() + 35);
+// The restored window's client area lies below its menu bar, which it has by now.
+void TFormMain::placeRestored() {
+    resize(kRestoredClientSize + QSize(0, menuBar()->sizeHint().height()));
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }
