@@ -50,7 +50,7 @@ public:
 
     const std::string& ShortName(LookupSite site) const;
     const std::string& BaseAddress(LookupSite site) const;
-    // "&" and the short name, e.g. "&Wiki".
+    // "&" and the short name, e.g. "&Wiki"; an "&" of the name is doubled, so it shows.
     std::string Caption(LookupSite site) const;
     // "Посмотреть описание опкода на сайте " and the short name.
     std::string Hint(LookupSite site) const;
