@@ -51,8 +51,9 @@ class BrowseTest : public FormMainTest {
     }
     // Clicks the node (its parents must be open) and waits for the list's rebuild.
     void ClickNode(const char* caption, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        const QRect row = tree->visualItemRect(Node(caption));
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, modifiers,
-                          tree->visualItemRect(Node(caption)).center());
+                          {row.left() + 5, row.center().y()});
         const QTimer* delay = Named<QTimer>(form.get(), "OpTreeViewChangeDelay");
         ASSERT_TRUE(QTest::qWaitFor([delay] { return !delay->isActive(); }, 2000));
     }
@@ -176,10 +177,15 @@ TEST_F(BrowseTest, ViewAndTreeItemsChangeHowTheListAndTheTreeShow) {
     Trigger(form.get(), "NOpListFont"); // it opens with the font last confirmed
     EXPECT_EQ(fake.fonts.shown, (std::vector<QFont>{form->font(), *fake.fonts.answer}));
     EXPECT_EQ(list->font().pointSize(), 20);
+    Node("Проверки")->setText(0, QString(60, u'щ'));
     Trigger(form.get(), "NTreeCollapseAll"); // the first root's branch
     EXPECT_FALSE(Node("Все")->isExpanded() || Node("Актёры")->isExpanded());
     Trigger(form.get(), "NTreeExpandAll");
     EXPECT_TRUE(Node("Актёры")->isExpanded());
+    // A name too long for the panel: whole, with a scroll bar to reach its end.
+    QTest::qWait(10);
+    EXPECT_GT(tree->visualItemRect(Node("щ")).width(),
+              tree->fontMetrics().horizontalAdvance(QString(60, u'щ')) + 16);
     Trigger(form.get(), "NTreeExpandChild"); // no current node
     EXPECT_EQ(fake.boxes.errors, QStringList{u"Ни одна категория не выделена!"_s});
     const QImage branches = tree->viewport()->grab().toImage();
