@@ -172,11 +172,13 @@ TEST_F(BrowseTest, QuickSearchKeysSearchTheBoxsFirstLineAndAHeaderClickSorts) {
 TEST_F(BrowseTest, ViewAndTreeItemsChangeHowTheListAndTheTreeShow) {
     Trigger(form.get(), "NOpListRowselect");
     EXPECT_FALSE(list->allColumnsShowFocus());
-    fake.fonts.answer = QFont(u"DejaVu Serif"_s, 20);
+    const FontChoice initial{form->font(), list->palette().color(QPalette::Text)};
+    fake.fonts.answer = FontChoice{QFont(u"DejaVu Serif"_s, 20), Qt::darkRed};
     Trigger(form.get(), "NOpListFont");
-    Trigger(form.get(), "NOpListFont"); // it opens with the font last confirmed
-    EXPECT_EQ(fake.fonts.shown, (std::vector<QFont>{form->font(), *fake.fonts.answer}));
+    Trigger(form.get(), "NOpListFont"); // it opens with the font and colour last confirmed
+    EXPECT_EQ(fake.fonts.shown, (std::vector<FontChoice>{initial, *fake.fonts.answer}));
     EXPECT_EQ(list->font().pointSize(), 20);
+    EXPECT_EQ(list->palette().color(QPalette::Text), QColor(Qt::darkRed));
     Node("Проверки")->setText(0, QString(60, u'щ'));
     Trigger(form.get(), "NTreeCollapseAll"); // the first root's branch
     EXPECT_FALSE(Node("Все")->isExpanded() || Node("Актёры")->isExpanded());
