@@ -239,29 +239,26 @@ TEST_F(BrowseTest, EachKeyActsWhereTheWindowsSayWhateverControlHasTheFocus) {
         {"Return", ".q.....qqqq"},     {"Ctrl+K", ".q........."},   {"Ctrl+I", ".q........."},
         {"Tab", ">>>>>>>>>>>"},        {"Shift+Tab", "<<<<<<<<<<<"}};
     ClickNode("Все");
-    auto* box = Named<QPlainTextEdit>(form.get(), "OpMemoFind");
-    const std::vector<QWidget*> orders[] = {
-        {list, box, Named<QWidget>(form.get(), "OpMemoNote"), Named<QWidget>(form.get(), "Edit1"),
-         Named<QWidget>(form.get(), "Button1"), tree,
-         Named<QWidget>(form.get(), "CheckListBoxType")},
-        {find->EditYes, find->EditNo, find->BitBtn1, find->ButtonFind, find->EditOr,
-         find->ListViewFind, find->BtnAll}};
+    // Each window's controls in their Tab order.
+    const char* names[] = {"OpListView", "OpMemoFind",       "OpMemoNote",   "Edit1",  "Button1",
+                           "OpTreeView", "CheckListBoxType", "EditYes",      "EditNo", "BitBtn1",
+                           "ButtonFind", "EditOr",           "ListViewFind", "BtnAll"};
+    const auto control = [&](std::size_t i) {
+        return Named<QWidget>(i < 7 ? static_cast<QObject*>(form.get()) : find.get(), names[i]);
+    };
     const auto state = [&] {
-        const auto n = [](auto value) { return QString::number(value); };
-        return QStringList{n(fake.processes.calls.size()),
-                           n(find->isVisible()),
-                           n(Node("Актёры")->isExpanded()),
-                           n(!Node("Все")->isExpanded()),
-                           n(fake.shell.opened.size()),
-                           n(fake.clipboard.writes),
-                           QGuiApplication::clipboard()->text() +
-                               tree->currentIndex().data().toString(),
-                           Numbers(true)};
+        return QString::asprintf("%zu %d %d %d %lld %d", fake.processes.calls.size(),
+                                 find->isVisible(), Node("Актёры")->isExpanded(),
+                                 !Node("Все")->isExpanded(), fake.shell.opened.size(),
+                                 fake.clipboard.writes)
+                   .split(u' ')
+               << QGuiApplication::clipboard()->text() + tree->currentIndex().data().toString()
+               << Numbers(true);
     };
     fake.processes.result = {false, u"no"_s};
     // The desktop's line edits bind Ctrl+E themselves (to the end of the line), as the
     // offscreen platform's do not.
-    OnEvent(orders[0][3], QEvent::ShortcutOverride, [](QEvent* event) {
+    OnEvent(control(3), QEvent::ShortcutOverride, [](QEvent* event) {
         event->setAccepted(static_cast<QKeyEvent*>(event)->keyCombination() ==
                            QKeyCombination(Qt::CTRL, Qt::Key_E));
         return false;
@@ -271,41 +268,40 @@ TEST_F(BrowseTest, EachKeyActsWhereTheWindowsSayWhateverControlHasTheFocus) {
     for (const auto& [sequence, expected] : keys) {
         table += QString::fromLatin1(sequence) + u' ';
         wanted += QString::fromLatin1(sequence) + u' ' + QString::fromLatin1(expected) + u'\n';
-        for (std::size_t cell = 0; cell < 11; ++cell) {
-            const std::vector<QWidget*>& order = orders[cell / 7];
-            const std::size_t at = cell < 7 ? cell : std::array{0, 1, 4, 5}[cell - 7];
-            QWidget* active = cell < 7 ? static_cast<QWidget*>(form.get()) : find.get();
-            find->setVisible(cell >= 7);
-            active->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(active));
+        for (const std::size_t at : {0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 12}) {
+            const std::size_t base = at < 7 ? 0 : 7;
+            find->setVisible(at >= 7);
+            control(at)->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(control(at)->window()));
             Trigger(form.get(), "NTreeExpandAll");
             Node("Актёры")->setExpanded(false);
-            box->setPlainText(u"0"_s);
+            static_cast<QPlainTextEdit*>(control(1))->setPlainText(u"0"_s);
             for (QLineEdit* field : {find->EditYes, find->EditNo, find->EditOr})
                 field->clear(); // Ctrl+Alt+E types an "e" into them, as AltGr+E
             find->BtnAll->click();
             SelectRows(find->ListViewFind, {0});
             SelectRows(list, {0});
-            order[at]->setFocus();
+            control(at)->setFocus();
             const QStringList before = state();
-            QTest::keySequence(order[at], QKeySequence(QString::fromLatin1(sequence)));
+            QTest::keySequence(control(at), QKeySequence(QString::fromLatin1(sequence)));
             const QStringList after = state();
             QString done;
             for (qsizetype k = 0; k < before.size(); ++k)
                 if (before[k] != after[k])
                     done += QChar::fromLatin1("RFECWc!q"[k]);
             const QWidget* focus = QApplication::focusWidget();
-            if (focus == order[(at + 1) % 7])
+            if (focus == control(base + (at - base + 1) % 7))
                 done += u'>';
-            else if (focus == order[(at + 6) % 7])
+            else if (focus == control(base + (at - base + 6) % 7))
                 done += u'<';
-            else if (focus != order[at])
+            else if (focus != control(at))
                 done += u'!';
             table += done.size() > 1 ? u'*' : done.isEmpty() ? u'.' : done[0];
         }
         table += u'\n';
     }
     EXPECT_EQ(table.toStdString(), wanted.toStdString());
+    EXPECT_TRUE(find->ButtonFind->isDefault()); // though the focus came and went
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include "opcodes/cp1251.h"
 #include "tests/ui/form_fixture.h"
 #include "ui/find/form_find.h"
+#include "ui/main/hint_tracker.h"
 #include "ui/opcode_rows.h"
 
 namespace fs = std::filesystem;
@@ -117,6 +118,7 @@ TEST_F(SearchWindowsTest, ShowingKeysFadingAndHints) {
         return panel->text();
     };
     EXPECT_EQ(hintOver(formFind->EditOr, QPoint(5, 5)), formFind->EditOr->statusTip());
+    EXPECT_EQ(HintTracker::LongHint(u"Exit|Quits"_s), u"Quits"_s); // the part after the bar
     EXPECT_EQ(Panel(3), QStringLiteral(u"Всего: 4"));
 
     formFind->Timer1->stop(); // each change of the active window sets the opacity at once
