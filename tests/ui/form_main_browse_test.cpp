@@ -142,23 +142,15 @@ TEST_F(BrowseTest, PanelsFollowThePointerAndTheSelectionAndAutoExpandHitsTheClic
 TEST_F(BrowseTest, QuickSearchKeysSearchTheBoxsFirstLineAndAHeaderClickSorts) {
     ClickNode("Все");
     auto* box = Named<QPlainTextEdit>(form.get(), "OpMemoFind");
-    QTest::mouseClick(box->viewport(), Qt::LeftButton);
-    QTest::keyClicks(box, u"%1D"_s);
-    // Enter, Ctrl+K, Ctrl+I and keypad Enter search onwards, round to the first, and never
-    // reach the box.
-    QString found;
-    for (const char* keys : {"Return", "Ctrl+K", "Ctrl+I", "Enter"}) {
-        QTest::keySequence(box, QKeySequence(QString::fromLatin1(keys)));
-        found += Numbers(true) + u' ';
-    }
-    EXPECT_EQ(found + box->toPlainText(), u"0001 00A1 0001 00A1 %1D"_s);
     // Only what shows on the first line is searched, trailing blank included. Texts are
     // Windows-1251: a character the code page lacks is in no caption (not even as "?").
+    // Keypad Enter searches as the keys of the key table do, and never reaches the box.
     for (const auto& [text, number] : {std::pair{u"wait "_s + QString(300, u'q'), "0001"},
                                        std::pair{u"✓"_s, ""}, std::pair{u"?"_s, "0AF0"}}) {
         box->setPlainText(text);
-        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
         EXPECT_EQ(Numbers(true), QString::fromLatin1(number)) << text.left(9).toStdString();
+        EXPECT_EQ(box->toPlainText(), text);
     }
     // A header click sorts once, the selection and the focused row kept.
     SelectRows(list, {0, 2});
@@ -257,12 +249,9 @@ TEST_F(BrowseTest, EachKeyActsWhereTheWindowsSayWhateverControlHasTheFocus) {
     };
     fake.processes.result = {false, u"no"_s};
     // The desktop's line edits bind Ctrl+E themselves (to the end of the line), as the
-    // offscreen platform's do not.
-    OnEvent(control(3), QEvent::ShortcutOverride, [](QEvent* event) {
-        event->setAccepted(static_cast<QKeyEvent*>(event)->keyCombination() ==
-                           QKeyCombination(Qt::CTRL, Qt::Key_E));
-        return false;
-    });
+    // offscreen platform's do not: here the edit box claims every key for itself.
+    OnEvent(control(3), QEvent::ShortcutOverride,
+            [](QEvent* event) { return event->accept(), false; });
     QGuiApplication::clipboard()->setText(u"kept"_s);
     QString table, wanted;
     for (const auto& [sequence, expected] : keys) {
