@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QTreeWidgetItemIterator>
 #include <filesystem>
 
@@ -118,7 +117,7 @@ TEST_F(FormMainTest, ErrorsReachTheHandlerAndTheRestartReportsItsFailure) {
 
     // The restart starts KLV minimised and ends this instance, or reports why it cannot.
     form->showNormal(); // the client area below the menu bar: 676 x 342
-    EXPECT_EQ(form->size() - QSize(0, form->menuBar()->height()), QSize(676, 342));
+    EXPECT_EQ(form->size() - QSize(0, form->menuWidget()->height()), QSize(676, 342));
     fake.processes.result = {false, u"Cannot start"_s};
     Trigger(form.get(), "NReExe");
     EXPECT_TRUE(form->isVisible());
