@@ -91,7 +91,15 @@ const std::string& LookupSiteSettings::BaseAddress(LookupSite site) const {
     return addresses_[IndexOf(site)];
 }
 
-std::string LookupSiteSettings::Caption(LookupSite site) const { return "&" + ShortName(site); }
+std::string LookupSiteSettings::Caption(LookupSite site) const {
+    std::string caption = "&";
+    for (const char ch : ShortName(site)) {
+        if (ch == '&')
+            caption += '&'; // shown as it stands, not taken as a mnemonic
+        caption += ch;
+    }
+    return caption;
+}
 
 std::string LookupSiteSettings::Address(LookupSite site, std::string_view opcodeText) const {
     const LookupSiteInfo& info = LookupSiteOf(site);

@@ -50,7 +50,7 @@ public:
 
     const std::string& ShortName(LookupSite site) const;
     const std::string& BaseAddress(LookupSite site) const;
-    // "&" and the short name, e.g. "&Wiki".
+    // "&" and the short name, e.g. "&Wiki"; an "&" of the name is doubled, so it shows.
     std::string Caption(LookupSite site) const;
     // The page of the opcode on the site: base address, path prefix, the opcode text,
     // path suffix. Bytes outside the URL's unreserved characters are percent-encoded, so

@@ -1,12 +1,62 @@
 #include "platform/font_dialogs.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDialog>
+#include <QGroupBox>
+#include <QLayout>
+#include <QPixmap>
 
-std::optional<QFont> QtFontDialogs::Choose(const QFont& initial, QWidget* parent) {
-    QFontDialog dialog(initial, parent);
+namespace {
+
+// The sixteen basic colours of the classic font dialog.
+constexpr std::pair<const char*, QRgb> kBasicColors[] = {
+    {QT_TRANSLATE_NOOP("FontDialogs", "Чёрный"), 0x000000},
+    {QT_TRANSLATE_NOOP("FontDialogs", "Бордовый"), 0x800000},
+    {QT_TRANSLATE_NOOP("FontDialogs", "Зелёный"), 0x008000},
+    {QT_TRANSLATE_NOOP("FontDialogs", "Оливковый"), 0x808000},
+    {QT_TRANSLATE_NOOP("FontDialogs", "Тёмно-синий"), 0x000080},
+    {QT_TRANSLATE_NOOP("FontDialogs", "Фиолетовый"), 0x800080},
+    {QT_TRANSLATE_NOOP("FontDialogs", "Сине-зелёный"), 0x008080},
+    {QT_TRANSLATE_NOOP("FontDialogs", "Серый"), 0x808080},
+    {QT_TRANSLATE_NOOP("FontDialogs", "Серебристый"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("FontDialogs", "Красный"), 0xFF0000},
+    {QT_TRANSLATE_NOOP("FontDialogs", "Ярко-зелёный"), 0x00FF00},
+    {QT_TRANSLATE_NOOP("FontDialogs", "Жёлтый"), 0xFFFF00},
+    {QT_TRANSLATE_NOOP("FontDialogs", "Синий"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("FontDialogs", "Фуксия"), 0xFF00FF},
+    {QT_TRANSLATE_NOOP("FontDialogs", "Голубой"), 0x00FFFF},
+    {QT_TRANSLATE_NOOP("FontDialogs", "Белый"), 0xFFFFFF}};
+
+QComboBox* NewColorBox(QWidget* parent, const QColor& initial) {
+    auto* colors = new QComboBox(parent);
+    colors->setObjectName(QStringLiteral("FontColor"));
+    for (const auto& [name, rgb] : kBasicColors) {
+        QPixmap swatch(16, 12);
+        swatch.fill(QColor(rgb));
+        colors->addItem(QIcon(swatch), QCoreApplication::translate("FontDialogs", name), QColor(rgb));
+    }
+    colors->setCurrentIndex(colors->findData(initial));
+    return colors;
+}
+
+} // namespace
+
+std::optional<FontChoice> QtFontDialogs::Choose(const FontChoice& initial, QWidget* parent) {
+    QFontDialog dialog(initial.font, parent);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
     // Above the search window that stays on top, as the message boxes are.
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    QComboBox* colors = NewColorBox(&dialog, initial.color);
+    // Under the effects: the group of the strikeout and underline boxes.
+    const QCheckBox* effect = dialog.findChild<QCheckBox*>();
+    if (QWidget* effects = effect ? effect->parentWidget() : nullptr; effects && effects->layout())
+        effects->layout()->addWidget(colors);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.selectedFont();
+    // A colour that is none of the sixteen stays until another is picked.
+    return FontChoice{dialog.selectedFont(), colors->currentIndex() < 0
+                                                 ? initial.color
+                                                 : colors->currentData().value<QColor>()};
 }

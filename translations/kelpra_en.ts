@@ -41,6 +41,73 @@
     </message>
 </context>
 <context>
+    <name>FontDialogs</name>
+    <message>
+        <source>Чёрный</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Бордовый</source>
+        <translation>Maroon</translation>
+    </message>
+    <message>
+        <source>Зелёный</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Оливковый</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Тёмно-синий</source>
+        <translation>Navy</translation>
+    </message>
+    <message>
+        <source>Фиолетовый</source>
+        <translation>Purple</translation>
+    </message>
+    <message>
+        <source>Сине-зелёный</source>
+        <translation>Teal</translation>
+    </message>
+    <message>
+        <source>Серый</source>
+        <translation>Grey</translation>
+    </message>
+    <message>
+        <source>Серебристый</source>
+        <translation>Silver</translation>
+    </message>
+    <message>
+        <source>Красный</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Ярко-зелёный</source>
+        <translation>Lime</translation>
+    </message>
+    <message>
+        <source>Жёлтый</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>Синий</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Фуксия</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Голубой</source>
+        <translation>Aqua</translation>
+    </message>
+    <message>
+        <source>Белый</source>
+        <translation>White</translation>
+    </message>
+</context>
+<context>
     <name>TFormFind</name>
     <message>
         <source>Расширенный поиск (F3)</source>

@@ -60,11 +60,12 @@ TEST(LookupSites, AddressesNamesAndTheSitesFile) {
                                 "https:///x", "https://a b", "ftp://wiki.example", "wiki.example"})
         EXPECT_FALSE(IsWebAddress(address)) << address;
     TempDir dir;
-    dir.WriteCp1251("Sites.ini", "[wiki]\r\nCaption=Вики\r\nAddress=https://wiki.example/\r\n[IniEditor]\r\nCaption=\r\n"
+    dir.WriteCp1251("Sites.ini", "[wiki]\r\nCaption=&Вики & Co\r\nAddress=https://wiki.example/\r\n[IniEditor]\r\nCaption=\r\n"
                                  "Address=file:///etc/passwd\r\n[OpcodeBase]\r\nAddress=\"C:\\Windows\\notepad.exe\"\r\n");
     const LookupSiteSettings sites = LookupSiteSettings::Read(dir.Name("Sites.ini"));
-    EXPECT_EQ(Cp1251ToUtf8(sites.Caption(LookupSite::Wiki) + "|" + sites.Address(LookupSite::Wiki, "0A8C")),
-              "&Вики|https://wiki.example/index.php?title=0A8C");
+    EXPECT_EQ(Cp1251ToUtf8(sites.Caption(LookupSite::Wiki) + "|" + sites.ShortName(LookupSite::Wiki) + "|" +
+                           sites.Address(LookupSite::Wiki, "0A8C")),
+              "&&&Вики && Co|&Вики & Co|https://wiki.example/index.php?title=0A8C");
     for (const LookupSite site : {LookupSite::IniEditor, LookupSite::OpcodeBase})  // the built-in ones stay
         EXPECT_EQ(sites.ShortName(site) + sites.Address(site, "1"),
                   builtIn.ShortName(site) + builtIn.Address(site, "1"));

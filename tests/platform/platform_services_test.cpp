@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QTimer>
 #include <QWidget>
 #include <cstring>
@@ -49,13 +50,18 @@ TEST(QtMessageBoxes, BoxesAndTheFontDialogOpenAboveAStayOnTopWindow) {
         if (QWidget* box = QApplication::activeModalWidget()) {
             shown.append(box->windowTitle());
             EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint) << shown.size();
+            if (const auto* colors = box->findChild<QComboBox*>(QStringLiteral("FontColor")))
+                shown.append(
+                    colors->currentText() + QString::number(colors->count()) +
+                    QString::fromLatin1(colors->parentWidget()->metaObject()->className()));
             box->close();
         }
     });
     closer.start(10);
     QtMessageBoxes().Warning(QStringLiteral("w"));
-    EXPECT_FALSE(QtFontDialogs().Choose(onTop.font(), &onTop).has_value());
-    EXPECT_EQ(shown.size(), 2);
+    EXPECT_FALSE(QtFontDialogs().Choose({onTop.font(), Qt::black}, &onTop).has_value());
+    // Both, and the font dialog has the classic dialog's basic colours, with the effects.
+    EXPECT_EQ(shown.mid(2), QStringList{QStringLiteral(u"Чёрный16QGroupBox")});
 }
 
 // The sound theme's events, and the bell for one that cannot be played. The real library

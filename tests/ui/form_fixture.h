@@ -11,6 +11,7 @@
 #include <regex>
 #include <stdexcept>
 
+#include "platform/font_dialogs.h"
 #include "platform/system_platform.h"
 #include "tests/support/temp_dir.h"
 #include "ui/main/form_main.h"
@@ -60,14 +61,15 @@ struct FakeClipboard : Clipboard {
     int writes = 0;
 };
 
-// Each dialog's initial font is recorded; it returns `answer` (nothing: cancelled).
+// Each dialog's initial font and colour are recorded; it returns `answer` (nothing:
+// cancelled).
 struct FakeFontDialogs : FontDialogs {
-    std::optional<QFont> Choose(const QFont& initial, QWidget*) override {
+    std::optional<FontChoice> Choose(const FontChoice& initial, QWidget*) override {
         shown.push_back(initial);
         return answer;
     }
-    std::vector<QFont> shown;
-    std::optional<QFont> answer;
+    std::vector<FontChoice> shown;
+    std::optional<FontChoice> answer;
 };
 
 struct FakePlatform {

@@ -116,7 +116,8 @@ TEST_F(FormMainTest, ErrorsReachTheHandlerAndTheRestartReportsItsFailure) {
     EXPECT_EQ(fake.boxes.errors.size(), 5);
 
     // The restart starts KLV minimised and ends this instance, or reports why it cannot.
-    form->show();
+    form->showNormal(); // the client area below the menu bar: 676 x 342
+    EXPECT_EQ(form->size() - QSize(0, form->menuWidget()->height()), QSize(676, 342));
     fake.processes.result = {false, u"Cannot start"_s};
     Trigger(form.get(), "NReExe");
     EXPECT_TRUE(form->isVisible());

@@ -15,6 +15,7 @@
 #include "ui/main/hint_tracker.h"
 #include "ui/opcode_rows.h"
 #include "ui/qt_text.h"
+#include "ui/window_keys.h"
 #include "ui/window_look.h"
 
 namespace {
@@ -39,6 +40,7 @@ TFormFind::TFormFind(TFormMain& formMain, const Platform& platform, QWidget* par
     connectCommands();
     // Hints show where all the program's hints do: in the main window's status bar.
     new HintTracker(this, formMain_.StatusPanel(0));
+    KeepWindowKeys(this);
     SetAlphaBlendValue(kCreatedOpacity);
     Guarded([this] { FormCreate(); })();
 }
@@ -112,6 +114,14 @@ void TFormFind::Timer1Timer() {
         SetAlphaBlendValue(kInactiveOpacity);
     else if (alphaBlendValue_ == kInactiveOpacity)
         SetAlphaBlendValue(kActiveOpacity);
+}
+
+// The opacity follows each change of the active window at once, from the state after it;
+// the timer only catches up with what no change reported.
+void TFormFind::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        Timer1Timer();
 }
 
 void TFormFind::SetAlphaBlendValue(int value) {

@@ -67,6 +67,7 @@ class TFormFind : public QWidget {
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void createControls();

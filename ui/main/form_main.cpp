@@ -2,6 +2,7 @@
 
 #include "ui/application.h"
 #include "ui/main/hint_tracker.h"
+#include "ui/window_keys.h"
 #include "ui/window_look.h"
 
 TFormMain::TFormMain(const Platform& platform, QWidget* parent)
@@ -17,8 +18,10 @@ TFormMain::TFormMain(const Platform& platform, QWidget* parent)
     createStatusBar();
     createActions();
     createMenus();
+    placeRestored();
     connectCommands();
     hints_ = new HintTracker(this, StatusPanel(0));
+    KeepWindowKeys(this);
 
     Guarded([this] { FormCreate(); })();
 }

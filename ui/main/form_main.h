@@ -15,6 +15,7 @@
 #include "opcodes/categories.h"
 #include "opcodes/lookup_sites.h"
 #include "opcodes/opcode.h"
+#include "platform/font_dialogs.h"
 #include "platform/platform.h"
 #include "ui/opcode_row_model.h"
 
@@ -112,7 +113,7 @@ class TFormMain : public QMainWindow {
     TreeNodeDelegate* treeDelegate_ = nullptr;
     TreeLinesStyle* treeLines_ = nullptr;
     TreeAutoExpand* treeAutoExpand_ = nullptr;
-    QFont fontDialog1Font_; // the font dialog opens with the font last confirmed in it
+    FontChoice fontDialog1_; // the font dialog opens with the font and colour last confirmed
 
     // Controls, named as the window's layout names them (each has that object name).
     QWidget* Panel1 = nullptr;
@@ -193,6 +194,7 @@ class TFormMain : public QMainWindow {
     void Browse(const QAction* action);
 
     void createLayout();
+    void placeRestored();
     QWidget* createLeftPanel();
     QWidget* createCentrePanel();
     QWidget* createRightPanel();

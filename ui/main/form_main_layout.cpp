@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -15,6 +17,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "ui/main/event_hooks.h"
 #include "ui/main/form_main.h"
 #include "ui/main/hint_tracker.h"
 #include "ui/main/splitter.h"
@@ -71,6 +74,41 @@ MinSizeSplitter* NewSplit(QWidget* parent, Qt::Orientation orientation, QWidget*
     return splitter;
 }
 
+// Only a click on a node selects in the tree (Ctrl and Shift add to the selection): a
+// click on the empty space below the nodes and a drag across them select nothing. Set up
+// before the tree's other mouse handlers, which thus still see every movement.
+void SelectOnlyByClicks(QTreeWidget* tree) {
+    const auto nodeAt = [tree](QEvent* event) {
+        return tree->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+    };
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick})
+        OnEvent(tree->viewport(), type,
+                [nodeAt](QEvent* event) { return !nodeAt(event).isValid(); });
+    OnEvent(tree->viewport(), QEvent::MouseMove, [](QEvent* event) {
+        return static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton;
+    });
+    // A release away from the pressed node would select the node it ends on.
+    OnEvent(tree->viewport(), QEvent::MouseButtonRelease,
+            [tree, nodeAt](QEvent* event) { return nodeAt(event) != tree->currentIndex(); });
+}
+
+// A node's name too long for the tree shows a horizontal scroll bar, not an ellipsis: the
+// one column is as wide as the widest shown node, or as the view where that is wider.
+void ScrollLongNames(QTreeWidget* tree) {
+    auto* fit = new QTimer(tree);
+    fit->setSingleShot(true);
+    QObject::connect(fit, &QTimer::timeout, tree, [tree] {
+        const QAbstractItemView* view = tree; // its widest node's width, as the view measures it
+        tree->header()->setMinimumSectionSize(view->sizeHintForColumn(0));
+    });
+    for (auto shown : {&QTreeView::expanded, &QTreeView::collapsed})
+        QObject::connect(tree, shown, fit, qOverload<>(&QTimer::start));
+    QObject::connect(tree->model(), &QAbstractItemModel::rowsInserted, fit,
+                     qOverload<>(&QTimer::start));
+    QObject::connect(tree->model(), &QAbstractItemModel::dataChanged, fit,
+                     qOverload<>(&QTimer::start));
+}
+
 } // namespace
 
 // The controls are made inside the window from the start: they take its font once, where
@@ -96,8 +134,11 @@ void TFormMain::createLayout() {
     setTabOrder(Button1, OpTreeView);
     setTabOrder(OpTreeView, CheckListBoxType);
     OpListView->setFocus();
+}
 
-    resize(kRestoredClientSize.width(), kRestoredClientSize.height() + 35);
+// The restored window's client area lies below its menu bar, which it has by now.
+void TFormMain::placeRestored() {
+    resize(kRestoredClientSize + QSize(0, menuBar()->sizeHint().height()));
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -111,6 +152,8 @@ QWidget* TFormMain::createLeftPanel() {
     OpTreeView->setIndentation(19);
     OpTreeView->setMouseTracking(true);
     KeepSelectionDrawn(OpTreeView);
+    SelectOnlyByClicks(OpTreeView);
+    ScrollLongNames(OpTreeView);
 
     OpTreeViewChangeDelay = new QTimer(this);
     OpTreeViewChangeDelay->setObjectName(QStringLiteral("OpTreeViewChangeDelay"));

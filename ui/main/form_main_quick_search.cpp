@@ -1,4 +1,4 @@
-// The quick search above the opcode list: Enter, Ctrl+K or Tab in the box selects the
+// The quick search above the opcode list: Enter, Ctrl+K or Ctrl+I in the box selects the
 // next row whose caption holds the box's first line.
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
@@ -16,8 +16,8 @@
 namespace {
 
 // The character a key types, as the box would receive it: Enter is CR (Ctrl+Enter LF),
-// Tab is HT, and Ctrl with a letter the matching control character (Ctrl+K is 11).
-// Shift+Tab types nothing: it stays the way out of the box backwards.
+// and Ctrl with a letter the matching control character (Ctrl+K is 11, Ctrl+I is HT).
+// Tab and Shift+Tab type nothing: a box that takes no tabs leaves them to move the focus.
 char32_t TypedCharacter(const QKeyEvent& event) {
     const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
     const bool ctrl = mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier);
@@ -26,7 +26,6 @@ char32_t TypedCharacter(const QKeyEvent& event) {
     case Qt::Key_Enter:
         return ctrl ? 10 : 13;
     case Qt::Key_Tab:
-        return mods == Qt::NoModifier ? 9 : 0;
     case Qt::Key_Backtab:
         return 0;
     default:
@@ -55,7 +54,7 @@ std::optional<std::string> ExactCp1251(const QString& text) {
 } // namespace
 
 void TFormMain::connectQuickSearch() {
-    // Ahead of the box's own key handling, so Tab searches instead of moving the focus.
+    // Ahead of the box's own key handling, so Enter searches instead of breaking the line.
     OnEvent(OpMemoFind, QEvent::KeyPress, [this](QEvent* event) {
         return OpMemoFindKeyPress(TypedCharacter(*static_cast<QKeyEvent*>(event)));
     });

@@ -34,7 +34,7 @@ void TFormMain::connectViewCommands() {
     treeLines_ = new TreeLinesStyle;
     treeLines_->setParent(OpTreeView);
     OpTreeView->setStyle(treeLines_);
-    fontDialog1Font_ = font();
+    fontDialog1_ = {font(), OpListView->palette().color(QPalette::Text)};
 
     const auto onToggle = [this](QAction* item, void (TFormMain::*handler)(bool)) {
         connect(item, &QAction::triggered, this,
@@ -68,11 +68,14 @@ void TFormMain::NOpListRowselectClick(bool checked) {
 }
 
 void TFormMain::NOpListFontClick() {
-    const std::optional<QFont> chosen = platform_.fontDialogs.Choose(fontDialog1Font_, this);
+    const std::optional<FontChoice> chosen = platform_.fontDialogs.Choose(fontDialog1_, this);
     if (!chosen)
         return;
-    fontDialog1Font_ = *chosen;
-    OpListView->setFont(*chosen);
+    fontDialog1_ = *chosen;
+    OpListView->setFont(chosen->font);
+    QPalette palette = OpListView->palette();
+    palette.setColor(QPalette::Text, chosen->color);
+    OpListView->setPalette(palette);
 }
 
 void TFormMain::NTreeShowClick() {

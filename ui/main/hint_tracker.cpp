@@ -35,8 +35,13 @@ QString HintTracker::ShortHint(const QString& hint) {
 }
 
 void HintTracker::Show(const QString& hint) {
-    if (panel_)
-        panel_->setText(LongHint(hint));
+    // Only a change of hint is shown. Both windows' trackers write the one panel, so the
+    // hint last shown is kept with it.
+    static constexpr char kShownHint[] = "shownHint";
+    if (!panel_ || panel_->property(kShownHint).toString() == hint)
+        return;
+    panel_->setProperty(kShownHint, hint);
+    panel_->setText(LongHint(hint));
 }
 
 void HintTracker::HintChanged(const QWidget* control) {

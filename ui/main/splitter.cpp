@@ -50,6 +50,22 @@ class MinSizeSplitterHandle : public QSplitterHandle {
     int offset_ = 0;
 };
 
+// What of a side keeps its size while the handle moves: of a nested split along the same
+// line, its docked controls and its handles; only its filling control gives way.
+int DockedExtent(const QWidget* side, Qt::Orientation orientation) {
+    const auto* split = qobject_cast<const QSplitter*>(side);
+    if (split == nullptr || split->orientation() != orientation)
+        return 0;
+    int docked = split->handleWidth() * (split->count() - 1);
+    for (int i = 0; i < split->count(); ++i) {
+        const QSizePolicy policy = split->widget(i)->sizePolicy();
+        if ((orientation == Qt::Horizontal ? policy.horizontalStretch()
+                                           : policy.verticalStretch()) == 0)
+            docked += split->sizes().value(i);
+    }
+    return docked;
+}
+
 } // namespace
 
 MinSizeSplitter::MinSizeSplitter(Qt::Orientation orientation, QWidget* parent)
@@ -75,8 +91,10 @@ int MinSizeSplitter::clampedHandlePosition(int index, int pos) const {
         return pos;
     const bool horizontal = orientation() == Qt::Horizontal;
     const QRect b = before->geometry(), a = after->geometry();
-    const int lower = (horizontal ? b.left() : b.top()) + minimum;
-    const int upper = (horizontal ? a.right() : a.bottom()) + 1 - handleWidth() - minimum;
+    const int lower =
+        (horizontal ? b.left() : b.top()) + minimum + DockedExtent(before, orientation());
+    const int upper = (horizontal ? a.right() : a.bottom()) + 1 - handleWidth() - minimum -
+                      DockedExtent(after, orientation());
     if (lower > upper)
         return pos;
     return std::clamp(pos, lower, upper);

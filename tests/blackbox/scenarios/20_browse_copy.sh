@@ -23,10 +23,10 @@ xclip -selection clipboard -o >"$WORK/clip"
 check "add all from the context menu: the old text as it was, CR LF, the list" \
     same_bytes "$WORK/expected" "$WORK/clip"
 
-keys "$win" Home shift+Down shift+Down ctrl+c
+keys "$win" Home shift+Down shift+Down Tab Tab shift+Tab shift+Tab ctrl+c shift+Tab ctrl+c shift+Tab ctrl+c Tab Tab
 head -n 3 "$WORK/player" | add_translations "$db" | selection_text >"$WORK/expected"
 clipboard_to "$WORK/clip"
-check "copy selection: three rows with their translations on three lines" \
+check "copy selection: three rows with translations; Tab passed the quick search, Ctrl+C in the tree and types no copy" \
     same_bytes "$WORK/expected" "$WORK/clip"
 
 # Quick search: from the first row, Enter finds the next caption holding the word in any
@@ -54,10 +54,11 @@ clipboard_to "$WORK/clip"
 check "auto-expand: the click on the row below a closing branch lists that row's node" \
     same_bytes "$WORK/expected" "$WORK/clip"
 click_tree_row 1 # "Транспорт", which opens its five children
-click_tree_row 13 # "Камера" (line 40)
+click_tree_row 13 # "Камера" (line 40), row 8 once "Транспорт" has closed; a drag from it selects nothing
+xdotool mousemove "$TREE_X" $((ROW_TOP + 8 * ROW_H + ROW_H / 2)) mousedown 1 mousemove_relative 0 "$ROW_H" sleep 0.3 mouseup 1
 keys "$win" Tab Tab ctrl+alt+c
 captions_of_line "$db" 40 | all_text >"$WORK/expected"
 clipboard_to "$WORK/clip"
-check "auto-expand: a second click below the opened branch lists the clicked node" \
+check "auto-expand: a click below the opened branch lists the clicked node, a drag nothing" \
     same_bytes "$WORK/expected" "$WORK/clip"
 check "KLV ends when its window is closed" close_klv "$win" "$pid"
