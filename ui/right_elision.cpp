@@ -31,7 +31,7 @@ qsizetype RightElision::Start(const QString& text, const QFont& font, int width)
         return text.size();
     UseFont(font);
     // The characters' own advances, with room for kerning, up to past the width.
-    const qreal reach = width + width / 8.0 + slack_;
+    const qreal reach = width + width / 32.0 + slack_;
     qreal advance = 0;
     qsizetype start = 0;
     for (; start < text.size() && advance <= reach; ++start) {
@@ -115,7 +115,7 @@ void RightElision::UseFont(const QFont& font) {
         return;
     font_ = font;
     raw_ = QRawFont::fromFont(font);
-    slack_ = 2 * QFontMetricsF(font).height();
+    slack_ = QFontMetricsF(font).height() / 2;
     advances_.clear();
     after_.clear();
 }
