@@ -24,6 +24,24 @@ bool OneGlyphEach(const QString& text) {
     });
 }
 
+// The line's runs in order, those that follow one another in one font joined into one,
+// as the layout's own glyph runs join them.
+QList<QGlyphRun> JoinedRuns(const QList<QGlyphRun>& line) {
+    QList<QGlyphRun> runs;
+    for (const QGlyphRun& run : line) {
+        if (runs.isEmpty() || runs.back().rawFont() != run.rawFont() ||
+            runs.back().flags() != run.flags()) {
+            runs.append(run);
+            continue;
+        }
+        QGlyphRun& joined = runs.back();
+        joined.setGlyphIndexes(joined.glyphIndexes() + run.glyphIndexes());
+        joined.setPositions(joined.positions() + run.positions());
+        joined.setBoundingRect(joined.boundingRect().united(run.boundingRect()));
+    }
+    return runs;
+}
+
 } // namespace
 
 qsizetype RightElision::Start(const QString& text, const QFont& font, int width) {
@@ -57,7 +75,7 @@ bool RightElision::Glyphs(const QTextLayout& laidOut, bool whole, const QTextOpt
     if (horizontal != Qt::AlignLeft || option.textDirection() != Qt::LeftToRight ||
         laidOut.lineCount() != 1 || !OneGlyphEach(text) || !metrics.inFontUcs4(kEllipsis))
         return false;
-    const QList<QGlyphRun> runs = laidOut.glyphRuns();
+    const QList<QGlyphRun> runs = JoinedRuns(laidOut.lineAt(0).glyphRuns());
     QList<QPointF> x; // each character's glyph position, then the end of the last one's advance
     for (const QGlyphRun& run : runs)
         x.append(run.positions());
