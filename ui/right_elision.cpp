@@ -133,7 +133,7 @@ void RightElision::UseFont(const QFont& font) {
         return;
     font_ = font;
     raw_ = QRawFont::fromFont(font);
-    slack_ = QFontMetricsF(font).height() / 2;
+    slack_ = QFontMetricsF(font).height();
     advances_.clear();
     after_.clear();
 }
