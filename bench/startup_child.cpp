@@ -12,7 +12,6 @@
 
 #include "platform/system_platform.h"
 #include "ui/application.h"
-#include "ui/find/form_find.h"
 #include "ui/language.h"
 #include "ui/main/form_main.h"
 
@@ -63,8 +62,8 @@ int RunStartupChild(const char* what, int argc, char** argv) {
     InstallTranslations(app);
     SystemPlatform system;
     const Platform platform = system.Services();
+    // As the program starts: the search window is made only after the main window is drawn.
     TFormMain formMain(platform);
-    TFormFind formFind(formMain, platform);
     WaitUntilShown(formMain);
     ReportAndLeave(formMain,
                    formMain.OpcodeList() != nullptr ? 0 : 2); // a loading error voids the figure

@@ -58,8 +58,8 @@ QColor TextColour(const QStyleOptionViewItem& cell) {
 } // namespace
 
 CellTextDelegate::CellTextDelegate(QAbstractItemView* view) : QStyledItemDelegate(view) {
-    // The rows replaced: a new listing. (Reordered rows keep the layouts of the cells that
-    // still show the same text, as those of a row that stayed in place after a sort.)
+    // The rows replaced: a new listing. (Reordered rows keep the layouts of the texts they
+    // show.)
     connect(view->model(), &QAbstractItemModel::modelReset, this, [this] { cells_.clear(); });
 }
 
@@ -114,14 +114,12 @@ void CellTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
 const CellTextDelegate::CellText& CellTextDelegate::Layout(const QStyleOptionViewItem& option,
                                                            const QModelIndex& index,
                                                            const QRect& textArea) const {
-    const std::uint64_t key =
-        (std::uint64_t(std::uint32_t(index.row())) << 32) | std::uint32_t(index.column());
+    CellKey key{index.column(), option.text};
     const int flags = int(option.displayAlignment) | (int(option.direction) << 16) |
                       (int(option.textElideMode) << 20);
     if (const auto found = cells_.find(key); found != cells_.end()) {
         const CellText& cell = found->second;
-        if (cell.text == option.text && cell.area == textArea.size() && cell.flags == flags &&
-            cell.font == option.font)
+        if (cell.area == textArea.size() && cell.flags == flags && cell.font == option.font)
             return cell;
     }
     if (cells_.size() >= kMaxCells)
@@ -166,8 +164,7 @@ const CellTextDelegate::CellText& CellTextDelegate::Layout(const QStyleOptionVie
                 option.font, textOption, width);
     }
 
-    CellText& cell = cells_[key];
-    cell.text = option.text;
+    CellText& cell = cells_[std::move(key)];
     cell.font = option.font;
     cell.area = textArea.size();
     cell.flags = flags;

@@ -1,7 +1,7 @@
 #pragma once
-// The opcode lists' cells: drawn as the style draws a text item, but each cell's text is
-// laid out once (Qt's own item painting lays the same text out three times or more per
-// paint) and kept for the cell's next paints while it shows that text, until the rows
+// The opcode lists' cells: drawn as the style draws a text item, but each text is laid
+// out once (Qt's own item painting lays the same text out three times or more per paint)
+// and kept for the next paints of the cells of its column that show it, until the rows
 // are replaced.
 // The text drawn is always the model's display text, elided as the style elides it (from
 // the glyphs of that one layout where RightElision can); the cells a single-line layout
@@ -9,12 +9,12 @@
 
 #include <QFont>
 #include <QGlyphRun>
+#include <QHashFunctions>
 #include <QList>
 #include <QPointF>
 #include <QSize>
 #include <QString>
 #include <QStyledItemDelegate>
-#include <cstdint>
 #include <memory>
 #include <unordered_map>
 
@@ -35,7 +35,6 @@ class CellTextDelegate : public QStyledItemDelegate {
   private:
     // One cell's text laid out for one text area, font and alignment.
     struct CellText {
-        QString text;
         QFont font;
         QSize area;
         int flags = 0;                       // alignment, direction and elide mode
@@ -47,6 +46,16 @@ class CellTextDelegate : public QStyledItemDelegate {
     const CellText& Layout(const QStyleOptionViewItem& option, const QModelIndex& index,
                            const QRect& textArea) const;
 
-    mutable std::unordered_map<std::uint64_t, CellText> cells_; // by row and column
+    // Cells of one column that show one text share its layout.
+    struct CellKey {
+        int column;
+        QString text;
+        bool operator==(const CellKey&) const = default;
+    };
+    struct CellKeyHash {
+        std::size_t operator()(const CellKey& key) const { return qHash(key.text, key.column); }
+    };
+
+    mutable std::unordered_map<CellKey, CellText, CellKeyHash> cells_;
     mutable RightElision elision_;
 };

@@ -24,6 +24,24 @@ bool OneGlyphEach(const QString& text) {
     });
 }
 
+// The line's runs in order, those that follow one another in one font joined into one,
+// as the layout's own glyph runs join them.
+QList<QGlyphRun> JoinedRuns(const QList<QGlyphRun>& line) {
+    QList<QGlyphRun> runs;
+    for (const QGlyphRun& run : line) {
+        if (runs.isEmpty() || runs.back().rawFont() != run.rawFont() ||
+            runs.back().flags() != run.flags()) {
+            runs.append(run);
+            continue;
+        }
+        QGlyphRun& joined = runs.back();
+        joined.setGlyphIndexes(joined.glyphIndexes() + run.glyphIndexes());
+        joined.setPositions(joined.positions() + run.positions());
+        joined.setBoundingRect(joined.boundingRect().united(run.boundingRect()));
+    }
+    return runs;
+}
+
 } // namespace
 
 qsizetype RightElision::Start(const QString& text, const QFont& font, int width) {
@@ -31,7 +49,7 @@ qsizetype RightElision::Start(const QString& text, const QFont& font, int width)
         return text.size();
     UseFont(font);
     // The characters' own advances, with room for kerning, up to past the width.
-    const qreal reach = width + width / 8.0 + slack_;
+    const qreal reach = width + width / 32.0 + slack_;
     qreal advance = 0;
     qsizetype start = 0;
     for (; start < text.size() && advance <= reach; ++start) {
@@ -57,7 +75,7 @@ bool RightElision::Glyphs(const QTextLayout& laidOut, bool whole, const QTextOpt
     if (horizontal != Qt::AlignLeft || option.textDirection() != Qt::LeftToRight ||
         laidOut.lineCount() != 1 || !OneGlyphEach(text) || !metrics.inFontUcs4(kEllipsis))
         return false;
-    const QList<QGlyphRun> runs = laidOut.glyphRuns();
+    const QList<QGlyphRun> runs = JoinedRuns(laidOut.lineAt(0).glyphRuns());
     QList<QPointF> x; // each character's glyph position, then the end of the last one's advance
     for (const QGlyphRun& run : runs)
         x.append(run.positions());
@@ -115,7 +133,7 @@ void RightElision::UseFont(const QFont& font) {
         return;
     font_ = font;
     raw_ = QRawFont::fromFont(font);
-    slack_ = 2 * QFontMetricsF(font).height();
+    slack_ = QFontMetricsF(font).height();
     advances_.clear();
     after_.clear();
 }

@@ -92,9 +92,11 @@ void AddDesignedTreeItems(QTreeWidget* tree) {
 }
 
 QListWidgetItem* AddCheckItem(QListWidget* list, const QString& text, bool checked) {
-    auto* item = new QListWidgetItem(text, list);
+    // Made whole before it joins the list: the list hears of it once.
+    auto* item = new QListWidgetItem(text);
     item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    list->addItem(item);
     return item;
 }
 
