@@ -41,15 +41,15 @@ void ForEachIniEntry(std::string_view bytes, Visit&& visit) {
         else return visit(entry), true;
     };
     int line = 0;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
+    LineSplitter lines(bytes, 0, true, '=');
+    std::string_view raw;
+    std::size_t eq;  // the line's first "=", found by the same scan as its end
+    while (lines.Next(raw, eq)) {
         ++line;
-        std::size_t equals;  // the line's first "=", found by the same scan as its end
-        const std::size_t end = FindLineEnd(bytes, pos, '=', equals);
-        const std::string_view text = TrimIniBlanks(
-            bytes.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos));
-        pos = end == std::string_view::npos ? bytes.size() : SkipLineEnd(bytes, end);
+        const std::string_view text = TrimIniBlanks(raw);
         if (text.empty()) continue;
+        // Only blanks were trimmed, so the "=" stands within the text.
+        if (eq != std::string_view::npos) eq -= static_cast<std::size_t>(text.data() - raw.data());
         if (text.front() == '[') {
             const std::string_view inner = text.substr(1);
             if (!give(IniEntry{IniEntry::Kind::Section, line,
@@ -57,10 +57,6 @@ void ForEachIniEntry(std::string_view bytes, Visit&& visit) {
                 return;
             continue;
         }
-        // The trimming took only blanks, so the "=" stands within the text.
-        const std::size_t eq = equals == std::string_view::npos
-                                   ? std::string_view::npos
-                                   : equals - static_cast<std::size_t>(text.data() - bytes.data());
         const bool more =
             eq == std::string_view::npos
                 ? give(IniEntry{IniEntry::Kind::Other, line, {}, text})

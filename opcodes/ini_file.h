@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "opcodes/files/file_io.h"
 #include "opcodes/ini_entries.h"
 
 class TIniFile {
@@ -67,7 +68,7 @@ bool ParseIniInteger(std::string_view text, int32_t& value);
 bool ParseDecimalInteger(std::string_view text, int32_t& value);
 
 // The bytes TIniFile reads of a file: all of them, or none when it cannot be read.
-std::string ReadIniBytes(const std::string& fileName);
+FileBytes ReadIniBytes(const std::string& fileName);
 
 // What ReadString gives for a key's text (blanks already removed): unquoted and cut to
 // its longest length.

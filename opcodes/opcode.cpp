@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <span>
+#include <unordered_map>
 #include <utility>
 
 #include "opcodes/cp1251.h"
@@ -46,11 +48,12 @@ std::vector<std::string_view> ReadOpcodeValues(std::string_view bytes) {
     return values;
 }
 
-// A type that names a line of the type line file.
+// A type that names a line of the type line file, with the numbers of that line.
 struct TypeOnLine {
     std::size_t type;
-    std::string_view shortCaption;
+    std::string piece;  // the short caption and ", "
     int32_t line;
+    std::size_t first = 0, count = 0;  // where its numbers stand in the numbers of all lines
 };
 
 // Gives the records the types of TypeInfo.ini: each number of a type's line gets the
@@ -62,51 +65,64 @@ std::unique_ptr<char[]> GiveTypes(std::vector<TOpcode>& items, const std::string
     std::vector<TypeOnLine> types;
     const std::vector<std::string_view>& sections = typeInfo.SectionNames();
     for (std::size_t j = 0; j < sections.size() && j < static_cast<std::size_t>(kMaxTypes); ++j) {
-        const std::string_view shortCaption =
-            typeInfo.ReadStringView(sections[j], "ShortCaption", kMissingTypeCaption);
         const int32_t line = typeInfo.ReadInteger(sections[j], "Opcodes", -1);
-        if (line != -1) types.push_back({j, shortCaption, line});
+        if (line == -1) continue;
+        std::string piece(typeInfo.ReadStringView(sections[j], "ShortCaption", kMissingTypeCaption));
+        piece += ", ";
+        types.push_back({j, std::move(piece), line});
     }
     if (types.empty()) return nullptr;
+    // Each line is parsed once, however many types name it; the numbers without a
+    // record are left out.
     const OpcodeLineFile lines = OpcodeLineFile::Open(typeLinesFile);
-    // Types often share a line: the numbers of the line read last are kept.
-    std::vector<int32_t> numbers;
-    const TypeOnLine* numbersOf = nullptr;
-    const auto numbersFor = [&](const TypeOnLine& type) -> const std::vector<int32_t>& {
-        if (numbersOf == nullptr || numbersOf->line != type.line)
-            lines.ReadLine(type.line, numbers);
-        numbersOf = &type;
-        return numbers;
+    std::vector<int32_t> numbers, ofLine;
+    std::unordered_map<int32_t, const TypeOnLine*> parsed;
+    for (TypeOnLine& type : types) {
+        const auto [known, fresh] = parsed.try_emplace(type.line, &type);
+        if (!fresh) {
+            type.first = known->second->first;
+            type.count = known->second->count;
+            continue;
+        }
+        lines.ReadLine(type.line, ofLine);
+        type.first = numbers.size();
+        for (int32_t m : ofLine)
+            if (TOpcodesList::IsOpcodeNumber(m)) numbers.push_back(m);
+        type.count = numbers.size() - type.first;
+    }
+    const auto numbersOf = [&numbers](const TypeOnLine& type) {
+        return std::span<const int32_t>(numbers).subspan(type.first, type.count);
     };
-    // Two passes over the lines: the first measures each record's type text, so that the
-    // second writes them all into one block of their final size.
+    // Two passes over the numbers: the first measures each record's type text, so that
+    // the second writes them all into one block of their final size. They work on arrays
+    // of their own, small enough to stay in the cache, and the records take the results
+    // in one pass in order.
     std::vector<std::size_t> lengths(kOpcodeCount);
     for (const TypeOnLine& type : types)
-        for (int32_t m : numbersFor(type)) {
-            if (!TOpcodesList::IsOpcodeNumber(m)) continue;  // no record to give the type to
+        for (int32_t m : numbersOf(type)) {
             std::size_t& length = lengths[static_cast<std::size_t>(m)];
-            length = std::min(length + type.shortCaption.size() + 2, kMaxTypeTextLength);
+            length = std::min(length + type.piece.size(), kMaxTypeTextLength);
         }
-    std::vector<std::size_t> starts(kOpcodeCount);
     std::size_t total = 0;
-    for (std::size_t n = 0; n < kOpcodeCount; ++n) {
-        starts[n] = total;
-        total += lengths[n];
-    }
+    for (std::size_t length : lengths) total += length;
     auto bytes = std::make_unique_for_overwrite<char[]>(total);
-    std::fill(lengths.begin(), lengths.end(), 0);  // now: how much of each is written
+    std::vector<char*> starts(kOpcodeCount + 1);  // where each record's text starts
+    starts[0] = bytes.get();
+    for (std::size_t n = 0; n < kOpcodeCount; ++n) starts[n + 1] = starts[n] + lengths[n];
+    std::vector<char*> ends(starts.begin(), starts.end() - 1);  // and how far it is written
+    std::vector<std::bitset<kMaxTypes>> typeBits(kOpcodeCount);
     for (const TypeOnLine& type : types)
-        for (int32_t m : numbersFor(type)) {
-            if (!TOpcodesList::IsOpcodeNumber(m)) continue;
+        for (int32_t m : numbersOf(type)) {
             const auto n = static_cast<std::size_t>(m);
-            items[n].Types.set(type.type);
-            for (std::string_view part : {type.shortCaption, std::string_view(", ")}) {
-                const std::size_t count = std::min(part.size(), kMaxTypeTextLength - lengths[n]);
-                std::memcpy(bytes.get() + starts[n] + lengths[n], part.data(), count);
-                lengths[n] += count;
-            }
+            typeBits[n].set(type.type);
+            const std::size_t count = std::min(type.piece.size(), static_cast<std::size_t>(starts[n + 1] - ends[n]));
+            std::memcpy(ends[n], type.piece.data(), count);
+            ends[n] += count;
         }
-    for (std::size_t n = 0; n < kOpcodeCount; ++n) items[n].TypeText = {bytes.get() + starts[n], lengths[n]};
+    for (std::size_t n = 0; n < kOpcodeCount; ++n) {
+        items[n].Types = typeBits[n];
+        items[n].TypeText = {starts[n], lengths[n]};
+    }
     return bytes;
 }
 
@@ -167,49 +183,43 @@ std::string_view TranslationText(std::string_view value) {
 }
 
 TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& TranslationFile,
-                           const std::string& TypeInfoFile, const std::string& TypeLinesFile) {
-    // The values of both INI files are gathered first; then the records' texts are written
-    // one record after another, so the table is gone through in order, and the types go
-    // in last, line by line.
-    const std::string opcodeBytes = ReadIniBytes(OpcodesFile);
-    const std::vector<std::string_view> definitions = ReadOpcodeValues(opcodeBytes);
+                           const std::string& TypeInfoFile, const std::string& TypeLinesFile)
+    : OpcodeBytes(ReadIniBytes(OpcodesFile)), Items(kOpcodeCount) {
+    const std::vector<std::string_view> definitions = ReadOpcodeValues(OpcodeBytes.view());
     // The counts first, in number order, so that of two bad count parts the lower
     // number's is reported before anything else is read.
-    std::vector<int32_t> counts(kOpcodeCount);
-    for (std::size_t i = 0; i < kOpcodeCount; ++i)
-        counts[i] = ParamCountOf(SplitAtComma(definitions[i]).first);
-    const std::string translationBytes = ReadIniBytes(TranslationFile);
-    const std::vector<std::string_view> translations = ReadOpcodeValues(translationBytes);
-
     constexpr std::size_t kKeyLength = 6;  // "00A1: "
-    std::size_t total = 0;
-    for (std::size_t i = 0; i < kOpcodeCount; ++i)
-        total += kKeyLength + SplitAtComma(definitions[i]).second.size() +
-                 TranslationText(translations[i]).size();
-    Texts = std::make_unique_for_overwrite<char[]>(total);
-    char* out = Texts.get();
-    const auto write = [&out](std::string_view text) {
-        std::memcpy(out, text.data(), text.size());
-        out += text.size();
-    };
-    Items.resize(kOpcodeCount);
-    for (int32_t n = 0; n < kOpcodeCount; ++n) {
-        const auto i = static_cast<std::size_t>(n);
+    std::size_t missing = 0;
+    for (std::size_t i = 0; i < kOpcodeCount; ++i) {
         TOpcode& op = Items[i];
         const auto [countPart, textPart] = SplitAtComma(definitions[i]);
-        // The record's number needs four digits at most.
-        const char key[kKeyLength] = {kHexDigitsUpper[(n >> 12) & 0xF], kHexDigitsUpper[(n >> 8) & 0xF],
-                                      kHexDigitsUpper[(n >> 4) & 0xF], kHexDigitsUpper[n & 0xF], ':', ' '};
-        char* const text = out;
-        write({key, kKeyLength});
-        write(textPart);
-        op.Text = {text, kKeyLength + textPart.size()};
-        const std::string_view translation = TranslationText(translations[i]);
-        op.RusText = {out, translation.size()};
-        write(translation);
-        op.ParamCount = counts[i];
-        SetParamCountText(op.ParamCountText, counts[i], countPart);
+        op.ParamCount = ParamCountOf(countPart);
+        SetParamCountText(op.ParamCountText, op.ParamCount, countPart);
+        op.Text = textPart;  // the key goes in front below
+        if (definitions[i].data() == kDefaultOpcodeValue.data()) missing += kKeyLength + textPart.size();
     }
+    // A key line holds at least the four digits of its key, "=", a digit and "," before
+    // the text part: room for the six characters of the record's key, written in place.
+    DefaultTexts = std::make_unique_for_overwrite<char[]>(missing);
+    char* nextDefault = DefaultTexts.get();
+    for (int32_t n = 0; n < kOpcodeCount; ++n) {
+        TOpcode& op = Items[static_cast<std::size_t>(n)];
+        char* key;
+        if (definitions[static_cast<std::size_t>(n)].data() == kDefaultOpcodeValue.data()) {
+            key = nextDefault;
+            std::memcpy(key + kKeyLength, op.Text.data(), op.Text.size());
+            nextDefault += kKeyLength + op.Text.size();
+        } else {
+            key = OpcodeBytes.data() + (op.Text.data() - OpcodeBytes.data()) - kKeyLength;
+        }
+        const char digits[kKeyLength] = {kHexDigitsUpper[(n >> 12) & 0xF], kHexDigitsUpper[(n >> 8) & 0xF],
+                                         kHexDigitsUpper[(n >> 4) & 0xF], kHexDigitsUpper[n & 0xF], ':', ' '};
+        std::memcpy(key, digits, kKeyLength);
+        op.Text = {key, kKeyLength + op.Text.size()};
+    }
+    TranslationBytes = ReadIniBytes(TranslationFile);
+    const std::vector<std::string_view> translations = ReadOpcodeValues(TranslationBytes.view());
+    for (std::size_t i = 0; i < kOpcodeCount; ++i) Items[i].RusText = TranslationText(translations[i]);
     TypeTexts = GiveTypes(Items, TypeInfoFile, TypeLinesFile);
 }
 

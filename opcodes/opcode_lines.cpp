@@ -52,37 +52,35 @@ std::vector<int32_t> ParseOpcodeLine(std::string_view line, std::size_t maxNumbe
     return numbers;
 }
 
-OpcodeLineFile::OpcodeLineFile(std::string bytes) : bytes_(std::move(bytes)) {
-    const std::size_t eof = bytes_.find(kEndOfFile);
-    if (eof != std::string::npos) bytes_.resize(eof);
-    std::size_t start = 0;
-    while (start < bytes_.size()) {
-        const std::size_t end = FindLineEnd(bytes_, start);
+OpcodeLineFile::OpcodeLineFile(FileBytes bytes) : bytes_(std::move(bytes)), text_(bytes_.view()) {
+    text_ = text_.substr(0, text_.find(kEndOfFile));
+    LineSplitter lines(text_);
+    std::string_view line;
+    while (lines.Next(line)) {
+        const auto start = static_cast<std::size_t>(line.data() - text_.data());
         lineStarts_.push_back(start);
-        if (end == std::string::npos) {
-            lineEnds_.push_back(bytes_.size());
-            break;
-        }
-        lineEnds_.push_back(end);
-        start = SkipLineEnd(bytes_, end);
+        lineEnds_.push_back(start + line.size());
     }
 }
 
 OpcodeLineFile OpcodeLineFile::Open(const std::string& fileName) {
-    std::string bytes;
+    FileBytes bytes;
     const FileResult result = ReadWholeFile(fileName, bytes);
     if (!result.ok()) throw EInOutError(InOutErrorMessage(result));
     return OpcodeLineFile(std::move(bytes));
 }
 
-OpcodeLineFile OpcodeLineFile::FromBytes(std::string bytes) {
-    return OpcodeLineFile(std::move(bytes));
+OpcodeLineFile OpcodeLineFile::FromBytes(std::string_view bytes) {
+    FileBytes copy;
+    copy.Resize(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), copy.data());
+    return OpcodeLineFile(std::move(copy));
 }
 
 std::string_view OpcodeLineFile::LineText(int32_t lineNumber) const {
     const std::size_t index = lineNumber <= 1 ? 0 : static_cast<std::size_t>(lineNumber) - 1;
     if (index >= lineStarts_.size()) return {};
-    return std::string_view(bytes_).substr(lineStarts_[index], lineEnds_[index] - lineStarts_[index]);
+    return text_.substr(lineStarts_[index], lineEnds_[index] - lineStarts_[index]);
 }
 
 std::vector<int32_t> OpcodeLineFile::ReadLine(int32_t lineNumber, std::size_t maxNumbers) const {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "opcodes/files/file_io.h"
+
 // Sum of value(c) * 16^(n-i), 32-bit arithmetic. "0".."9", "A".."F", "a".."f" are the
 // digits; any other character counts as 0. The empty text gives 0.
 int32_t HexToInt(std::string_view text);
@@ -49,7 +51,7 @@ public:
     // Reads the file. Throws EInOutError ("File not found", "Invalid filename", ...).
     static OpcodeLineFile Open(const std::string& fileName);
     // A file held in memory (tests, checks).
-    static OpcodeLineFile FromBytes(std::string bytes);
+    static OpcodeLineFile FromBytes(std::string_view bytes);
 
     // The numbers of line `lineNumber` counted from 1; 1 or less reads the first line,
     // a line beyond the end of the file gives the single number 0.
@@ -63,9 +65,10 @@ public:
     std::size_t LineCount() const { return lineStarts_.size(); }
 
 private:
-    explicit OpcodeLineFile(std::string bytes);
+    explicit OpcodeLineFile(FileBytes bytes);
 
-    std::string bytes_;                    // up to, not including, the first 1A
+    FileBytes bytes_;
+    std::string_view text_;                // the bytes up to, not including, the first 1A
     std::vector<std::size_t> lineStarts_;  // offset of each line
     std::vector<std::size_t> lineEnds_;    // offset of each line's end
 };
