@@ -54,12 +54,11 @@ std::vector<int32_t> ParseOpcodeLine(std::string_view line, std::size_t maxNumbe
 
 OpcodeLineFile::OpcodeLineFile(FileBytes bytes) : bytes_(std::move(bytes)), text_(bytes_.view()) {
     text_ = text_.substr(0, text_.find(kEndOfFile));
-    LineSplitter lines(text_);
-    std::string_view line;
-    while (lines.Next(line)) {
-        const auto start = static_cast<std::size_t>(line.data() - text_.data());
+    for (std::size_t start = 0; start < text_.size();) {
+        const std::size_t end = std::min(FindLongLineEnd(text_, start), text_.size());
         lineStarts_.push_back(start);
-        lineEnds_.push_back(start + line.size());
+        lineEnds_.push_back(end);
+        start = end == text_.size() ? end : SkipLineEnd(text_, end);
     }
 }
 

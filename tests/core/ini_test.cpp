@@ -60,10 +60,13 @@ TEST(LineEnds, FoundWhereverTheyStandAgainstTheScanBlocks) {
             ASSERT_EQ(FindLineEnd(text), at) << at << " " << int(end[0]);
             EXPECT_EQ(FindLineEnd(text, SkipLineEnd(text, at)), at + end.size() + 2);
         }
-        // A CR after an LF in the same block does not hide the LF, nor a CR a later LF.
-        EXPECT_EQ(FindLineEnd(std::string(at, 'x') + "\n" + std::string(30, 'x') + "\r"), at);
-        EXPECT_EQ(FindLineEnd(std::string(at, 'x') + "\r" + std::string(3000, 'x') + "\n"), at);
+        // A CR after an LF in the same block does not hide the LF, nor a CR a later LF;
+        // the scan for long lines finds the same.
+        for (const std::string text : {std::string(at, 'x') + "\n" + std::string(30, 'x') + "\r",
+                                       std::string(at, 'x') + "\r" + std::string(3000, 'x') + "\n"})
+            EXPECT_EQ(FindLineEnd(text) + FindLongLineEnd(text), 2 * at);
     }
+    EXPECT_EQ(FindLineEnd(std::string(3000, 'x')), FindLongLineEnd(std::string(3000, 'x')));
     EXPECT_EQ(FindLineEnd(std::string(3000, 'x')), std::string_view::npos);
 
     // Going on from line to line through the blocks: lines of every length up to two
