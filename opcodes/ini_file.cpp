@@ -206,17 +206,6 @@ FileBytes ReadIniBytes(const std::string& fileName) {
     return bytes;
 }
 
-std::string_view IniValue(std::string_view raw) {
-    const std::string_view value = UnquoteIniValue(raw);
-    return value.size() > kIniMaxValueLength ? value.substr(0, kIniMaxValueLength) : value;
-}
-
-std::string_view UnquoteIniValue(std::string_view raw) {
-    if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') && raw.back() == raw.front())
-        return raw.substr(1, raw.size() - 2);
-    return raw;
-}
-
 bool ParseIniInteger(std::string_view text, int32_t& value) {
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         uint64_t n = 0;

@@ -24,11 +24,10 @@ constexpr char kHexDigitsUpper[] = "0123456789ABCDEF";
 // names, four hexadecimal digits of either case. -1 for any other key.
 int32_t OpcodeOfKey(std::string_view key) {
     if (key.size() != 4) return -1;
-    int32_t n = 0;
-    for (char ch : key) {
-        if (!IsHexDigit(ch)) return -1;
-        n = n * 16 + (ch <= '9' ? ch - '0' : (ch | 0x20) - 'a' + 10);
-    }
+    const unsigned a = HexDigitValue(key[0]), b = HexDigitValue(key[1]), c = HexDigitValue(key[2]),
+                   d = HexDigitValue(key[3]);
+    if ((a | b | c | d) >= 16) return -1;
+    const auto n = static_cast<int32_t>(a << 12 | b << 8 | c << 4 | d);
     return TOpcodesList::IsOpcodeNumber(n) ? n : -1;
 }
 
@@ -37,14 +36,14 @@ int32_t OpcodeOfKey(std::string_view key) {
 // over the section instead of a look-up by name for each number; the views point into
 // `bytes`.
 std::vector<std::string_view> ReadOpcodeValues(std::string_view bytes) {
-    std::vector<std::string_view> values(kOpcodeCount, kDefaultOpcodeValue);
-    std::vector<bool> found(kOpcodeCount);
+    std::vector<std::string_view> values(kOpcodeCount);  // no data yet: not found
     ForEachIniSectionKey(bytes, kOpcodesSection, [&](std::string_view key, std::string_view value) {
         const int32_t n = OpcodeOfKey(key);
-        if (n < 0 || found[static_cast<std::size_t>(n)]) return;
-        found[static_cast<std::size_t>(n)] = true;
-        values[static_cast<std::size_t>(n)] = value;
+        if (n >= 0 && values[static_cast<std::size_t>(n)].data() == nullptr)
+            values[static_cast<std::size_t>(n)] = value;
     });
+    for (std::string_view& value : values)
+        if (value.data() == nullptr) value = kDefaultOpcodeValue;
     return values;
 }
 

@@ -15,10 +15,21 @@
 // Sum of value(c) * 16^(n-i), 32-bit arithmetic. "0".."9", "A".."F", "a".."f" are the
 // digits; any other character counts as 0. The empty text gives 0.
 int32_t HexToInt(std::string_view text);
-// "0".."9", "A".."F", "a".."f".
-inline bool IsHexDigit(char ch) {
-    return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f');
-}
+// The value of each character as a hexadecimal digit ("0".."9", "A".."F", "a".."f"),
+// 16 for any other: masked with 0xF that counts as 0.
+struct HexDigitValues {
+    unsigned char value[256]{};
+    constexpr HexDigitValues() {
+        for (unsigned char& v : value) v = 16;
+        for (int c = '0'; c <= '9'; ++c) value[c] = static_cast<unsigned char>(c - '0');
+        for (int c = 'A'; c <= 'F'; ++c) value[c] = static_cast<unsigned char>(c - 'A' + 10);
+        for (int c = 'a'; c <= 'f'; ++c) value[c] = static_cast<unsigned char>(c - 'a' + 10);
+    }
+};
+inline constexpr HexDigitValues kHexDigitValues;
+
+inline unsigned HexDigitValue(char ch) { return kHexDigitValues.value[static_cast<unsigned char>(ch)]; }
+inline bool IsHexDigit(char ch) { return HexDigitValue(ch) < 16; }
 
 // The characters of one number: four hexadecimal digits and one separator.
 inline constexpr std::size_t kOpcodeGroupLength = 5;
