@@ -10,31 +10,16 @@
 
 const std::string kMissingNodeCaption = Utf8ToCp1251("***НЕ_НАЙДЕНО***  (NodeInfo.ini)");
 
-OpcodeNumbers::OpcodeNumbers(std::vector<int32_t> numbers) : line_(std::make_shared<Line>()) {
-    line_->numbers = std::move(numbers);
+namespace {
+
+// The first 2800 numbers of the line; numbers without a record are left out.
+OpcodeNumbers ReadNodeLine(const OpcodeLineFile& lines, int32_t line) {
+    std::vector<int32_t> numbers = lines.ReadLine(line, kMaxNodeOpcodes);
+    std::erase_if(numbers, [](int32_t n) { return !TOpcodesList::IsOpcodeNumber(n); });
+    return OpcodeNumbers(std::move(numbers));
 }
 
-OpcodeNumbers::OpcodeNumbers(std::shared_ptr<const OpcodeLineFile> file, int32_t line)
-    : line_(std::make_shared<Line>()) {
-    line_->file = std::move(file);
-    line_->line = line;
-}
-
-const std::vector<int32_t>& OpcodeNumbers::numbers() const {
-    Line& line = *line_;
-    std::call_once(line.parsed, [&line] {
-        if (!line.file) return;
-        line.numbers = line.file->ReadLine(line.line, kMaxNodeOpcodes);
-        std::erase_if(line.numbers, [](int32_t n) { return !TOpcodesList::IsOpcodeNumber(n); });
-        line.file.reset();
-    });
-    return line.numbers;
-}
-
-const std::shared_ptr<OpcodeNumbers::Line>& OpcodeNumbers::Empty() {
-    static const auto empty = std::make_shared<Line>();
-    return empty;
-}
+}  // namespace
 
 std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,
                                          const std::string& nodeInfoFile,
@@ -42,7 +27,7 @@ std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,
     std::vector<CategoryInfo> categories;
     if (items.empty()) return categories;
 
-    const auto lines = std::make_shared<const OpcodeLineFile>(OpcodeLineFile::Open(nodeLinesFile));
+    const OpcodeLineFile lines = OpcodeLineFile::Open(nodeLinesFile);
     const TIniFile nodeInfo(nodeInfoFile);
     std::unordered_map<int32_t, OpcodeNumbers> lineNumbers;  // each line is read once
     categories.reserve(items.size());
@@ -54,7 +39,7 @@ std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,
         if (line != -1) {
             auto data = std::make_unique<TNodedata>();
             auto [numbers, fresh] = lineNumbers.try_emplace(line);
-            if (fresh) numbers->second = OpcodeNumbers(lines, line);
+            if (fresh) numbers->second = ReadNodeLine(lines, line);
             data->Opcodes = numbers->second;
             data->Name = item.Key;
             data->Note = nodeInfo.ReadString(item.Key, "Note", "");

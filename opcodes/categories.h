@@ -4,12 +4,10 @@
 
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "opcodes/category_tree.h"
-#include "opcodes/opcode_lines.h"
 
 inline constexpr int kMaxNodeOpcodes = 2800;
 
@@ -17,44 +15,36 @@ extern const std::string kMissingNodeCaption;  // "***НЕ_НАЙДЕНО***  (N
 
 // The numbers of one category line, read-only; it reads like a const std::vector<int32_t>.
 // Every node that names the same line holds the same numbers, so a tree of a hundred
-// thousand nodes on one line of 2800 numbers costs the line once, not a gigabyte. A line
-// of the line file is parsed at its first look, so a start shows its tree without
-// parsing the lines of categories nobody opens.
+// thousand nodes on one line of 2800 numbers costs the line once, not a gigabyte.
 class OpcodeNumbers {
 public:
     using value_type = int32_t;
     using const_iterator = std::vector<int32_t>::const_iterator;
     using iterator = const_iterator;
 
-    OpcodeNumbers() : line_(Empty()) {}
-    explicit OpcodeNumbers(std::vector<int32_t> numbers);
-    // The first kMaxNodeOpcodes numbers of the line, those without a record left out.
-    OpcodeNumbers(std::shared_ptr<const OpcodeLineFile> file, int32_t line);
+    OpcodeNumbers() : numbers_(Empty()) {}
+    explicit OpcodeNumbers(std::vector<int32_t> numbers)
+        : numbers_(std::make_shared<const std::vector<int32_t>>(std::move(numbers))) {}
 
-    operator const std::vector<int32_t>&() const { return numbers(); }
-    std::size_t size() const { return numbers().size(); }
-    bool empty() const { return numbers().empty(); }
-    int32_t operator[](std::size_t i) const { return numbers()[i]; }
-    const_iterator begin() const { return numbers().begin(); }
-    const_iterator end() const { return numbers().end(); }
+    operator const std::vector<int32_t>&() const { return *numbers_; }
+    std::size_t size() const { return numbers_->size(); }
+    bool empty() const { return numbers_->empty(); }
+    int32_t operator[](std::size_t i) const { return (*numbers_)[i]; }
+    const_iterator begin() const { return numbers_->begin(); }
+    const_iterator end() const { return numbers_->end(); }
     friend bool operator==(const OpcodeNumbers& a, const std::vector<int32_t>& b) {
-        return a.numbers() == b;
+        return *a.numbers_ == b;
     }
     friend bool operator==(const OpcodeNumbers& a, const OpcodeNumbers& b) {
-        return a.numbers() == b.numbers();
+        return *a.numbers_ == *b.numbers_;
     }
 
 private:
-    struct Line {
-        std::shared_ptr<const OpcodeLineFile> file;  // null once the numbers are in
-        int32_t line = 0;
-        std::once_flag parsed;
-        std::vector<int32_t> numbers;
-    };
-    const std::vector<int32_t>& numbers() const;
-    static const std::shared_ptr<Line>& Empty();
-
-    std::shared_ptr<Line> line_;
+    static const std::shared_ptr<const std::vector<int32_t>>& Empty() {
+        static const auto empty = std::make_shared<const std::vector<int32_t>>();
+        return empty;
+    }
+    std::shared_ptr<const std::vector<int32_t>> numbers_;
 };
 
 // The data of a category node that has an opcode line.

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <span>
-#include <unordered_map>
 #include <utility>
 
 #include "opcodes/cp1251.h"
@@ -47,12 +45,11 @@ std::vector<std::string_view> ReadOpcodeValues(std::string_view bytes) {
     return values;
 }
 
-// A type that names a line of the type line file, with the numbers of that line.
+// A type that names a line of the type line file.
 struct TypeOnLine {
     std::size_t type;
     std::string piece;  // the short caption and ", "
     int32_t line;
-    std::size_t first = 0, count = 0;  // where its numbers stand in the numbers of all lines
 };
 
 // Gives the records the types of TypeInfo.ini: each number of a type's line gets the
@@ -71,57 +68,45 @@ std::unique_ptr<char[]> GiveTypes(std::vector<TOpcode>& items, const std::string
         types.push_back({j, std::move(piece), line});
     }
     if (types.empty()) return nullptr;
-    // Each line is parsed once, however many types name it; the numbers without a
-    // record are left out.
     const OpcodeLineFile lines = OpcodeLineFile::Open(typeLinesFile);
-    std::vector<int32_t> numbers, ofLine;
-    std::unordered_map<int32_t, const TypeOnLine*> parsed;
-    for (TypeOnLine& type : types) {
-        const auto [known, fresh] = parsed.try_emplace(type.line, &type);
-        if (!fresh) {
-            type.first = known->second->first;
-            type.count = known->second->count;
-            continue;
-        }
-        lines.ReadLine(type.line, ofLine);
-        type.first = numbers.size();
-        for (int32_t m : ofLine)
-            if (TOpcodesList::IsOpcodeNumber(m)) numbers.push_back(m);
-        type.count = numbers.size() - type.first;
-    }
-    const auto numbersOf = [&numbers](const TypeOnLine& type) {
-        return std::span<const int32_t>(numbers).subspan(type.first, type.count);
+    // Types often share a line: the numbers of the line read last are kept. The loading
+    // runs beside the window's making, so a line is parsed again rather than all kept:
+    // the memory the two take at once is what start-up holds at its peak.
+    std::vector<int32_t> numbers;
+    const TypeOnLine* numbersOf = nullptr;
+    const auto numbersFor = [&](const TypeOnLine& type) -> const std::vector<int32_t>& {
+        if (numbersOf == nullptr || numbersOf->line != type.line)
+            lines.ReadLine(type.line, numbers);
+        numbersOf = &type;
+        return numbers;
     };
-    // Two passes over the numbers: the first measures each record's type text, so that
-    // the second writes them all into one block of their final size. They work on arrays
-    // of their own, small enough to stay in the cache, and the records take the results
-    // in one pass in order.
+    // Two passes over the lines: the first measures each record's type text, so that the
+    // second writes them all into one block of their final size.
     std::vector<std::size_t> lengths(kOpcodeCount);
     for (const TypeOnLine& type : types)
-        for (int32_t m : numbersOf(type)) {
+        for (int32_t m : numbersFor(type)) {
+            if (!TOpcodesList::IsOpcodeNumber(m)) continue;  // no record to give the type to
             std::size_t& length = lengths[static_cast<std::size_t>(m)];
             length = std::min(length + type.piece.size(), kMaxTypeTextLength);
         }
+    std::vector<std::size_t> starts(kOpcodeCount);
     std::size_t total = 0;
-    for (std::size_t length : lengths) total += length;
-    auto bytes = std::make_unique_for_overwrite<char[]>(total);
-    std::vector<char*> starts(kOpcodeCount + 1);  // where each record's text starts
-    starts[0] = bytes.get();
-    for (std::size_t n = 0; n < kOpcodeCount; ++n) starts[n + 1] = starts[n] + lengths[n];
-    std::vector<char*> ends(starts.begin(), starts.end() - 1);  // and how far it is written
-    std::vector<std::bitset<kMaxTypes>> typeBits(kOpcodeCount);
-    for (const TypeOnLine& type : types)
-        for (int32_t m : numbersOf(type)) {
-            const auto n = static_cast<std::size_t>(m);
-            typeBits[n].set(type.type);
-            const std::size_t count = std::min(type.piece.size(), static_cast<std::size_t>(starts[n + 1] - ends[n]));
-            std::memcpy(ends[n], type.piece.data(), count);
-            ends[n] += count;
-        }
     for (std::size_t n = 0; n < kOpcodeCount; ++n) {
-        items[n].Types = typeBits[n];
-        items[n].TypeText = {starts[n], lengths[n]};
+        starts[n] = total;
+        total += lengths[n];
     }
+    auto bytes = std::make_unique_for_overwrite<char[]>(total);
+    std::fill(lengths.begin(), lengths.end(), 0);  // now: how much of each is written
+    for (const TypeOnLine& type : types)
+        for (int32_t m : numbersFor(type)) {
+            if (!TOpcodesList::IsOpcodeNumber(m)) continue;
+            const auto n = static_cast<std::size_t>(m);
+            items[n].Types.set(type.type);
+            const std::size_t count = std::min(type.piece.size(), kMaxTypeTextLength - lengths[n]);
+            std::memcpy(bytes.get() + starts[n] + lengths[n], type.piece.data(), count);
+            lengths[n] += count;
+        }
+    for (std::size_t n = 0; n < kOpcodeCount; ++n) items[n].TypeText = {bytes.get() + starts[n], lengths[n]};
     return bytes;
 }
 
