@@ -110,6 +110,31 @@ std::unique_ptr<char[]> GiveTypes(std::vector<TOpcode>& items, const std::string
     return bytes;
 }
 
+// The records' texts view the file's bytes. A file mostly made of other things (filler
+// sections, comments) would be kept whole for them: its texts are then copied into a
+// block of their own and the file is let go.
+void KeepOnlyTexts(FileBytes& bytes, std::vector<TOpcode>& items, std::string_view TOpcode::*text) {
+    const auto inside = [&bytes](std::string_view part) {
+        return part.data() >= bytes.data() && part.data() < bytes.data() + bytes.size();
+    };
+    std::size_t used = 0;
+    for (const TOpcode& op : items)
+        if (inside(op.*text)) used += (op.*text).size();
+    constexpr std::size_t kSlack = 64 * 1024;
+    if (bytes.size() <= 2 * used + kSlack) return;
+    FileBytes texts;
+    texts.Resize(used);
+    char* out = texts.data();
+    for (TOpcode& op : items) {
+        std::string_view& part = op.*text;
+        if (!inside(part)) continue;
+        std::memcpy(out, part.data(), part.size());
+        part = {out, part.size()};
+        out += part.size();
+    }
+    bytes = std::move(texts);
+}
+
 }  // namespace
 
 std::string OpcodeKey(int32_t n) {
@@ -204,6 +229,8 @@ TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& Tr
     TranslationBytes = ReadIniBytes(TranslationFile);
     const std::vector<std::string_view> translations = ReadOpcodeValues(TranslationBytes.view());
     for (std::size_t i = 0; i < kOpcodeCount; ++i) Items[i].RusText = TranslationText(translations[i]);
+    KeepOnlyTexts(OpcodeBytes, Items, &TOpcode::Text);
+    KeepOnlyTexts(TranslationBytes, Items, &TOpcode::RusText);
     TypeTexts = GiveTypes(Items, TypeInfoFile, TypeLinesFile);
 }
 

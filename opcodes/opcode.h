@@ -54,8 +54,9 @@ public:
 
 private:
     // The records' texts, without an allocation per record. Text and RusText view the
-    // INI files' bytes: each Text's "00A1: " is written over the key and count part in
-    // front of its text part, which the table no longer needs once it has read them.
+    // INI files' bytes (or their texts alone, for a file mostly made of other things):
+    // each Text's "00A1: " is written over the key and count part in front of its text
+    // part, which the table no longer needs once it has read them.
     FileBytes OpcodeBytes;
     FileBytes TranslationBytes;
     std::unique_ptr<char[]> DefaultTexts;  // the Texts of opcodes without a key

@@ -41,9 +41,11 @@ protected:
 };
 
 TEST_F(StartUpFiles, RecordsTakeTheirTextsFromBothFiles) {
+    // Filler after the opcodes: the texts are kept apart from a file mostly made of it.
+    const std::string filler = "[filler]\r\n" + std::string(200000, ';') + "\r\n";
     dir.WriteCp1251("INI/SASCM.ini", "[OPCODES]\r\n0001=9,abc\r\n0002=-1,start %1d%\r\n0003=10,twelve\r\n"
-                                     "0005=-2,minus\r\n0006=01,lead\r\n0AF0=0,  last \r\n  00a4 = \"3,quoted\" \r\n");
-    dir.WriteCp1251("INI/SASCM_RUS.ini", "[opcodes]\r\n0001=1,xyz\r\n0002=без запятой\r\n0003=,пусто\r\n");
+                                     "0005=-2,minus\r\n0006=01,lead\r\n0AF0=0,  last \r\n  00a4 = \"3,quoted\" \r\n" + filler);
+    dir.WriteCp1251("INI/SASCM_RUS.ini", "[opcodes]\r\n0001=1,xyz\r\n0002=без запятой\r\n0003=,пусто\r\n" + filler);
     const TOpcodesList table = Table();
     std::string shown;  // text|translation|count text|count
     for (const TOpcode* op : {&table.GetItem(1), &table.GetItem(2), &table.GetItem(3), &table.GetItem(5),
