@@ -1,5 +1,4 @@
 #include "bench/startup_child.h"
-#include "bench/heap_count.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -41,7 +40,6 @@ void WaitUntilShown(QWidget& window) {
 } // namespace
 
 int RunStartupChild(const char* what, int argc, char** argv) {
-    StopCountingHeap();
     KelpraApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("KLV"));
     if (std::strcmp(what, "empty") == 0) {

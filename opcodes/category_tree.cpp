@@ -7,29 +7,15 @@
 
 namespace {
 
-// The next line of `text` (without its end: CR LF, CR or LF); false when none is left.
-// A line end at the very end of the text starts no further line.
-bool NextLine(std::string_view& text, std::string_view& line) {
-    if (text.empty()) return false;
-    const std::size_t end = FindLineEnd(text);
-    if (end == std::string_view::npos) {
-        line = text;
-        text = {};
-        return true;
-    }
-    line = text.substr(0, end);
-    text.remove_prefix(SkipLineEnd(text, end));
-    return true;
-}
-
 // Every line makes one item. `onInvalid(message)` hears of a line more than one level
 // deeper than the item before it; when it returns, the line goes one level below.
 template <typename OnInvalid>
 void ParseTree(std::string_view text, std::vector<TreeItem>& items, OnInvalid&& onInvalid) {
     // branch[d] is the latest node of level d on the path to the node read last.
     std::vector<int> branch;
+    LineSplitter lines(text);
     std::string_view line;
-    while (NextLine(text, line)) {
+    while (lines.Next(line)) {
         std::size_t indent = 0;
         while (indent < line.size() && (line[indent] == ' ' || line[indent] == '\t')) ++indent;
         TreeItem item{std::string(line.substr(indent)), 0, -1};

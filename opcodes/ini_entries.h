@@ -41,31 +41,41 @@ void ForEachIniEntry(std::string_view bytes, Visit&& visit) {
         else return visit(entry), true;
     };
     int line = 0;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
+    LineSplitter lines(bytes, 0, true, '=');
+    std::string_view raw;
+    std::size_t eq;  // the line's first "=", found by the same scan as its end
+    while (lines.Next(raw, eq)) {
         ++line;
-        std::size_t equals;  // the line's first "=", found by the same scan as its end
-        const std::size_t end = FindLineEnd(bytes, pos, '=', equals);
-        const std::string_view text = TrimIniBlanks(
-            bytes.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos));
-        pos = end == std::string_view::npos ? bytes.size() : SkipLineEnd(bytes, end);
-        if (text.empty()) continue;
-        if (text.front() == '[') {
+        // The blanks are trimmed off only where a part of the line needs it: the front of
+        // the line, the end of a key, both ends of a value, the end of any other line.
+        const char* begin = raw.data();
+        const char* const end = begin + raw.size();
+        while (begin != end && IsIniBlank(*begin)) ++begin;
+        if (begin == end) continue;
+        const std::string_view text(begin, static_cast<std::size_t>(end - begin));
+        if (*begin == '[') {
             const std::string_view inner = text.substr(1);
             if (!give(IniEntry{IniEntry::Kind::Section, line,
                                TrimIniBlanks(inner.substr(0, inner.find(']'))), {}}))
                 return;
             continue;
         }
-        // The trimming took only blanks, so the "=" stands within the text.
-        const std::size_t eq = equals == std::string_view::npos
-                                   ? std::string_view::npos
-                                   : equals - static_cast<std::size_t>(text.data() - bytes.data());
-        const bool more =
-            eq == std::string_view::npos
-                ? give(IniEntry{IniEntry::Kind::Other, line, {}, text})
-                : give(IniEntry{IniEntry::Kind::Key, line, TrimIniBlanks(text.substr(0, eq)),
-                                TrimIniBlanks(text.substr(eq + 1))});
+        bool more;
+        if (eq == std::string_view::npos) {
+            more = give(IniEntry{IniEntry::Kind::Other, line, {}, TrimIniBlanks(text)});
+        } else {
+            // Only blanks went off the front, so the "=" stands within the text.
+            const char* const equals = raw.data() + eq;
+            const char* keyEnd = equals;
+            while (keyEnd != begin && IsIniBlank(keyEnd[-1])) --keyEnd;
+            const char* valueBegin = equals + 1;
+            const char* valueEnd = end;
+            while (valueBegin != valueEnd && IsIniBlank(*valueBegin)) ++valueBegin;
+            while (valueEnd != valueBegin && IsIniBlank(valueEnd[-1])) --valueEnd;
+            more = give(IniEntry{IniEntry::Kind::Key, line,
+                                 {begin, static_cast<std::size_t>(keyEnd - begin)},
+                                 {valueBegin, static_cast<std::size_t>(valueEnd - valueBegin)}});
+        }
         if (!more) return;
     }
 }

@@ -6,7 +6,6 @@
 #include <span>
 #include <utility>
 
-#include "opcodes/files/file_io.h"
 
 namespace {
 
@@ -34,7 +33,7 @@ struct TIniFile::Parsed {
     // Sections of up to this many key lines are scanned rather than hashed.
     static constexpr std::size_t kScanKeys = 16;
 
-    std::string bytes;
+    FileBytes bytes;
     std::vector<std::string_view> sections;  // names in file order, repeats included
     // The key lines of the first section of each name, in file order and so in the order
     // of their sections; the others can never be read and are not kept.
@@ -48,9 +47,9 @@ struct TIniFile::Parsed {
     mutable uint32_t keysOfSection = kEmpty;             // the section KeysOf gave last
     mutable std::span<const Key> keysOf;
 
-    explicit Parsed(std::string content) : bytes(std::move(content)) {
+    explicit Parsed(FileBytes content) : bytes(std::move(content)) {
         bool keep = false;  // the keys of the section being read count
-        ForEachIniEntry(bytes, [&](const IniEntry& entry) {
+        ForEachIniEntry(bytes.view(), [&](const IniEntry& entry) {
             if (entry.kind == IniEntry::Kind::Section) {
                 sections.push_back(entry.name);
                 uint32_t& slot = sectionSlots[SectionSlot(entry.name)];
@@ -200,22 +199,11 @@ bool TIniFile::HasKey(std::string_view section, std::string_view key) const {
     return p.FindKey(p.FindSection(section), key) != nullptr;
 }
 
-std::string ReadIniBytes(const std::string& fileName) {
+FileBytes ReadIniBytes(const std::string& fileName) {
     // A file that cannot be read counts as an empty one.
-    std::string bytes;
-    if (!ReadWholeFile(fileName, bytes).ok()) bytes.clear();
+    FileBytes bytes;
+    ReadWholeFile(fileName, bytes);
     return bytes;
-}
-
-std::string_view IniValue(std::string_view raw) {
-    const std::string_view value = UnquoteIniValue(raw);
-    return value.size() > kIniMaxValueLength ? value.substr(0, kIniMaxValueLength) : value;
-}
-
-std::string_view UnquoteIniValue(std::string_view raw) {
-    if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') && raw.back() == raw.front())
-        return raw.substr(1, raw.size() - 2);
-    return raw;
 }
 
 bool ParseIniInteger(std::string_view text, int32_t& value) {

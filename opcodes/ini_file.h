@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "opcodes/files/file_io.h"
 #include "opcodes/ini_entries.h"
 
 class TIniFile {
@@ -58,7 +59,11 @@ inline constexpr std::size_t kIniMaxValueLength = 2047;
 
 // The value ReadString makes of a key's text (blanks already removed): one pair of
 // enclosing quotes (double or single) removed; not yet cut to its longest length.
-std::string_view UnquoteIniValue(std::string_view raw);
+inline std::string_view UnquoteIniValue(std::string_view raw) {
+    if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') && raw.back() == raw.front())
+        return raw.substr(1, raw.size() - 2);
+    return raw;
+}
 
 // The text-to-integer rule of ReadInteger, on its own. Returns false when the text is
 // not a number.
@@ -67,11 +72,14 @@ bool ParseIniInteger(std::string_view text, int32_t& value);
 bool ParseDecimalInteger(std::string_view text, int32_t& value);
 
 // The bytes TIniFile reads of a file: all of them, or none when it cannot be read.
-std::string ReadIniBytes(const std::string& fileName);
+FileBytes ReadIniBytes(const std::string& fileName);
 
 // What ReadString gives for a key's text (blanks already removed): unquoted and cut to
 // its longest length.
-std::string_view IniValue(std::string_view raw);
+inline std::string_view IniValue(std::string_view raw) {
+    const std::string_view value = UnquoteIniValue(raw);
+    return value.size() > kIniMaxValueLength ? value.substr(0, kIniMaxValueLength) : value;
+}
 
 // One section of an INI file's bytes in a single pass, for a reader that takes a whole
 // section and looks nothing up: visit(key, value) hears each key line of the first

@@ -22,11 +22,10 @@ constexpr char kHexDigitsUpper[] = "0123456789ABCDEF";
 // names, four hexadecimal digits of either case. -1 for any other key.
 int32_t OpcodeOfKey(std::string_view key) {
     if (key.size() != 4) return -1;
-    int32_t n = 0;
-    for (char ch : key) {
-        if (!IsHexDigit(ch)) return -1;
-        n = n * 16 + (ch <= '9' ? ch - '0' : (ch | 0x20) - 'a' + 10);
-    }
+    const unsigned a = HexDigitValue(key[0]), b = HexDigitValue(key[1]), c = HexDigitValue(key[2]),
+                   d = HexDigitValue(key[3]);
+    if ((a | b | c | d) >= 16) return -1;
+    const auto n = static_cast<int32_t>(a << 12 | b << 8 | c << 4 | d);
     return TOpcodesList::IsOpcodeNumber(n) ? n : -1;
 }
 
@@ -35,21 +34,21 @@ int32_t OpcodeOfKey(std::string_view key) {
 // over the section instead of a look-up by name for each number; the views point into
 // `bytes`.
 std::vector<std::string_view> ReadOpcodeValues(std::string_view bytes) {
-    std::vector<std::string_view> values(kOpcodeCount, kDefaultOpcodeValue);
-    std::vector<bool> found(kOpcodeCount);
+    std::vector<std::string_view> values(kOpcodeCount);  // no data yet: not found
     ForEachIniSectionKey(bytes, kOpcodesSection, [&](std::string_view key, std::string_view value) {
         const int32_t n = OpcodeOfKey(key);
-        if (n < 0 || found[static_cast<std::size_t>(n)]) return;
-        found[static_cast<std::size_t>(n)] = true;
-        values[static_cast<std::size_t>(n)] = value;
+        if (n >= 0 && values[static_cast<std::size_t>(n)].data() == nullptr)
+            values[static_cast<std::size_t>(n)] = value;
     });
+    for (std::string_view& value : values)
+        if (value.data() == nullptr) value = kDefaultOpcodeValue;
     return values;
 }
 
 // A type that names a line of the type line file.
 struct TypeOnLine {
     std::size_t type;
-    std::string_view shortCaption;
+    std::string piece;  // the short caption and ", "
     int32_t line;
 };
 
@@ -62,14 +61,17 @@ std::unique_ptr<char[]> GiveTypes(std::vector<TOpcode>& items, const std::string
     std::vector<TypeOnLine> types;
     const std::vector<std::string_view>& sections = typeInfo.SectionNames();
     for (std::size_t j = 0; j < sections.size() && j < static_cast<std::size_t>(kMaxTypes); ++j) {
-        const std::string_view shortCaption =
-            typeInfo.ReadStringView(sections[j], "ShortCaption", kMissingTypeCaption);
         const int32_t line = typeInfo.ReadInteger(sections[j], "Opcodes", -1);
-        if (line != -1) types.push_back({j, shortCaption, line});
+        if (line == -1) continue;
+        std::string piece(typeInfo.ReadStringView(sections[j], "ShortCaption", kMissingTypeCaption));
+        piece += ", ";
+        types.push_back({j, std::move(piece), line});
     }
     if (types.empty()) return nullptr;
     const OpcodeLineFile lines = OpcodeLineFile::Open(typeLinesFile);
-    // Types often share a line: the numbers of the line read last are kept.
+    // Types often share a line: the numbers of the line read last are kept. The loading
+    // runs beside the window's making, so a line is parsed again rather than all kept:
+    // the memory the two take at once is what start-up holds at its peak.
     std::vector<int32_t> numbers;
     const TypeOnLine* numbersOf = nullptr;
     const auto numbersFor = [&](const TypeOnLine& type) -> const std::vector<int32_t>& {
@@ -85,7 +87,7 @@ std::unique_ptr<char[]> GiveTypes(std::vector<TOpcode>& items, const std::string
         for (int32_t m : numbersFor(type)) {
             if (!TOpcodesList::IsOpcodeNumber(m)) continue;  // no record to give the type to
             std::size_t& length = lengths[static_cast<std::size_t>(m)];
-            length = std::min(length + type.shortCaption.size() + 2, kMaxTypeTextLength);
+            length = std::min(length + type.piece.size(), kMaxTypeTextLength);
         }
     std::vector<std::size_t> starts(kOpcodeCount);
     std::size_t total = 0;
@@ -100,14 +102,37 @@ std::unique_ptr<char[]> GiveTypes(std::vector<TOpcode>& items, const std::string
             if (!TOpcodesList::IsOpcodeNumber(m)) continue;
             const auto n = static_cast<std::size_t>(m);
             items[n].Types.set(type.type);
-            for (std::string_view part : {type.shortCaption, std::string_view(", ")}) {
-                const std::size_t count = std::min(part.size(), kMaxTypeTextLength - lengths[n]);
-                std::memcpy(bytes.get() + starts[n] + lengths[n], part.data(), count);
-                lengths[n] += count;
-            }
+            const std::size_t count = std::min(type.piece.size(), kMaxTypeTextLength - lengths[n]);
+            std::memcpy(bytes.get() + starts[n] + lengths[n], type.piece.data(), count);
+            lengths[n] += count;
         }
     for (std::size_t n = 0; n < kOpcodeCount; ++n) items[n].TypeText = {bytes.get() + starts[n], lengths[n]};
     return bytes;
+}
+
+// The records' texts view the file's bytes. A file mostly made of other things (filler
+// sections, comments) would be kept whole for them: its texts are then copied into a
+// block of their own and the file is let go.
+void KeepOnlyTexts(FileBytes& bytes, std::vector<TOpcode>& items, std::string_view TOpcode::*text) {
+    const auto inside = [&bytes](std::string_view part) {
+        return part.data() >= bytes.data() && part.data() < bytes.data() + bytes.size();
+    };
+    std::size_t used = 0;
+    for (const TOpcode& op : items)
+        if (inside(op.*text)) used += (op.*text).size();
+    constexpr std::size_t kSlack = 64 * 1024;
+    if (bytes.size() <= 2 * used + kSlack) return;
+    FileBytes texts;
+    texts.Resize(used);
+    char* out = texts.data();
+    for (TOpcode& op : items) {
+        std::string_view& part = op.*text;
+        if (!inside(part)) continue;
+        std::memcpy(out, part.data(), part.size());
+        part = {out, part.size()};
+        out += part.size();
+    }
+    bytes = std::move(texts);
 }
 
 }  // namespace
@@ -167,49 +192,45 @@ std::string_view TranslationText(std::string_view value) {
 }
 
 TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& TranslationFile,
-                           const std::string& TypeInfoFile, const std::string& TypeLinesFile) {
-    // The values of both INI files are gathered first; then the records' texts are written
-    // one record after another, so the table is gone through in order, and the types go
-    // in last, line by line.
-    const std::string opcodeBytes = ReadIniBytes(OpcodesFile);
-    const std::vector<std::string_view> definitions = ReadOpcodeValues(opcodeBytes);
+                           const std::string& TypeInfoFile, const std::string& TypeLinesFile)
+    : OpcodeBytes(ReadIniBytes(OpcodesFile)), Items(kOpcodeCount) {
+    const std::vector<std::string_view> definitions = ReadOpcodeValues(OpcodeBytes.view());
     // The counts first, in number order, so that of two bad count parts the lower
     // number's is reported before anything else is read.
-    std::vector<int32_t> counts(kOpcodeCount);
-    for (std::size_t i = 0; i < kOpcodeCount; ++i)
-        counts[i] = ParamCountOf(SplitAtComma(definitions[i]).first);
-    const std::string translationBytes = ReadIniBytes(TranslationFile);
-    const std::vector<std::string_view> translations = ReadOpcodeValues(translationBytes);
-
     constexpr std::size_t kKeyLength = 6;  // "00A1: "
-    std::size_t total = 0;
-    for (std::size_t i = 0; i < kOpcodeCount; ++i)
-        total += kKeyLength + SplitAtComma(definitions[i]).second.size() +
-                 TranslationText(translations[i]).size();
-    Texts = std::make_unique_for_overwrite<char[]>(total);
-    char* out = Texts.get();
-    const auto write = [&out](std::string_view text) {
-        std::memcpy(out, text.data(), text.size());
-        out += text.size();
-    };
-    Items.resize(kOpcodeCount);
-    for (int32_t n = 0; n < kOpcodeCount; ++n) {
-        const auto i = static_cast<std::size_t>(n);
+    std::size_t missing = 0;
+    for (std::size_t i = 0; i < kOpcodeCount; ++i) {
         TOpcode& op = Items[i];
         const auto [countPart, textPart] = SplitAtComma(definitions[i]);
-        // The record's number needs four digits at most.
-        const char key[kKeyLength] = {kHexDigitsUpper[(n >> 12) & 0xF], kHexDigitsUpper[(n >> 8) & 0xF],
-                                      kHexDigitsUpper[(n >> 4) & 0xF], kHexDigitsUpper[n & 0xF], ':', ' '};
-        char* const text = out;
-        write({key, kKeyLength});
-        write(textPart);
-        op.Text = {text, kKeyLength + textPart.size()};
-        const std::string_view translation = TranslationText(translations[i]);
-        op.RusText = {out, translation.size()};
-        write(translation);
-        op.ParamCount = counts[i];
-        SetParamCountText(op.ParamCountText, counts[i], countPart);
+        op.ParamCount = ParamCountOf(countPart);
+        SetParamCountText(op.ParamCountText, op.ParamCount, countPart);
+        op.Text = textPart;  // the key goes in front below
+        if (definitions[i].data() == kDefaultOpcodeValue.data()) missing += kKeyLength + textPart.size();
     }
+    // A key line holds at least the four digits of its key, "=", a digit and "," before
+    // the text part: room for the six characters of the record's key, written in place.
+    DefaultTexts = std::make_unique_for_overwrite<char[]>(missing);
+    char* nextDefault = DefaultTexts.get();
+    for (int32_t n = 0; n < kOpcodeCount; ++n) {
+        TOpcode& op = Items[static_cast<std::size_t>(n)];
+        char* key;
+        if (definitions[static_cast<std::size_t>(n)].data() == kDefaultOpcodeValue.data()) {
+            key = nextDefault;
+            std::memcpy(key + kKeyLength, op.Text.data(), op.Text.size());
+            nextDefault += kKeyLength + op.Text.size();
+        } else {
+            key = OpcodeBytes.data() + (op.Text.data() - OpcodeBytes.data()) - kKeyLength;
+        }
+        const char digits[kKeyLength] = {kHexDigitsUpper[(n >> 12) & 0xF], kHexDigitsUpper[(n >> 8) & 0xF],
+                                         kHexDigitsUpper[(n >> 4) & 0xF], kHexDigitsUpper[n & 0xF], ':', ' '};
+        std::memcpy(key, digits, kKeyLength);
+        op.Text = {key, kKeyLength + op.Text.size()};
+    }
+    TranslationBytes = ReadIniBytes(TranslationFile);
+    const std::vector<std::string_view> translations = ReadOpcodeValues(TranslationBytes.view());
+    for (std::size_t i = 0; i < kOpcodeCount; ++i) Items[i].RusText = TranslationText(translations[i]);
+    KeepOnlyTexts(OpcodeBytes, Items, &TOpcode::Text);
+    KeepOnlyTexts(TranslationBytes, Items, &TOpcode::RusText);
     TypeTexts = GiveTypes(Items, TypeInfoFile, TypeLinesFile);
 }
 

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "opcodes/files/file_io.h"
+
 inline constexpr int32_t kMaxOpcode = 0x0AF0;          // the highest opcode number
 inline constexpr int32_t kOpcodeCount = kMaxOpcode + 1;  // 2801 records
 inline constexpr int kMaxTypes = 256;                  // type indices 0..255
@@ -51,10 +53,15 @@ public:
     static bool IsOpcodeNumber(int32_t n) { return n >= 0 && n <= kMaxOpcode; }
 
 private:
-    // The records' texts, each in one block written once (no allocation per record).
-    std::unique_ptr<char[]> Texts;      // Text and RusText
-    std::unique_ptr<char[]> TypeTexts;  // TypeText
-    std::vector<TOpcode> Items;         // index = opcode number
+    // The records' texts, without an allocation per record. Text and RusText view the
+    // INI files' bytes (or their texts alone, for a file mostly made of other things):
+    // each Text's "00A1: " is written over the key and count part in front of its text
+    // part, which the table no longer needs once it has read them.
+    FileBytes OpcodeBytes;
+    FileBytes TranslationBytes;
+    std::unique_ptr<char[]> DefaultTexts;  // the Texts of opcodes without a key
+    std::unique_ptr<char[]> TypeTexts;     // TypeText, one block
+    std::vector<TOpcode> Items;            // index = opcode number
 };
 
 // The opcode number as four upper-case hexadecimal digits ("00A1").

@@ -10,21 +10,12 @@ namespace {
 
 constexpr char kEndOfFile = '\x1A';
 
-struct HexDigits {
-    unsigned char value[256]{};
-    constexpr HexDigits() {
-        for (int c = '0'; c <= '9'; ++c) value[c] = static_cast<unsigned char>(c - '0');
-        for (int c = 'A'; c <= 'F'; ++c) value[c] = static_cast<unsigned char>(c - 'A' + 10);
-        for (int c = 'a'; c <= 'f'; ++c) value[c] = static_cast<unsigned char>(c - 'a' + 10);
-    }
-};
-constexpr HexDigits kHexDigits;
 
 }  // namespace
 
 int32_t HexToInt(std::string_view text) {
     uint32_t value = 0;
-    for (char ch : text) value = value * 16u + kHexDigits.value[static_cast<unsigned char>(ch)];
+    for (char ch : text) value = value * 16u + (HexDigitValue(ch) & 0xFu);
     return static_cast<int32_t>(value);
 }
 
@@ -35,13 +26,12 @@ void ParseOpcodeLine(std::string_view line, std::vector<int32_t>& numbers, std::
     const bool shortLast = line.size() % kOpcodeGroupLength != 0 || line.empty();
     const std::size_t count = std::min(whole + (shortLast ? 1 : 0), maxNumbers);
     numbers.resize(count);
-    const unsigned char* const value = kHexDigits.value;
+    const auto digit = [value = kHexDigitValues.value](unsigned char ch) { return uint32_t{value[ch]} & 0xFu; };
     const auto* d = reinterpret_cast<const unsigned char*>(line.data());
     int32_t* out = numbers.data();
     int32_t* const end = out + std::min(whole, count);
     for (; out != end; ++out, d += kOpcodeGroupLength)
-        *out = static_cast<int32_t>((uint32_t{value[d[0]]} << 12) | (uint32_t{value[d[1]]} << 8) |
-                                    (uint32_t{value[d[2]]} << 4) | value[d[3]]);
+        *out = static_cast<int32_t>(digit(d[0]) << 12 | digit(d[1]) << 8 | digit(d[2]) << 4 | digit(d[3]));
     if (count > whole)
         *out = HexToInt(line.substr(whole * kOpcodeGroupLength, kOpcodeGroupLength - 1));
 }
@@ -52,37 +42,34 @@ std::vector<int32_t> ParseOpcodeLine(std::string_view line, std::size_t maxNumbe
     return numbers;
 }
 
-OpcodeLineFile::OpcodeLineFile(std::string bytes) : bytes_(std::move(bytes)) {
-    const std::size_t eof = bytes_.find(kEndOfFile);
-    if (eof != std::string::npos) bytes_.resize(eof);
-    std::size_t start = 0;
-    while (start < bytes_.size()) {
-        const std::size_t end = FindLineEnd(bytes_, start);
+OpcodeLineFile::OpcodeLineFile(FileBytes bytes) : bytes_(std::move(bytes)), text_(bytes_.view()) {
+    text_ = text_.substr(0, text_.find(kEndOfFile));
+    for (std::size_t start = 0; start < text_.size();) {
+        const std::size_t end = std::min(FindLongLineEnd(text_, start), text_.size());
         lineStarts_.push_back(start);
-        if (end == std::string::npos) {
-            lineEnds_.push_back(bytes_.size());
-            break;
-        }
         lineEnds_.push_back(end);
-        start = SkipLineEnd(bytes_, end);
+        start = end == text_.size() ? end : SkipLineEnd(text_, end);
     }
 }
 
 OpcodeLineFile OpcodeLineFile::Open(const std::string& fileName) {
-    std::string bytes;
+    FileBytes bytes;
     const FileResult result = ReadWholeFile(fileName, bytes);
     if (!result.ok()) throw EInOutError(InOutErrorMessage(result));
     return OpcodeLineFile(std::move(bytes));
 }
 
-OpcodeLineFile OpcodeLineFile::FromBytes(std::string bytes) {
-    return OpcodeLineFile(std::move(bytes));
+OpcodeLineFile OpcodeLineFile::FromBytes(std::string_view bytes) {
+    FileBytes copy;
+    copy.Resize(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), copy.data());
+    return OpcodeLineFile(std::move(copy));
 }
 
 std::string_view OpcodeLineFile::LineText(int32_t lineNumber) const {
     const std::size_t index = lineNumber <= 1 ? 0 : static_cast<std::size_t>(lineNumber) - 1;
     if (index >= lineStarts_.size()) return {};
-    return std::string_view(bytes_).substr(lineStarts_[index], lineEnds_[index] - lineStarts_[index]);
+    return text_.substr(lineStarts_[index], lineEnds_[index] - lineStarts_[index]);
 }
 
 std::vector<int32_t> OpcodeLineFile::ReadLine(int32_t lineNumber, std::size_t maxNumbers) const {

@@ -10,13 +10,26 @@
 #include <string_view>
 #include <vector>
 
+#include "opcodes/files/file_io.h"
+
 // Sum of value(c) * 16^(n-i), 32-bit arithmetic. "0".."9", "A".."F", "a".."f" are the
 // digits; any other character counts as 0. The empty text gives 0.
 int32_t HexToInt(std::string_view text);
-// "0".."9", "A".."F", "a".."f".
-inline bool IsHexDigit(char ch) {
-    return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f');
-}
+// The value of each character as a hexadecimal digit ("0".."9", "A".."F", "a".."f"),
+// 16 for any other: masked with 0xF that counts as 0.
+struct HexDigitValues {
+    unsigned char value[256]{};
+    constexpr HexDigitValues() {
+        for (unsigned char& v : value) v = 16;
+        for (int c = '0'; c <= '9'; ++c) value[c] = static_cast<unsigned char>(c - '0');
+        for (int c = 'A'; c <= 'F'; ++c) value[c] = static_cast<unsigned char>(c - 'A' + 10);
+        for (int c = 'a'; c <= 'f'; ++c) value[c] = static_cast<unsigned char>(c - 'a' + 10);
+    }
+};
+inline constexpr HexDigitValues kHexDigitValues;
+
+inline unsigned HexDigitValue(char ch) { return kHexDigitValues.value[static_cast<unsigned char>(ch)]; }
+inline bool IsHexDigit(char ch) { return HexDigitValue(ch) < 16; }
 
 // The characters of one number: four hexadecimal digits and one separator.
 inline constexpr std::size_t kOpcodeGroupLength = 5;
@@ -49,7 +62,7 @@ public:
     // Reads the file. Throws EInOutError ("File not found", "Invalid filename", ...).
     static OpcodeLineFile Open(const std::string& fileName);
     // A file held in memory (tests, checks).
-    static OpcodeLineFile FromBytes(std::string bytes);
+    static OpcodeLineFile FromBytes(std::string_view bytes);
 
     // The numbers of line `lineNumber` counted from 1; 1 or less reads the first line,
     // a line beyond the end of the file gives the single number 0.
@@ -63,9 +76,10 @@ public:
     std::size_t LineCount() const { return lineStarts_.size(); }
 
 private:
-    explicit OpcodeLineFile(std::string bytes);
+    explicit OpcodeLineFile(FileBytes bytes);
 
-    std::string bytes_;                    // up to, not including, the first 1A
+    FileBytes bytes_;
+    std::string_view text_;                // the bytes up to, not including, the first 1A
     std::vector<std::size_t> lineStarts_;  // offset of each line
     std::vector<std::size_t> lineEnds_;    // offset of each line's end
 };

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -80,8 +81,13 @@ FileResult WriteWithFlags(std::string_view windowsName, std::string_view bytes, 
 
 }  // namespace
 
-FileResult ReadWholeFile(std::string_view windowsName, std::string& bytes) {
-    bytes.clear();
+namespace {
+
+// Reads the whole file into a buffer: `room(size, keep)` makes it hold `size` bytes with
+// the first `keep` kept and returns where they start.
+template <typename Room>
+FileResult ReadInto(std::string_view windowsName, Room&& room) {
+    std::size_t got = 0;
     const fs::path path = ResolveFileName(windowsName);
     // Non-blocking, so that a pipe under the name cannot hold the open; it changes
     // nothing for a regular file.
@@ -92,29 +98,61 @@ FileResult ReadWholeFile(std::string_view windowsName, std::string& bytes) {
     if (S_ISDIR(st.st_mode)) return FromErrno(EISDIR, path);
     if (!S_ISREG(st.st_mode)) return {FileError::AccessDenied, "Not a regular file"};
     if (static_cast<uintmax_t>(st.st_size) > kMaxReadFileSize) return FromErrno(EFBIG, path);
-    // Read straight into the string at the size fstat gave; a file that grew since
-    // goes on through the buffer, one that shrank is cut to what was read.
-    bytes.resize(static_cast<std::size_t>(st.st_size));
-    std::size_t got = 0;
-    char buffer[65536];
+    // Read straight into the buffer at the size fstat gave; a file that grew since goes
+    // on through a buffer of its own, one that shrank is cut to what was read.
+    std::size_t size = static_cast<std::size_t>(st.st_size);
+    char* data = room(size, 0);
+    char more[65536];
     for (;;) {
-        const bool direct = got < bytes.size();
-        const ssize_t n = direct ? ::read(file.fd, bytes.data() + got, bytes.size() - got)
-                                 : ::read(file.fd, buffer, sizeof buffer);
+        const bool direct = got < size;
+        const ssize_t n = direct ? ::read(file.fd, data + got, size - got) : ::read(file.fd, more, sizeof more);
         if (n == 0) break;
         if (n < 0 && errno == EINTR) continue;
         // A file that grows while it is read is held to the same bound.
         const int err = n < 0 ? errno : 0;
         if (err != 0 || got + static_cast<std::size_t>(n) > kMaxReadFileSize) {
-            bytes.clear();
-            bytes.shrink_to_fit();
+            room(0, 0);
             return FromErrno(err != 0 ? err : EFBIG, path);
         }
-        if (!direct) bytes.append(buffer, static_cast<std::size_t>(n));
+        if (!direct) {
+            size = std::max(2 * size, got + static_cast<std::size_t>(n));
+            data = room(size, got);
+            std::memcpy(data + got, more, static_cast<std::size_t>(n));
+        }
         got += static_cast<std::size_t>(n);
     }
-    bytes.resize(got);
+    room(got, got);
     return {};
+}
+
+}  // namespace
+
+FileResult ReadWholeFile(std::string_view windowsName, std::string& bytes) {
+    bytes.clear();
+    return ReadInto(windowsName, [&bytes](std::size_t size, std::size_t) {
+        bytes.resize(size);
+        if (size == 0) bytes.shrink_to_fit();
+        return bytes.data();
+    });
+}
+
+void FileBytes::Resize(std::size_t size, std::size_t keep) {
+    if (size == 0) {
+        data_.reset();
+    } else if (size > size_ || keep < size) {
+        auto fresh = std::make_unique_for_overwrite<char[]>(size);
+        if (keep > 0) std::memcpy(fresh.get(), data_.get(), std::min({keep, size, size_}));
+        data_ = std::move(fresh);
+    }  // else cut to what was read: the block stays as it is
+    size_ = size;
+}
+
+FileResult ReadWholeFile(std::string_view windowsName, FileBytes& bytes) {
+    bytes.Resize(0);
+    return ReadInto(windowsName, [&bytes](std::size_t size, std::size_t keep) {
+        bytes.Resize(size, keep);
+        return bytes.data();
+    });
 }
 
 FileResult WriteWholeFile(std::string_view windowsName, std::string_view bytes) {

@@ -2,6 +2,8 @@
 // Whole-file reads and writes, with the failure told apart the way the program's
 // messages need it. No exceptions: callers turn a failure into their own error.
 
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -28,6 +30,27 @@ inline constexpr std::size_t kMaxReadFileSize = std::size_t{256} << 20;
 // (AccessDenied, "Not a regular file") rather than read without end or waited on; a
 // file over kMaxReadFileSize is refused too (Other, "File too large").
 FileResult ReadWholeFile(std::string_view windowsName, std::string& bytes);
+
+// A file's bytes in a block of their own, left as read: not cleared before the read, and
+// where they stand for as long as the block lives, moves included (a short std::string
+// would move its bytes), so that a reader can keep views into them or rewrite them in place.
+class FileBytes {
+public:
+    std::string_view view() const { return {data_.get(), size_}; }
+    char* data() { return data_.get(); }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+
+    // Room for `size` bytes, the first `keep` of the old ones kept.
+    void Resize(std::size_t size, std::size_t keep = 0);
+
+private:
+    std::unique_ptr<char[]> data_;
+    std::size_t size_ = 0;
+};
+
+// The same read into a block of its own (emptied first).
+FileResult ReadWholeFile(std::string_view windowsName, FileBytes& bytes);
 
 // Creates or truncates the file and writes `bytes`.
 FileResult WriteWholeFile(std::string_view windowsName, std::string_view bytes);

@@ -5,6 +5,7 @@
 
 #include "opcodes/ini_entries.h"
 #include "opcodes/ini_file.h"
+#include "opcodes/line_ends.h"
 #include "tests/support/temp_dir.h"
 
 TEST(IniFile, ValuesAsTheProfileFunctionsReadThem) {
@@ -50,20 +51,46 @@ TEST(IniEntries, LinesCountAcrossEveryKindOfLineEnd) {
     EXPECT_EQ(shown, "1a| 2k|v 4b| 5y|\"q\" 6|just text 8|v 9c| ");
 }
 
-// The scan goes block by block (sixteen bytes up to the 64th, then 1024 for its library
-// calls): line ends just before, on and after a block's edge, and lines much longer than
-// a block, are all found where they stand.
+// The scan classifies 64 bytes at a time: line ends just before, on and after a block's
+// edge, a CR LF split by it, and lines much longer than a block are all found where they stand.
 TEST(LineEnds, FoundWhereverTheyStandAgainstTheScanBlocks) {
-    for (std::size_t at : {0u, 1u, 15u, 16u, 17u, 63u, 64u, 65u, 1087u, 1088u, 1089u, 5000u}) {
+    for (std::size_t at : {0u, 1u, 15u, 16u, 62u, 63u, 64u, 65u, 127u, 128u, 5000u}) {
         for (const std::string end : {"\r\n", "\r", "\n"}) {
             const std::string text = std::string(at, 'x') + end + "yy\n";
             ASSERT_EQ(FindLineEnd(text), at) << at << " " << int(end[0]);
             EXPECT_EQ(FindLineEnd(text, SkipLineEnd(text, at)), at + end.size() + 2);
         }
-        // A CR after an LF in the same block does not hide the LF, nor a CR a later LF.
-        EXPECT_EQ(FindLineEnd(std::string(at, 'x') + "\n" + std::string(30, 'x') + "\r"), at);
-        EXPECT_EQ(FindLineEnd(std::string(at, 'x') + "\r" + std::string(3000, 'x') + "\n"), at);
+        // A CR after an LF in the same block does not hide the LF, nor a CR a later LF;
+        // the scan for long lines finds the same.
+        for (const std::string text : {std::string(at, 'x') + "\n" + std::string(30, 'x') + "\r",
+                                       std::string(at, 'x') + "\r" + std::string(3000, 'x') + "\n"})
+            EXPECT_EQ(FindLineEnd(text) + FindLongLineEnd(text), 2 * at);
     }
+    EXPECT_EQ(FindLineEnd(std::string(3000, 'x')), FindLongLineEnd(std::string(3000, 'x')));
     EXPECT_EQ(FindLineEnd(std::string(3000, 'x')), std::string_view::npos);
+
+    // Going on from line to line through the blocks: lines of every length up to two
+    // blocks and a half, each kind of end, the mark anywhere or nowhere, checked against
+    // a byte-by-byte split.
+    std::string text;
+    for (std::size_t length = 0; length < 160; ++length) {
+        std::string line(length, 'x');
+        if (length % 3 != 0) line[length * 7 % length] = '=';
+        text += line + (length % 3 == 0 ? "\r\n" : length % 3 == 1 ? "\r" : "\n");
+    }
+    text += "tail=";
+    std::string expected, split;
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::size_t end = pos;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+        const std::size_t mark = text.substr(pos, end - pos).find('=');
+        expected += std::to_string(end - pos) + ":" + std::to_string(mark) + " ";
+        pos = end == text.size() ? end : SkipLineEnd(text, end);
+    }
+    LineSplitter lines(text, 0, true, '=');
+    std::string_view line;
+    for (std::size_t mark; lines.Next(line, mark);)
+        split += std::to_string(line.size()) + ":" + std::to_string(mark) + " ";
+    EXPECT_EQ(split, expected);
 }
 

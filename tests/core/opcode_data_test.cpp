@@ -41,16 +41,18 @@ protected:
 };
 
 TEST_F(StartUpFiles, RecordsTakeTheirTextsFromBothFiles) {
+    // Filler after the opcodes: the texts are kept apart from a file mostly made of it.
+    const std::string filler = "[filler]\r\n" + std::string(200000, ';') + "\r\n";
     dir.WriteCp1251("INI/SASCM.ini", "[OPCODES]\r\n0001=9,abc\r\n0002=-1,start %1d%\r\n0003=10,twelve\r\n"
-                                     "0005=-2,minus\r\n0006=01,lead\r\n0AF0=0,  last \r\n");
-    dir.WriteCp1251("INI/SASCM_RUS.ini", "[opcodes]\r\n0001=1,xyz\r\n0002=без запятой\r\n0003=,пусто\r\n");
+                                     "0005=-2,minus\r\n0006=01,lead\r\n0AF0=0,  last \r\n  00a4 = \"3,quoted\" \r\n" + filler);
+    dir.WriteCp1251("INI/SASCM_RUS.ini", "[opcodes]\r\n0001=1,xyz\r\n0002=без запятой\r\n0003=,пусто\r\n" + filler);
     const TOpcodesList table = Table();
     std::string shown;  // text|translation|count text|count
     for (const TOpcode* op : {&table.GetItem(1), &table.GetItem(2), &table.GetItem(3), &table.GetItem(5),
-                              &table.GetItem(6), &table.GetItem(0xAF0), &table.GetItem(0x100)})
+                              &table.GetItem(6), &table.GetItem(0xAF0), &table.GetItem(0xA4), &table.GetItem(0x100)})
         shown += Cp1251ToUtf8(std::string(op->Text) + "|" + std::string(op->RusText) + "|" + op->ParamCountText) + std::to_string(op->ParamCount) + "\n";
     EXPECT_EQ(shown, "0001: abc|xyz| 99\n0002: start %1d%|без запятой|до 255-1\n0003: twelve|пусто|1010\n0005: minus| ???|"
-                     " -2-2\n0006: lead| ???| 011\n0AF0:   last| ???| 00\n0100:  ???| ???| 00\n");
+                     " -2-2\n0006: lead| ???| 011\n0AF0:   last| ???| 00\n00A4: quoted| ???| 33\n0100:  ???| ???| 00\n");
     EXPECT_EQ(ErrorOf([&] { table.GetItem(kOpcodeCount); }) + ErrorOf([&] { table.GetItem(-1); }),
               "ERangeError: Opcode number 0AF1 is out of rangeERangeError: Opcode number FFFFFFFF is out of range");
     for (const auto& [value, count] : {std::pair{"x1,bad", "'x1'"}, {"no comma", "''"}, {"1 ,b", "'1 '"}}) {
