@@ -12,8 +12,8 @@
 
 #include "platform/system_platform.h"
 #include "ui/application.h"
-#include "ui/language.h"
 #include "ui/main/form_main.h"
+#include "ui/window_look.h"
 
 namespace {
 
@@ -42,6 +42,9 @@ void WaitUntilShown(QWidget& window) {
 
 int RunStartupChild(const char* what, int argc, char** argv) {
     StopCountingHeap();
+    // As the program starts (main.cpp); Qt's windows start as Qt starts them.
+    if (std::strcmp(what, "full") == 0)
+        BeginFontSetUp();
     KelpraApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("KLV"));
     if (std::strcmp(what, "empty") == 0) {
@@ -59,7 +62,7 @@ int RunStartupChild(const char* what, int argc, char** argv) {
         WaitUntilShown(window);
         ReportAndLeave(window, 0);
     }
-    InstallTranslations(app);
+    SetUpApplication(app);
     SystemPlatform system;
     const Platform platform = system.Services();
     // As the program starts: the search window is made only after the main window is drawn.

@@ -17,6 +17,10 @@ class KelpraApplication : public QApplication {
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// The program's settings of its application object, made before its first window: the
+// task bar's name, the desktop entry and its icon for every window, the interface language.
+void SetUpApplication(QApplication& app);
+
 using ExceptionHandler = std::function<void(std::exception_ptr)>;
 
 // Registers the handler for as long as `owner` lives.
