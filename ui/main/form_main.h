@@ -17,9 +17,9 @@
 #include "opcodes/opcode.h"
 #include "platform/font_dialogs.h"
 #include "platform/platform.h"
+#include "ui/main/database_read.h"
 #include "ui/opcode_row_model.h"
 
-struct DatabaseFiles;
 class HintTracker;
 class MinSizeSplitter;
 class OpListDelegate;
@@ -206,12 +206,10 @@ class TFormMain : public QMainWindow {
     void createListPopupMenu();
     void connectCommands();
 
-    // The opcode table of the current directory's database.
-    static std::unique_ptr<TOpcodesList> LoadOpcodeTable();
     // FormCreate's steps: the database's loading into the controls.
     void LoadDatabase();
-    void LoadCategoryTree(const DatabaseFiles& files);
-    void LoadTypeList(const DatabaseFiles& files);
+    void LoadCategoryTree(DatabaseRead& read);
+    void LoadTypeList(const DatabaseRead& read);
 
     Platform platform_;
     TFormFind* formFind_ = nullptr;
@@ -219,9 +217,9 @@ class TFormMain : public QMainWindow {
     // The look-up sites' names and addresses: the built-in ones until the loading reads
     // the data folder's own.
     LookupSiteSettings lookupSites_;
-    // The table's loading, on a second thread while the window builds its controls: it
-    // needs nothing of them, and FormCreate takes it at its turn.
-    std::future<std::unique_ptr<TOpcodesList>> opcodesLoading_;
+    // The data files' reading, on a second thread while the window builds its controls:
+    // it needs nothing of them, and FormCreate takes it at its turn.
+    std::future<DatabaseRead> databaseReading_;
     // The records attached to the tree's nodes; they live as long as the window.
     std::vector<CategoryInfo> categories_;
     // Whether the loading reached the tree and the type list: the designed items stand

@@ -8,8 +8,6 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
-#include "opcodes/database_files.h"
-#include "opcodes/errors.h"
 #include "opcodes/files/file_names.h"
 #include "ui/main/designed_items.h"
 #include "ui/main/form_main.h"
@@ -75,52 +73,48 @@ void TFormMain::LoadDatabase() {
 
     NFindInOST->setVisible(FileExists("opctool.exe") && FileExists("opc.ini"));
 
-    const DatabaseFiles files = DatabaseFiles::ForCurrentDir(CurrentDir());
+    // Read since the window's making began; the parts' errors are raised here in turn.
+    DatabaseRead read =
+        databaseReading_.valid() ? databaseReading_.get() : DatabaseRead::OfCurrentDir();
     // Before anything that can fail: the look-up works whatever the rest of the data.
-    lookupSites_ = LookupSiteSettings::Read(files.Sites);
+    lookupSites_ = std::move(read.sites);
     ShowLookupSites();
-    // The table started loading with the window; its error, if any, is raised here.
-    opcodeList_ = opcodesLoading_.valid() ? opcodesLoading_.get() : LoadOpcodeTable();
+    if (read.opcodesError)
+        std::rethrow_exception(read.opcodesError);
+    opcodeList_ = std::move(read.opcodes);
 
     ApplyHintAppearance();
     NInternet->menuAction()->setEnabled(false);
     const QList<int> sizes = rightSplitter_->sizes();
     rightSplitter_->setSizes({qMax(1, sizes.value(0) + sizes.value(1) - 1), 1});
 
-    LoadCategoryTree(files);
-    LoadTypeList(files);
+    LoadCategoryTree(read);
+    LoadTypeList(read);
 
     // A tree file without nodes leaves no first node to open; there is nothing to do then.
     if (QTreeWidgetItem* first = OpTreeView->topLevelItem(0))
         first->setExpanded(true);
 }
 
-std::unique_ptr<TOpcodesList> TFormMain::LoadOpcodeTable() {
-    const DatabaseFiles files = DatabaseFiles::ForCurrentDir(CurrentDir());
-    return std::make_unique<TOpcodesList>(files.Opcodes, files.Translation, files.TypeInfo,
-                                          files.TypeLines);
-}
-
-void TFormMain::LoadCategoryTree(const DatabaseFiles& files) {
-    std::vector<TreeItem> items;
-    try {
-        ReadCategoryTree(files.Tree, items);
-    } catch (const ETreeViewError&) {
-        // The nodes read before the bad line replace the designed ones all the same.
-        treeLoaded_ = true;
-        ReplaceTreeNodes(OpTreeView, items);
-        throw;
+void TFormMain::LoadCategoryTree(DatabaseRead& read) {
+    if (read.treeError) {
+        // The nodes read before a bad line replace the designed ones all the same.
+        if (read.treeInPart) {
+            treeLoaded_ = true;
+            ReplaceTreeNodes(OpTreeView, read.treeItems);
+        }
+        std::rethrow_exception(read.treeError);
     }
     // From here on the nodes read replace the designed ones, whatever follows.
     treeLoaded_ = true;
-    try {
-        categories_ = ReadCategories(items, files.NodeInfo, files.NodeLines);
-    } catch (...) {
+    if (read.categoriesError) {
         // The nodes stand with their keys.
-        ReplaceTreeNodes(OpTreeView, items);
-        throw;
+        ReplaceTreeNodes(OpTreeView, read.treeItems);
+        std::rethrow_exception(read.categoriesError);
     }
-    const std::vector<QTreeWidgetItem*> nodes = ReplaceTreeNodes(OpTreeView, items, categories_);
+    categories_ = std::move(read.categories);
+    const std::vector<QTreeWidgetItem*> nodes =
+        ReplaceTreeNodes(OpTreeView, read.treeItems, categories_);
     for (std::size_t i = 0; i < nodes.size() && i < categories_.size(); ++i)
         if (categories_[i].Expanded)
             nodes[i]->setExpanded(true);
@@ -128,11 +122,13 @@ void TFormMain::LoadCategoryTree(const DatabaseFiles& files) {
         StatusPanel(2)->setText(tr("Всего: %1").arg(categories_.front().Data->Count()));
 }
 
-void TFormMain::LoadTypeList(const DatabaseFiles& files) {
+void TFormMain::LoadTypeList(const DatabaseRead& read) {
     // The filter's notifications are for the user's clicks, not for the loading's ticks.
     const QSignalBlocker quiet(CheckListBoxType);
     typesLoaded_ = true;
     CheckListBoxType->clear();
-    for (const std::string& caption : ReadTypeCaptions(files.TypeInfo))
+    if (read.typesError)
+        std::rethrow_exception(read.typesError);
+    for (const std::string& caption : read.typeCaptions)
         AddCheckItem(CheckListBoxType, FromCp1251(caption), true);
 }
