@@ -7,7 +7,7 @@
 
 TFormMain::TFormMain(const Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform),
-      databaseReading_(std::async(std::launch::async, &DatabaseRead::OfCurrentDir)) {
+      databaseReading_(std::async(std::launch::async, &TFormMain::ReadDatabase)) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Kelpra v.0.2b"));
     setFont(DesignedFont());

@@ -18,6 +18,7 @@
 #include "platform/font_dialogs.h"
 #include "platform/platform.h"
 #include "ui/main/database_read.h"
+#include "ui/main/tree_fit.h"
 #include "ui/opcode_row_model.h"
 
 class HintTracker;
@@ -38,6 +39,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TFormFind;
 class TreeAutoExpand;
+class TreeColumnFit;
 class TreeLinesStyle;
 class TreeNodeDelegate;
 
@@ -113,6 +115,7 @@ class TFormMain : public QMainWindow {
     TreeNodeDelegate* treeDelegate_ = nullptr;
     TreeLinesStyle* treeLines_ = nullptr;
     TreeAutoExpand* treeAutoExpand_ = nullptr;
+    TreeColumnFit* treeFit_ = nullptr;
     FontChoice fontDialog1_; // the font dialog opens with the font and colour last confirmed
 
     // Controls, named as the window's layout names them (each has that object name).
@@ -217,9 +220,15 @@ class TFormMain : public QMainWindow {
     // The look-up sites' names and addresses: the built-in ones until the loading reads
     // the data folder's own.
     LookupSiteSettings lookupSites_;
-    // The data files' reading, on a second thread while the window builds its controls:
-    // it needs nothing of them, and FormCreate takes it at its turn.
-    std::future<DatabaseRead> databaseReading_;
+    // The data files' reading, and the tree's names laid out, on a second thread while the
+    // window builds its controls: they need nothing of them, and FormCreate takes them at
+    // their turn.
+    struct Reading {
+        DatabaseRead read;
+        NameWidths nodeNames;
+    };
+    static Reading ReadDatabase();
+    std::future<Reading> databaseReading_;
     // The records attached to the tree's nodes; they live as long as the window.
     std::vector<CategoryInfo> categories_;
     // Whether the loading reached the tree and the type list: the designed items stand

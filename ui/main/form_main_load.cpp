@@ -15,8 +15,15 @@
 #include "ui/main/splitter.h"
 #include "ui/main/tree_nodes.h"
 #include "ui/qt_text.h"
+#include "ui/window_look.h"
 
 namespace {
+
+// The name a node shows: its category's caption where it has one, its key otherwise.
+QString NodeName(const std::vector<TreeItem>& items, const std::vector<CategoryInfo>& categories,
+                 std::size_t i) {
+    return FromCp1251(i < categories.size() ? categories[i].Caption : items[i].Key);
+}
 
 // Replaces the tree's nodes by the items' (in tree order), built outside the tree and
 // inserted at once. A node with a category shows its caption and pictures and carries
@@ -32,13 +39,12 @@ std::vector<QTreeWidgetItem*> ReplaceTreeNodes(QTreeWidget* tree, const std::vec
             roots.append(node);
         else
             nodes[static_cast<std::size_t>(items[i].Parent)]->addChild(node);
+        node->setText(0, NodeName(items, categories, i));
         if (i < categories.size()) {
             SetNodeImages(node, 0, 1);
-            node->setText(0, FromCp1251(categories[i].Caption));
             if (categories[i].Data)
                 SetNodeData(node, categories[i].Data.get());
         } else {
-            node->setText(0, FromCp1251(items[i].Key));
             SetNodeImages(node, 0, 0);
         }
         nodes.push_back(node);
@@ -74,8 +80,9 @@ void TFormMain::LoadDatabase() {
     NFindInOST->setVisible(FileExists("opctool.exe") && FileExists("opc.ini"));
 
     // Read since the window's making began; the parts' errors are raised here in turn.
-    DatabaseRead read =
-        databaseReading_.valid() ? databaseReading_.get() : DatabaseRead::OfCurrentDir();
+    Reading reading = databaseReading_.valid() ? databaseReading_.get() : ReadDatabase();
+    DatabaseRead& read = reading.read;
+    treeFit_->UseMeasured(std::move(reading.nodeNames));
     // Before anything that can fail: the look-up works whatever the rest of the data.
     lookupSites_ = std::move(read.sites);
     ShowLookupSites();
@@ -94,6 +101,18 @@ void TFormMain::LoadDatabase() {
     // A tree file without nodes leaves no first node to open; there is nothing to do then.
     if (QTreeWidgetItem* first = OpTreeView->topLevelItem(0))
         first->setExpanded(true);
+}
+
+TFormMain::Reading TFormMain::ReadDatabase() {
+    Reading reading{DatabaseRead::OfCurrentDir(), {}};
+    const DatabaseRead& read = reading.read;
+    if (!read.treeError && !read.categoriesError) {
+        QStringList names;
+        for (std::size_t i = 0; i < read.treeItems.size(); ++i)
+            names.append(NodeName(read.treeItems, read.categories, i));
+        reading.nodeNames = NameWidths(DesignedFont(), names);
+    }
+    return reading;
 }
 
 void TFormMain::LoadCategoryTree(DatabaseRead& read) {
