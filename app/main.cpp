@@ -11,7 +11,6 @@
 #include "ui/find/form_find.h"
 #include "ui/main/event_hooks.h"
 #include "ui/main/form_main.h"
-#include "ui/window_look.h"
 
 namespace {
 
@@ -25,7 +24,7 @@ bool StartMinimisedRequested() {
 } // namespace
 
 int main(int argc, char** argv) {
-    BeginFontSetUp();
+    BeginStart();
     KelpraApplication app(argc, argv);
     SetUpApplication(app);
     const bool minimised = StartMinimisedRequested();

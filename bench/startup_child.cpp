@@ -13,7 +13,6 @@
 #include "platform/system_platform.h"
 #include "ui/application.h"
 #include "ui/main/form_main.h"
-#include "ui/window_look.h"
 
 namespace {
 
@@ -44,7 +43,7 @@ int RunStartupChild(const char* what, int argc, char** argv) {
     StopCountingHeap();
     // As the program starts (main.cpp); Qt's windows start as Qt starts them.
     if (std::strcmp(what, "full") == 0)
-        BeginFontSetUp();
+        BeginStart();
     KelpraApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("KLV"));
     if (std::strcmp(what, "empty") == 0) {

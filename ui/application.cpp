@@ -5,6 +5,11 @@
 
 #include "ui/error_info.h"
 #include "ui/language.h"
+#include "ui/window_look.h"
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -29,6 +34,13 @@ bool KelpraApplication::notify(QObject* receiver, QEvent* event) {
         ReportException(std::current_exception());
         return false;
     }
+}
+
+void BeginStart() {
+#ifdef __GLIBC__
+    mallopt(M_ARENA_MAX, 1);
+#endif
+    BeginFontSetUp();
 }
 
 void SetUpApplication(QApplication& app) {
