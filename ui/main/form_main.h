@@ -39,7 +39,6 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TFormFind;
 class TreeAutoExpand;
-class TreeColumnFit;
 class TreeLinesStyle;
 class TreeNodeDelegate;
 
