@@ -1,7 +1,6 @@
 // KLV: the main window, then the message loop until the main window closes; the search
 // window is made hidden once the main window has been drawn.
 #include <QByteArray>
-#include <QIcon>
 #include <QTimer>
 #include <QtGlobal>
 #include <memory>
@@ -10,7 +9,6 @@
 #include "platform/system_platform.h"
 #include "ui/application.h"
 #include "ui/find/form_find.h"
-#include "ui/language.h"
 #include "ui/main/event_hooks.h"
 #include "ui/main/form_main.h"
 
@@ -26,14 +24,9 @@ bool StartMinimisedRequested() {
 } // namespace
 
 int main(int argc, char** argv) {
+    BeginStart();
     KelpraApplication app(argc, argv);
-    // The task bar's name. No display name is set: the desktop would append it to the
-    // main window's caption.
-    app.setApplicationName(QStringLiteral("KLV"));
-    // The icon of the installed menu entry (kelpra.desktop), for every window.
-    app.setDesktopFileName(QStringLiteral("kelpra"));
-    app.setWindowIcon(QIcon(QStringLiteral(":/kelpra.png")));
-    InstallTranslations(app);
+    SetUpApplication(app);
     const bool minimised = StartMinimisedRequested();
 
     SystemPlatform system;

@@ -11,7 +11,6 @@
 
 #include "platform/system_platform.h"
 #include "ui/application.h"
-#include "ui/language.h"
 #include "ui/main/form_main.h"
 
 namespace {
@@ -40,6 +39,9 @@ void WaitUntilShown(QWidget& window) {
 } // namespace
 
 int RunStartupChild(const char* what, int argc, char** argv) {
+    // As the program starts (main.cpp); Qt's windows start as Qt starts them.
+    if (std::strcmp(what, "full") == 0)
+        BeginStart();
     KelpraApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("KLV"));
     if (std::strcmp(what, "empty") == 0) {
@@ -57,7 +59,7 @@ int RunStartupChild(const char* what, int argc, char** argv) {
         WaitUntilShown(window);
         ReportAndLeave(window, 0);
     }
-    InstallTranslations(app);
+    SetUpApplication(app);
     SystemPlatform system;
     const Platform platform = system.Services();
     // As the program starts: the search window is made only after the main window is drawn.

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build make pkg-config qt6-base-dev libgl-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth xdotool xclip x11-utils openbox imagemagick libcanberra-dev
+          xvfb xauth xdotool xclip x11-utils openbox imagemagick libcanberra-dev libfontconfig-dev
           dbus-daemon at-spi2-core python3-pyatspi
           fonts-dejavu-core fonts-urw-base35 "$@")
 # Installing and packaging: the desktop entry's and AppStream validators, klv-check's

@@ -1,8 +1,15 @@
 #include "ui/application.h"
 
+#include <QIcon>
 #include <QtGlobal>
 
 #include "ui/error_info.h"
+#include "ui/language.h"
+#include "ui/window_look.h"
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -27,6 +34,23 @@ bool KelpraApplication::notify(QObject* receiver, QEvent* event) {
         ReportException(std::current_exception());
         return false;
     }
+}
+
+void BeginStart() {
+#ifdef __GLIBC__
+    mallopt(M_ARENA_MAX, 1);
+#endif
+    BeginFontSetUp();
+}
+
+void SetUpApplication(QApplication& app) {
+    // The task bar's name. No display name is set: the desktop would append it to the
+    // main window's caption.
+    app.setApplicationName(QStringLiteral("KLV"));
+    // The icon of the installed menu entry (kelpra.desktop), for every window.
+    app.setDesktopFileName(QStringLiteral("kelpra"));
+    app.setWindowIcon(QIcon(QStringLiteral(":/kelpra.png")));
+    InstallTranslations(app);
 }
 
 void SetExceptionHandler(QObject* owner, ExceptionHandler handler) {

@@ -17,6 +17,16 @@ class KelpraApplication : public QApplication {
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// The program's first step, before its application object: one memory pool for all its
+// threads (the loading threads hand what they make to the window, and pools of their own
+// would keep the memory they free from it), and the font configuration begun on a thread
+// of its own.
+void BeginStart();
+
+// The program's settings of its application object, made before its first window: the
+// task bar's name, the desktop entry and its icon for every window, the interface language.
+void SetUpApplication(QApplication& app);
+
 using ExceptionHandler = std::function<void(std::exception_ptr)>;
 
 // Registers the handler for as long as `owner` lives.

@@ -5,11 +5,36 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QWidget>
+#include <future>
+
+#if KELPRA_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
+namespace {
+
+std::future<void>& FontSetUp() {
+    static std::future<void> setUp;
+    return setUp;
+}
+
+} // namespace
+
+void BeginFontSetUp() {
+#if KELPRA_FONTCONFIG
+    // The library makes its configuration once, for all threads; Qt's font database then
+    // finds it made.
+    FontSetUp() = std::async(std::launch::async, [] { FcInit(); });
+#endif
+}
 
 QFont DesignedFont() {
     // Resolved once, to a face the system has: a family it lacks would be looked up again
     // for each script and weight the windows draw in.
     static const QString family = [] {
+        // Two threads that both find the configuration unmade would each make it.
+        if (FontSetUp().valid())
+            FontSetUp().get();
         const QString designed = QStringLiteral("MS Sans Serif");
         return QFontDatabase::hasFamily(designed) ? designed
                                                   : QFontInfo(QGuiApplication::font()).family();

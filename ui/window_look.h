@@ -5,7 +5,13 @@
 
 class QWidget;
 
+// Starts the system's font configuration (its configuration files and font cache read) on
+// a second thread; the program calls it first, as the application object's making and the
+// window's first steps need no font. Qt's first use of a font would otherwise do it.
+void BeginFontSetUp();
+
 // 8-point "MS Sans Serif", or the desktop's sans-serif face where that one is missing.
+// Waits for what BeginFontSetUp started.
 QFont DesignedFont();
 
 // Selections stay drawn in full colour when the view loses the focus.

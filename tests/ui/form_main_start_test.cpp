@@ -1,5 +1,6 @@
 // The window's start on crafted databases: what is loaded and what each failure leaves
 // behind; the error handler and the restart.
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -73,6 +74,11 @@ TEST_F(FormMainTest, LoadingKeepsWhatWasLoadedBeforeAFailure) {
         fake.boxes.errors.clear();
         auto form = Open(db);
         EXPECT_EQ(Started(*form, fake.boxes), QString::fromUtf16(started));
+        // The tree's column as wide as its widest shown node, as the view itself measures it.
+        QCoreApplication::processEvents();
+        const QAbstractItemView* tree = Named<QTreeWidget>(form.get(), "OpTreeView");
+        EXPECT_EQ(Named<QTreeWidget>(form.get(), "OpTreeView")->header()->minimumSectionSize(),
+                  tree->sizeHintForColumn(0));
         Trigger(form.get(), "BrowseWiki");
         EXPECT_EQ(fake.shell.opened.last(), u"https://wiki.x/index.php?title=0000"_s);
         Trigger(form.get(), "BrowseIniEditor"); // each item its own site

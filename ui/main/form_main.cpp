@@ -7,7 +7,7 @@
 
 TFormMain::TFormMain(const Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform),
-      opcodesLoading_(std::async(std::launch::async, &TFormMain::LoadOpcodeTable)) {
+      databaseReading_(std::async(std::launch::async, &TFormMain::ReadDatabase)) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Kelpra v.0.2b"));
     setFont(DesignedFont());

@@ -17,9 +17,10 @@
 #include "opcodes/opcode.h"
 #include "platform/font_dialogs.h"
 #include "platform/platform.h"
+#include "ui/main/database_read.h"
+#include "ui/main/tree_fit.h"
 #include "ui/opcode_row_model.h"
 
-struct DatabaseFiles;
 class HintTracker;
 class MinSizeSplitter;
 class OpListDelegate;
@@ -113,6 +114,7 @@ class TFormMain : public QMainWindow {
     TreeNodeDelegate* treeDelegate_ = nullptr;
     TreeLinesStyle* treeLines_ = nullptr;
     TreeAutoExpand* treeAutoExpand_ = nullptr;
+    TreeColumnFit* treeFit_ = nullptr;
     FontChoice fontDialog1_; // the font dialog opens with the font and colour last confirmed
 
     // Controls, named as the window's layout names them (each has that object name).
@@ -206,12 +208,10 @@ class TFormMain : public QMainWindow {
     void createListPopupMenu();
     void connectCommands();
 
-    // The opcode table of the current directory's database.
-    static std::unique_ptr<TOpcodesList> LoadOpcodeTable();
     // FormCreate's steps: the database's loading into the controls.
     void LoadDatabase();
-    void LoadCategoryTree(const DatabaseFiles& files);
-    void LoadTypeList(const DatabaseFiles& files);
+    void LoadCategoryTree(DatabaseRead& read);
+    void LoadTypeList(const DatabaseRead& read);
 
     Platform platform_;
     TFormFind* formFind_ = nullptr;
@@ -219,9 +219,15 @@ class TFormMain : public QMainWindow {
     // The look-up sites' names and addresses: the built-in ones until the loading reads
     // the data folder's own.
     LookupSiteSettings lookupSites_;
-    // The table's loading, on a second thread while the window builds its controls: it
-    // needs nothing of them, and FormCreate takes it at its turn.
-    std::future<std::unique_ptr<TOpcodesList>> opcodesLoading_;
+    // The data files' reading, and the tree's names laid out, on a second thread while the
+    // window builds its controls: they need nothing of them, and FormCreate takes them at
+    // their turn.
+    struct Reading {
+        DatabaseRead read;
+        NameWidths nodeNames;
+    };
+    static Reading ReadDatabase();
+    std::future<Reading> databaseReading_;
     // The records attached to the tree's nodes; they live as long as the window.
     std::vector<CategoryInfo> categories_;
     // Whether the loading reached the tree and the type list: the designed items stand

@@ -21,6 +21,7 @@
 #include "ui/main/form_main.h"
 #include "ui/main/hint_tracker.h"
 #include "ui/main/splitter.h"
+#include "ui/main/tree_fit.h"
 #include "ui/main/view_styles.h"
 #include "ui/status_panels.h"
 #include "ui/window_look.h"
@@ -92,23 +93,6 @@ void SelectOnlyByClicks(QTreeWidget* tree) {
             [tree, nodeAt](QEvent* event) { return nodeAt(event) != tree->currentIndex(); });
 }
 
-// A node's name too long for the tree shows a horizontal scroll bar, not an ellipsis: the
-// one column is as wide as the widest shown node, or as the view where that is wider.
-void ScrollLongNames(QTreeWidget* tree) {
-    auto* fit = new QTimer(tree);
-    fit->setSingleShot(true);
-    QObject::connect(fit, &QTimer::timeout, tree, [tree] {
-        const QAbstractItemView* view = tree; // its widest node's width, as the view measures it
-        tree->header()->setMinimumSectionSize(view->sizeHintForColumn(0));
-    });
-    for (auto shown : {&QTreeView::expanded, &QTreeView::collapsed})
-        QObject::connect(tree, shown, fit, qOverload<>(&QTimer::start));
-    QObject::connect(tree->model(), &QAbstractItemModel::rowsInserted, fit,
-                     qOverload<>(&QTimer::start));
-    QObject::connect(tree->model(), &QAbstractItemModel::dataChanged, fit,
-                     qOverload<>(&QTimer::start));
-}
-
 } // namespace
 
 // The controls are made inside the window from the start: they take its font once, where
@@ -153,7 +137,7 @@ QWidget* TFormMain::createLeftPanel() {
     OpTreeView->setMouseTracking(true);
     KeepSelectionDrawn(OpTreeView);
     SelectOnlyByClicks(OpTreeView);
-    ScrollLongNames(OpTreeView);
+    treeFit_ = new TreeColumnFit(OpTreeView);
 
     OpTreeViewChangeDelay = new QTimer(this);
     OpTreeViewChangeDelay->setObjectName(QStringLiteral("OpTreeViewChangeDelay"));

@@ -8,8 +8,6 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
-#include "opcodes/database_files.h"
-#include "opcodes/errors.h"
 #include "opcodes/files/file_names.h"
 #include "ui/main/designed_items.h"
 #include "ui/main/form_main.h"
@@ -17,8 +15,15 @@
 #include "ui/main/splitter.h"
 #include "ui/main/tree_nodes.h"
 #include "ui/qt_text.h"
+#include "ui/window_look.h"
 
 namespace {
+
+// The name a node shows: its category's caption where it has one, its key otherwise.
+QString NodeName(const std::vector<TreeItem>& items, const std::vector<CategoryInfo>& categories,
+                 std::size_t i) {
+    return FromCp1251(i < categories.size() ? categories[i].Caption : items[i].Key);
+}
 
 // Replaces the tree's nodes by the items' (in tree order), built outside the tree and
 // inserted at once. A node with a category shows its caption and pictures and carries
@@ -34,13 +39,12 @@ std::vector<QTreeWidgetItem*> ReplaceTreeNodes(QTreeWidget* tree, const std::vec
             roots.append(node);
         else
             nodes[static_cast<std::size_t>(items[i].Parent)]->addChild(node);
+        node->setText(0, NodeName(items, categories, i));
         if (i < categories.size()) {
             SetNodeImages(node, 0, 1);
-            node->setText(0, FromCp1251(categories[i].Caption));
             if (categories[i].Data)
                 SetNodeData(node, categories[i].Data.get());
         } else {
-            node->setText(0, FromCp1251(items[i].Key));
             SetNodeImages(node, 0, 0);
         }
         nodes.push_back(node);
@@ -75,52 +79,61 @@ void TFormMain::LoadDatabase() {
 
     NFindInOST->setVisible(FileExists("opctool.exe") && FileExists("opc.ini"));
 
-    const DatabaseFiles files = DatabaseFiles::ForCurrentDir(CurrentDir());
+    // Read since the window's making began; the parts' errors are raised here in turn.
+    Reading reading = databaseReading_.valid() ? databaseReading_.get() : ReadDatabase();
+    DatabaseRead& read = reading.read;
+    treeFit_->UseMeasured(std::move(reading.nodeNames));
     // Before anything that can fail: the look-up works whatever the rest of the data.
-    lookupSites_ = LookupSiteSettings::Read(files.Sites);
+    lookupSites_ = std::move(read.sites);
     ShowLookupSites();
-    // The table started loading with the window; its error, if any, is raised here.
-    opcodeList_ = opcodesLoading_.valid() ? opcodesLoading_.get() : LoadOpcodeTable();
+    if (read.opcodesError)
+        std::rethrow_exception(read.opcodesError);
+    opcodeList_ = std::move(read.opcodes);
 
     ApplyHintAppearance();
     NInternet->menuAction()->setEnabled(false);
     const QList<int> sizes = rightSplitter_->sizes();
     rightSplitter_->setSizes({qMax(1, sizes.value(0) + sizes.value(1) - 1), 1});
 
-    LoadCategoryTree(files);
-    LoadTypeList(files);
+    LoadCategoryTree(read);
+    LoadTypeList(read);
 
     // A tree file without nodes leaves no first node to open; there is nothing to do then.
     if (QTreeWidgetItem* first = OpTreeView->topLevelItem(0))
         first->setExpanded(true);
 }
 
-std::unique_ptr<TOpcodesList> TFormMain::LoadOpcodeTable() {
-    const DatabaseFiles files = DatabaseFiles::ForCurrentDir(CurrentDir());
-    return std::make_unique<TOpcodesList>(files.Opcodes, files.Translation, files.TypeInfo,
-                                          files.TypeLines);
+TFormMain::Reading TFormMain::ReadDatabase() {
+    Reading reading{DatabaseRead::OfCurrentDir(), {}};
+    const DatabaseRead& read = reading.read;
+    if (!read.treeError && !read.categoriesError) {
+        QStringList names;
+        for (std::size_t i = 0; i < read.treeItems.size(); ++i)
+            names.append(NodeName(read.treeItems, read.categories, i));
+        reading.nodeNames = NameWidths(DesignedFont(), names);
+    }
+    return reading;
 }
 
-void TFormMain::LoadCategoryTree(const DatabaseFiles& files) {
-    std::vector<TreeItem> items;
-    try {
-        ReadCategoryTree(files.Tree, items);
-    } catch (const ETreeViewError&) {
-        // The nodes read before the bad line replace the designed ones all the same.
-        treeLoaded_ = true;
-        ReplaceTreeNodes(OpTreeView, items);
-        throw;
+void TFormMain::LoadCategoryTree(DatabaseRead& read) {
+    if (read.treeError) {
+        // The nodes read before a bad line replace the designed ones all the same.
+        if (read.treeInPart) {
+            treeLoaded_ = true;
+            ReplaceTreeNodes(OpTreeView, read.treeItems);
+        }
+        std::rethrow_exception(read.treeError);
     }
     // From here on the nodes read replace the designed ones, whatever follows.
     treeLoaded_ = true;
-    try {
-        categories_ = ReadCategories(items, files.NodeInfo, files.NodeLines);
-    } catch (...) {
+    if (read.categoriesError) {
         // The nodes stand with their keys.
-        ReplaceTreeNodes(OpTreeView, items);
-        throw;
+        ReplaceTreeNodes(OpTreeView, read.treeItems);
+        std::rethrow_exception(read.categoriesError);
     }
-    const std::vector<QTreeWidgetItem*> nodes = ReplaceTreeNodes(OpTreeView, items, categories_);
+    categories_ = std::move(read.categories);
+    const std::vector<QTreeWidgetItem*> nodes =
+        ReplaceTreeNodes(OpTreeView, read.treeItems, categories_);
     for (std::size_t i = 0; i < nodes.size() && i < categories_.size(); ++i)
         if (categories_[i].Expanded)
             nodes[i]->setExpanded(true);
@@ -128,11 +141,13 @@ void TFormMain::LoadCategoryTree(const DatabaseFiles& files) {
         StatusPanel(2)->setText(tr("Всего: %1").arg(categories_.front().Data->Count()));
 }
 
-void TFormMain::LoadTypeList(const DatabaseFiles& files) {
+void TFormMain::LoadTypeList(const DatabaseRead& read) {
     // The filter's notifications are for the user's clicks, not for the loading's ticks.
     const QSignalBlocker quiet(CheckListBoxType);
     typesLoaded_ = true;
     CheckListBoxType->clear();
-    for (const std::string& caption : ReadTypeCaptions(files.TypeInfo))
+    if (read.typesError)
+        std::rethrow_exception(read.typesError);
+    for (const std::string& caption : read.typeCaptions)
         AddCheckItem(CheckListBoxType, FromCp1251(caption), true);
 }
