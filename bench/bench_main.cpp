@@ -3,6 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <memory>
+
+#include "bench/target_summary.h"
 
 #if KELPRA_BENCH_UI
 #include "bench/startup_child.h"
@@ -19,10 +22,15 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     KelpraApplication app(argc, argv);
 #endif
+    // The console report ends with the targets' summary; another format stays as asked.
+    const std::unique_ptr<TargetSummary> summary = TargetSummary::ForArguments(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
+    if (summary)
+        benchmark::RunSpecifiedBenchmarks(summary.get());
+    else
+        benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
 }

@@ -1,0 +1,81 @@
+#include "bench/target_summary.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <ostream>
+
+namespace {
+
+struct Target {
+    const char* run;      // the run's full name (the median, for repeated runs)
+    const char* counter;  // the ratio it reports
+    double most;          // the highest ratio that meets the target
+    const char* what;
+};
+
+constexpr Target kTargets[] = {
+    {"BM_ListShownVsQtFloor/0/manual_time", "x_qt_floor", 0.5,
+     "list of 2,800 with its first paint / Qt's item painting"},
+    {"BM_SortColumnVsQtFloor/0/manual_time", "x_qt_floor", 0.5, "sort by column 0, painted / Qt's"},
+    {"BM_SortColumnVsQtFloor/1/manual_time", "x_qt_floor", 0.5, "sort by column 1, painted / Qt's"},
+    {"BM_SortColumnVsQtFloor/2/manual_time", "x_qt_floor", 0.5, "sort by column 2, painted / Qt's"},
+    {"BM_SortColumnVsQtFloor/3/manual_time", "x_qt_floor", 0.5, "sort by column 3, painted / Qt's"},
+    {"BM_StartupToShownMainWindow/iterations:5/repeats:5/manual_time_median", "x_qt_text", 1.3,
+     "start to the shown window / Qt's one-label window"},
+    {"BM_StartupToShownMainWindow/iterations:5/repeats:5/manual_time_median", "peak_x_qt_text", 1.15,
+     "start-up peak memory / Qt's one-label window's"},
+    {"BM_LoadDatabaseVsFloor/repeats:5/manual_time_median", "x_floor", 2.0,
+     "load / read-and-split floor"},
+};
+
+std::string Key(const std::string& run, const std::string& counter) { return run + "|" + counter; }
+
+}  // namespace
+
+std::unique_ptr<TargetSummary> TargetSummary::ForArguments(int argc, char** argv) {
+    bool console = true, colour = isatty(STDOUT_FILENO) != 0, tabular = false;
+    const auto option = [](const char* arg, const char* name, const char*& value) {
+        const std::size_t length = std::strlen(name);
+        value = arg + length;
+        return std::strncmp(arg, name, length) == 0;
+    };
+    const auto yes = [](const char* value) { return std::strcmp(value, "false") != 0 && std::strcmp(value, "no") != 0; };
+    for (int i = 1; i < argc; ++i) {
+        const char* value;
+        if (option(argv[i], "--benchmark_format=", value)) console = std::strcmp(value, "console") == 0;
+        if (option(argv[i], "--benchmark_color=", value)) colour = yes(value);
+        if (option(argv[i], "--benchmark_counters_tabular=", value)) tabular = yes(value);
+    }
+    if (!console) return nullptr;
+    return std::make_unique<TargetSummary>(
+        static_cast<OutputOptions>((colour ? OO_Color : 0) | (tabular ? OO_Tabular : 0)));
+}
+
+void TargetSummary::ReportRuns(const std::vector<Run>& runs) {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+        if (run.error_occurred) continue;
+        const std::string name = run.benchmark_name();
+        for (const auto& [counter, value] : run.counters) found_[Key(name, counter)] = value.value;
+    }
+}
+
+void TargetSummary::Finalize() {
+    std::ostream& out = GetOutputStream();
+    bool heading = false;
+    for (const Target& target : kTargets) {
+        const auto found = found_.find(Key(target.run, target.counter));
+        if (found == found_.end()) continue;  // not run this time
+        if (!heading) {
+            out << "\nTargets, as ratios measured in this run:\n";
+            heading = true;
+        }
+        char line[160];
+        std::snprintf(line, sizeof line, "  %-56s %7.3fx   target <= %.2fx: %s\n", target.what, found->second,
+                      target.most, found->second <= target.most ? "met" : "not met");
+        out << line;
+    }
+    ConsoleReporter::Finalize();
+}
