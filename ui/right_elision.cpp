@@ -122,9 +122,9 @@ bool RightElision::Glyphs(const QTextLayout& laidOut, bool whole, const QTextOpt
     const qsizetype keptChars = charAt(kept);
     // Qt stops at the text's last character at the latest, which may lie inside the last
     // ligature; and the ellipsis follows a character of its own glyph.
-    if (ligatures && ((kept + 1 == count && x[count].x() - start < available &&
-                       keptChars + 1 != text.size()) ||
-                      (kept > 0 && charAt(kept - 1) + 1 != keptChars)))
+    if (ligatures &&
+        ((kept + 1 == count && x[count].x() - start < available && keptChars + 1 != text.size()) ||
+         (kept > 0 && charAt(kept - 1) + 1 != keptChars)))
         return false;
     UseFont(laidOut.font());
     QGlyphRun ellipsis = Ellipsis(option, keptChars > 0 ? text[keptChars - 1] : QChar(kNone));

@@ -8,9 +8,11 @@
 #include "ui/opcode_row_model.h"
 
 TEST(OpcodeRowModelTest, SortOrdersBytesAndKeepsTiesInPlace) {
+    // The texts of rows 0, 1, ..., the same first eight bytes told apart by the rest.
     const std::vector<std::string> texts = {
         "0001: wait_b", std::string("ab\0", 3), "0001: wait_a", " 3", "\xE0", "ab", "",
-        "0001: wait_a", "12345678", "12345678", "1234567", "0001: wait", "\x7F", " 12"};
+        "0001: wait_a", "12345678", "12345678", "1234567", "0001: wait", "\x7F", " 12",
+        "12345678b", "12345678a"};
     OpcodeRowModel model({QStringLiteral("A"), QStringLiteral("B")}, nullptr);
     std::vector<std::string> numbers; // column 1 names the row
     std::vector<OpcodeRowModel::Row> rows;
@@ -24,5 +26,5 @@ TEST(OpcodeRowModelTest, SortOrdersBytesAndKeepsTiesInPlace) {
     std::string order;
     for (int row = 0; row < model.Count(); ++row)
         order += std::string(model.Bytes(row, 1)) + ' ';
-    EXPECT_EQ(order, "6 13 3 11 2 7 0 10 8 9 5 1 12 4 ");
+    EXPECT_EQ(order, "6 13 3 11 2 7 0 10 8 9 15 14 5 1 12 4 ");
 }
