@@ -2,7 +2,7 @@
 
 #include <QHeaderView>
 #include <algorithm>
-#include <numeric>
+#include <cstdint>
 
 #include "opcodes/row_compare.h"
 #include "ui/qt_text.h"
@@ -33,24 +33,53 @@ std::string_view OpcodeRowModel::Bytes(int row, int column) const {
     return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
+namespace {
+
+// A row's place in a sort by one column: the column's first eight bytes as one big-endian
+// number (zero-padded), which orders most pairs of rows without looking at their texts.
+struct SortKey {
+    std::uint64_t head;
+    int row;
+    std::string_view text;
+};
+
+SortKey KeyOf(std::string_view text, int row) {
+    std::uint64_t head = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        head = head << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+    return {head, row, text};
+}
+
+// The order of CompareCp1251, rows with equal texts in their present order.
+bool Before(const SortKey& a, const SortKey& b) {
+    if (a.head != b.head)
+        return a.head < b.head;
+    // Equal heads: texts of up to eight bytes differ only in their length (zero padding).
+    const int order = a.text.size() <= 8 && b.text.size() <= 8
+                          ? static_cast<int>(a.text.size()) - static_cast<int>(b.text.size())
+                          : CompareCp1251(a.text, b.text);
+    return order != 0 ? order < 0 : a.row < b.row;
+}
+
+} // namespace
+
 void OpcodeRowModel::Sort(int column) {
     if (column < 0 || column >= kMaxColumns)
         return;
-    std::vector<int> order(rows_.size()); // order[new row] = old row
-    std::iota(order.begin(), order.end(), 0);
     const auto c = static_cast<std::size_t>(column);
-    std::stable_sort(order.begin(), order.end(), [this, c](int a, int b) {
-        return CompareCp1251(rows_[static_cast<std::size_t>(a)][c],
-                             rows_[static_cast<std::size_t>(b)][c]) < 0;
-    });
+    std::vector<SortKey> keys;
+    keys.reserve(rows_.size());
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        keys.push_back(KeyOf(rows_[i][c], static_cast<int>(i)));
+    std::sort(keys.begin(), keys.end(), Before); // keys[new row].row: the old row
 
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::vector<int> moved(order.size()); // moved[old row] = new row
+    std::vector<int> moved(keys.size()); // moved[old row] = new row
     std::vector<Row> sorted;
     sorted.reserve(rows_.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        moved[static_cast<std::size_t>(order[i])] = static_cast<int>(i);
-        sorted.push_back(rows_[static_cast<std::size_t>(order[i])]);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        moved[static_cast<std::size_t>(keys[i].row)] = static_cast<int>(i);
+        sorted.push_back(rows_[static_cast<std::size_t>(keys[i].row)]);
     }
     rows_ = std::move(sorted);
     // The selection, the focused row and the pointer's row are kept as persistent indexes;
@@ -93,6 +122,9 @@ OpcodeListView::OpcodeListView(const QStringList& headers, QWidget* parent)
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
+    // No branch area: the rows are never indented, and the view skips drawing an empty one
+    // (and asking the selection about each row once more) for every row it paints.
+    setIndentation(0);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setAllColumnsShowFocus(true);

@@ -75,18 +75,34 @@ bool RightElision::Glyphs(const QTextLayout& laidOut, bool whole, const QTextOpt
     if (horizontal != Qt::AlignLeft || option.textDirection() != Qt::LeftToRight ||
         laidOut.lineCount() != 1 || !OneGlyphEach(text) || !metrics.inFontUcs4(kEllipsis))
         return false;
-    const QList<QGlyphRun> runs = JoinedRuns(laidOut.lineAt(0).glyphRuns());
-    QList<QPointF> x; // each character's glyph position, then the end of the last one's advance
+    const QTextLine line = laidOut.lineAt(0);
+    const QList<QGlyphRun> runs = JoinedRuns(line.glyphRuns());
+    QList<QPointF> x; // each glyph's position, then the end of the last one's advance
     for (const QGlyphRun& run : runs)
         x.append(run.positions());
-    if (x.size() != text.size() || x.isEmpty())
-        return false; // ligatures or invisible characters
+    const qsizetype count = x.size(); // of glyphs
+    if (count == 0 || count > text.size())
+        return false; // invisible characters, or characters drawn in parts
     const qreal start = x.front().x();
-    x.append(QPointF(start + laidOut.lineAt(0).horizontalAdvance(), x.front().y()));
+    x.append(QPointF(start + line.horizontalAdvance(), x.front().y()));
+    // Where each glyph's characters start in the text: ligatures draw several with one.
+    const bool ligatures = count < text.size();
+    for (qsizetype i = 0; ligatures && i < count; ++i)
+        if (x[i + 1].x() <= x[i].x())
+            return false; // a glyph with no advance: no glyph boundary tells its characters
+    const auto charAt = [&](qsizetype glyph) -> qsizetype {
+        if (!ligatures)
+            return glyph;
+        return glyph == count ? text.size() : line.xToCursor(x[glyph].x());
+    };
 
     if (!whole) {
-        // The elision must fall where the start is shaped as in the whole text.
-        if (x[text.size() - kContext].x() - start <= width)
+        // The elision must fall where the start is shaped as in the whole text: the
+        // characters before the first glyph past the width leave the start's last few.
+        qsizetype past = 0;
+        while (past < count && x[past].x() - start <= width)
+            ++past;
+        if (x[past].x() - start <= width || charAt(past) + kContext > text.size())
             return false;
     } else if (x.back().x() - start <= width) {
         // Qt elides by the advances: a line wider only by its last glyph's overhang stays whole.
@@ -98,12 +114,20 @@ bool RightElision::Glyphs(const QTextLayout& laidOut, bool whole, const QTextOpt
         glyphs.clear(); // not even the ellipsis fits: Qt leaves nothing
         return true;
     }
-    // Kept: the characters before the first one whose advance reaches the available width.
+    // Kept: the glyphs before the first one whose advance reaches the available width
+    // (Qt counts a ligature's advance to its first character), and their characters.
     qsizetype kept = 0;
-    while (kept + 1 < text.size() && x[kept + 1].x() - start < available)
+    while (kept + 1 < count && x[kept + 1].x() - start < available)
         ++kept;
+    const qsizetype keptChars = charAt(kept);
+    // Qt stops at the text's last character at the latest, which may lie inside the last
+    // ligature; and the ellipsis follows a character of its own glyph.
+    if (ligatures &&
+        ((kept + 1 == count && x[count].x() - start < available && keptChars + 1 != text.size()) ||
+         (kept > 0 && charAt(kept - 1) + 1 != keptChars)))
+        return false;
     UseFont(laidOut.font());
-    QGlyphRun ellipsis = Ellipsis(option, kept > 0 ? text[kept - 1] : QChar(kNone));
+    QGlyphRun ellipsis = Ellipsis(option, keptChars > 0 ? text[keptChars - 1] : QChar(kNone));
     if (ellipsis.isEmpty())
         return false;
     glyphs.clear();

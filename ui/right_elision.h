@@ -25,8 +25,9 @@ class RightElision {
     // out with `option`, of the whole text or of the start Start() gave (whose last few
     // characters may be shaped otherwise than in the whole text). False, and nothing done,
     // for a text whose elision only Qt itself can reproduce: other than left to right and
-    // left aligned, not one glyph per character (ligatures, marks, surrogates, invisible
-    // characters), or a start too short after all.
+    // left aligned, marks, surrogates or invisible characters, a character drawn with more
+    // than one glyph, an elision inside or right after a ligature, or a start too short
+    // after all.
     bool Glyphs(const QTextLayout& laidOut, bool whole, const QTextOption& option, int width,
                 QList<QGlyphRun>& glyphs);
 
