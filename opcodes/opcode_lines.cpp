@@ -10,6 +10,19 @@ namespace {
 
 constexpr char kEndOfFile = '\x1A';
 
+// The value of every pair of characters as two hexadecimal digits, indexed by the pair's
+// bytes as they stand (the first in the low byte): a number's four digits are two
+// look-ups instead of four.
+struct HexPairValues {
+    uint8_t value[65536]{};
+    constexpr HexPairValues() {
+        for (unsigned first = 0; first < 256; ++first)
+            for (unsigned second = 0; second < 256; ++second)
+                value[first | second << 8] = static_cast<uint8_t>(
+                    (kHexDigitValues.value[first] & 0xFu) << 4 | (kHexDigitValues.value[second] & 0xFu));
+    }
+};
+constexpr HexPairValues kHexPairs;
 
 }  // namespace
 
@@ -26,12 +39,12 @@ void ParseOpcodeLine(std::string_view line, std::vector<int32_t>& numbers, std::
     const bool shortLast = line.size() % kOpcodeGroupLength != 0 || line.empty();
     const std::size_t count = std::min(whole + (shortLast ? 1 : 0), maxNumbers);
     numbers.resize(count);
-    const auto digit = [value = kHexDigitValues.value](unsigned char ch) { return uint32_t{value[ch]} & 0xFu; };
+    const auto pair = [](const unsigned char* at) { return uint32_t{kHexPairs.value[at[0] | at[1] << 8]}; };
     const auto* d = reinterpret_cast<const unsigned char*>(line.data());
     int32_t* out = numbers.data();
     int32_t* const end = out + std::min(whole, count);
     for (; out != end; ++out, d += kOpcodeGroupLength)
-        *out = static_cast<int32_t>(digit(d[0]) << 12 | digit(d[1]) << 8 | digit(d[2]) << 4 | digit(d[3]));
+        *out = static_cast<int32_t>(pair(d) << 8 | pair(d + 2));
     if (count > whole)
         *out = HexToInt(line.substr(whole * kOpcodeGroupLength, kOpcodeGroupLength - 1));
 }
