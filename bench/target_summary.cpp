@@ -9,28 +9,27 @@
 namespace {
 
 struct Target {
-    const char* run;      // the run's full name (the median, for repeated runs)
-    const char* counter;  // the ratio it reports
-    double most;          // the highest ratio that meets the target
+    const char* function;  // the benchmark
+    const char* args;      // and its arguments, as its name shows them
+    const char* counter;   // the ratio it reports
+    double most;           // the highest ratio that meets the target
     const char* what;
 };
 
 constexpr Target kTargets[] = {
-    {"BM_ListShownVsQtFloor/0/manual_time", "x_qt_floor", 0.5,
-     "list of 2,800 with its first paint / Qt's item painting"},
-    {"BM_SortColumnVsQtFloor/0/manual_time", "x_qt_floor", 0.5, "sort by column 0, painted / Qt's"},
-    {"BM_SortColumnVsQtFloor/1/manual_time", "x_qt_floor", 0.5, "sort by column 1, painted / Qt's"},
-    {"BM_SortColumnVsQtFloor/2/manual_time", "x_qt_floor", 0.5, "sort by column 2, painted / Qt's"},
-    {"BM_SortColumnVsQtFloor/3/manual_time", "x_qt_floor", 0.5, "sort by column 3, painted / Qt's"},
-    {"BM_StartupToShownMainWindow/iterations:5/repeats:5/manual_time_median", "x_qt_text", 1.3,
-     "start to the shown window / Qt's one-label window"},
-    {"BM_StartupToShownMainWindow/iterations:5/repeats:5/manual_time_median", "peak_x_qt_text", 1.15,
-     "start-up peak memory / Qt's one-label window's"},
-    {"BM_LoadDatabaseVsFloor/repeats:5/manual_time_median", "x_floor", 2.0,
-     "load / read-and-split floor"},
+    {"BM_ListShownVsQtFloor", "0", "x_qt_floor", 0.5, "list of 2,800 with its first paint / Qt's item painting"},
+    {"BM_SortColumnVsQtFloor", "0", "x_qt_floor", 0.5, "sort by column 0, painted / Qt's"},
+    {"BM_SortColumnVsQtFloor", "1", "x_qt_floor", 0.5, "sort by column 1, painted / Qt's"},
+    {"BM_SortColumnVsQtFloor", "2", "x_qt_floor", 0.5, "sort by column 2, painted / Qt's"},
+    {"BM_SortColumnVsQtFloor", "3", "x_qt_floor", 0.5, "sort by column 3, painted / Qt's"},
+    {"BM_StartupToShownMainWindow", "", "x_qt_text", 1.3, "start to the shown window / Qt's one-label window"},
+    {"BM_StartupToShownMainWindow", "", "peak_x_qt_text", 1.15, "start-up peak memory / Qt's one-label window's"},
+    {"BM_LoadDatabaseVsFloor", "", "x_floor", 2.0, "load / read-and-split floor"},
 };
 
-std::string Key(const std::string& run, const std::string& counter) { return run + "|" + counter; }
+std::string Key(const std::string& function, const std::string& args, const std::string& counter) {
+    return function + "/" + args + "|" + counter;
+}
 
 }  // namespace
 
@@ -55,10 +54,13 @@ std::unique_ptr<TargetSummary> TargetSummary::ForArguments(int argc, char** argv
 
 void TargetSummary::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
+    // A single run's figures, or the median of repeated runs.
     for (const Run& run : runs) {
-        if (run.error_occurred) continue;
-        const std::string name = run.benchmark_name();
-        for (const auto& [counter, value] : run.counters) found_[Key(name, counter)] = value.value;
+        const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+        const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
+        if (run.error_occurred || !(median || single)) continue;
+        for (const auto& [counter, value] : run.counters)
+            found_[Key(run.run_name.function_name, run.run_name.args, counter)] = value.value;
     }
 }
 
@@ -66,7 +68,7 @@ void TargetSummary::Finalize() {
     std::ostream& out = GetOutputStream();
     bool heading = false;
     for (const Target& target : kTargets) {
-        const auto found = found_.find(Key(target.run, target.counter));
+        const auto found = found_.find(Key(target.function, target.args, target.counter));
         if (found == found_.end()) continue;  // not run this time
         if (!heading) {
             out << "\nTargets, as ratios measured in this run:\n";

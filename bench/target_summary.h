@@ -21,5 +21,5 @@ public:
     void Finalize() override;
 
 private:
-    std::map<std::string, double> found_;  // "run name|counter" -> value
+    std::map<std::string, double> found_;  // "benchmark/arguments|counter" -> value
 };
