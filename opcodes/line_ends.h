@@ -11,6 +11,11 @@
 #define KELPRA_LINE_SCAN_SSE2 1
 #endif
 
+// The position after the line end at `end` (CR LF counts as one).
+inline std::size_t SkipLineEnd(std::string_view text, std::size_t end) {
+    return text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? end + 2 : end + 1;
+}
+
 // Goes through a text line by line. The bytes are classified 64 at a time into a bit mask
 // of line ends (and one of a mark character, when one is asked for), so that the next line
 // costs a few bit operations rather than a scan of its own; a line longer than a block
@@ -35,7 +40,7 @@ public:
         const std::size_t end = EndFrom(pos_, markAt);
         line = text_.substr(pos_, end - pos_);
         if (markAt != npos) markAt -= pos_;
-        pos_ = end == text_.size() ? end : Skip(end);
+        pos_ = end == text_.size() ? end : SkipLineEnd(text_, end);
         return true;
     }
     bool Next(std::string_view& line) {
@@ -64,11 +69,6 @@ public:
             base_ += 64;
             Classify();
         }
-    }
-
-    // The offset after the line end at `end` (CR LF counts as one).
-    std::size_t Skip(std::size_t end) const {
-        return text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n' ? end + 2 : end + 1;
     }
 
 private:
@@ -149,7 +149,3 @@ inline std::size_t FindLongLineEnd(std::string_view text, std::size_t from = 0) 
     return std::string_view::npos;
 }
 
-// The position after the line end at `end` (CR LF counts as one).
-inline std::size_t SkipLineEnd(std::string_view text, std::size_t end) {
-    return text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? end + 2 : end + 1;
-}
