@@ -29,20 +29,17 @@ int32_t OpcodeOfKey(std::string_view key) {
     return TOpcodesList::IsOpcodeNumber(n) ? n : -1;
 }
 
-// The value of every opcode's key in the opcodes section of the file, as ReadString
-// reads it (the first line of a key that stands twice), or kDefaultOpcodeValue. One pass
-// over the section instead of a look-up by name for each number; the views point into
-// `bytes`.
-std::vector<std::string_view> ReadOpcodeValues(std::string_view bytes) {
-    std::vector<std::string_view> values(kOpcodeCount);  // no data yet: not found
-    ForEachIniSectionKey(bytes, kOpcodesSection, [&](std::string_view key, std::string_view value) {
+// Puts the value of every opcode's key in the opcodes section of the file into the
+// record's field `value`, as ReadString reads it (the first line of a key that stands
+// twice); a record without a key keeps a null view. One pass over the section instead of
+// a look-up by name for each number; the views point into `bytes`.
+void ReadOpcodeValues(std::string_view bytes, std::vector<TOpcode>& items, std::string_view TOpcode::*value) {
+    ForEachIniSectionKey(bytes, kOpcodesSection, [&](std::string_view key, std::string_view found) {
         const int32_t n = OpcodeOfKey(key);
-        if (n >= 0 && values[static_cast<std::size_t>(n)].data() == nullptr)
-            values[static_cast<std::size_t>(n)] = value;
+        if (n < 0) return;
+        std::string_view& field = items[static_cast<std::size_t>(n)].*value;
+        if (field.data() == nullptr) field = found;
     });
-    for (std::string_view& value : values)
-        if (value.data() == nullptr) value = kDefaultOpcodeValue;
-    return values;
 }
 
 // A type that names a line of the type line file.
@@ -81,32 +78,33 @@ std::unique_ptr<char[]> GiveTypes(std::vector<TOpcode>& items, const std::string
         return numbers;
     };
     // Two passes over the lines: the first measures each record's type text, so that the
-    // second writes them all into one block of their final size.
-    std::vector<std::size_t> lengths(kOpcodeCount);
+    // second writes them all into one block of their final size. Between them a record's
+    // TypeText holds its length alone, then its start and what is written so far.
     for (const TypeOnLine& type : types)
         for (int32_t m : numbersFor(type)) {
             if (!TOpcodesList::IsOpcodeNumber(m)) continue;  // no record to give the type to
-            std::size_t& length = lengths[static_cast<std::size_t>(m)];
-            length = std::min(length + type.piece.size(), kMaxTypeTextLength);
+            std::string_view& text = items[static_cast<std::size_t>(m)].TypeText;
+            text = {nullptr, std::min(text.size() + type.piece.size(), kMaxTypeTextLength)};
         }
-    std::vector<std::size_t> starts(kOpcodeCount);
     std::size_t total = 0;
-    for (std::size_t n = 0; n < kOpcodeCount; ++n) {
-        starts[n] = total;
-        total += lengths[n];
-    }
+    for (const TOpcode& op : items) total += op.TypeText.size();
     auto bytes = std::make_unique_for_overwrite<char[]>(total);
-    std::fill(lengths.begin(), lengths.end(), 0);  // now: how much of each is written
+    char* start = bytes.get();
+    for (TOpcode& op : items) {
+        const std::size_t length = op.TypeText.size();
+        op.TypeText = {start, 0};
+        start += length;
+    }
     for (const TypeOnLine& type : types)
         for (int32_t m : numbersFor(type)) {
             if (!TOpcodesList::IsOpcodeNumber(m)) continue;
-            const auto n = static_cast<std::size_t>(m);
-            items[n].Types.set(type.type);
-            const std::size_t count = std::min(type.piece.size(), kMaxTypeTextLength - lengths[n]);
-            std::memcpy(bytes.get() + starts[n] + lengths[n], type.piece.data(), count);
-            lengths[n] += count;
+            TOpcode& op = items[static_cast<std::size_t>(m)];
+            op.Types.set(type.type);
+            const std::size_t count = std::min(type.piece.size(), kMaxTypeTextLength - op.TypeText.size());
+            char* const end = bytes.get() + (op.TypeText.data() - bytes.get()) + op.TypeText.size();
+            std::memcpy(end, type.piece.data(), count);
+            op.TypeText = {op.TypeText.data(), op.TypeText.size() + count};
         }
-    for (std::size_t n = 0; n < kOpcodeCount; ++n) items[n].TypeText = {bytes.get() + starts[n], lengths[n]};
     return bytes;
 }
 
@@ -194,27 +192,30 @@ std::string_view TranslationText(std::string_view value) {
 TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& TranslationFile,
                            const std::string& TypeInfoFile, const std::string& TypeLinesFile)
     : OpcodeBytes(ReadIniBytes(OpcodesFile)), Items(kOpcodeCount) {
-    const std::vector<std::string_view> definitions = ReadOpcodeValues(OpcodeBytes.view());
+    // Each Text holds its record's whole value until the value is split below; a null
+    // view marks a number without a key.
+    ReadOpcodeValues(OpcodeBytes.view(), Items, &TOpcode::Text);
     // The counts first, in number order, so that of two bad count parts the lower
     // number's is reported before anything else is read.
     constexpr std::size_t kKeyLength = 6;  // "00A1: "
     std::size_t missing = 0;
-    for (std::size_t i = 0; i < kOpcodeCount; ++i) {
-        TOpcode& op = Items[i];
-        const auto [countPart, textPart] = SplitAtComma(definitions[i]);
+    for (TOpcode& op : Items) {
+        const bool found = op.Text.data() != nullptr;
+        const auto [countPart, textPart] = SplitAtComma(found ? op.Text : kDefaultOpcodeValue);
         op.ParamCount = ParamCountOf(countPart);
         SetParamCountText(op.ParamCountText, op.ParamCount, countPart);
         op.Text = textPart;  // the key goes in front below
-        if (definitions[i].data() == kDefaultOpcodeValue.data()) missing += kKeyLength + textPart.size();
+        if (!found) missing += kKeyLength + textPart.size();
     }
     // A key line holds at least the four digits of its key, "=", a digit and "," before
     // the text part: room for the six characters of the record's key, written in place.
     DefaultTexts = std::make_unique_for_overwrite<char[]>(missing);
     char* nextDefault = DefaultTexts.get();
+    const char* const defaultText = SplitAtComma(kDefaultOpcodeValue).second.data();
     for (int32_t n = 0; n < kOpcodeCount; ++n) {
         TOpcode& op = Items[static_cast<std::size_t>(n)];
         char* key;
-        if (definitions[static_cast<std::size_t>(n)].data() == kDefaultOpcodeValue.data()) {
+        if (op.Text.data() == defaultText) {
             key = nextDefault;
             std::memcpy(key + kKeyLength, op.Text.data(), op.Text.size());
             nextDefault += kKeyLength + op.Text.size();
@@ -227,8 +228,9 @@ TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& Tr
         op.Text = {key, kKeyLength + op.Text.size()};
     }
     TranslationBytes = ReadIniBytes(TranslationFile);
-    const std::vector<std::string_view> translations = ReadOpcodeValues(TranslationBytes.view());
-    for (std::size_t i = 0; i < kOpcodeCount; ++i) Items[i].RusText = TranslationText(translations[i]);
+    ReadOpcodeValues(TranslationBytes.view(), Items, &TOpcode::RusText);
+    for (TOpcode& op : Items)
+        op.RusText = TranslationText(op.RusText.data() != nullptr ? op.RusText : kDefaultOpcodeValue);
     KeepOnlyTexts(OpcodeBytes, Items, &TOpcode::Text);
     KeepOnlyTexts(TranslationBytes, Items, &TOpcode::RusText);
     TypeTexts = GiveTypes(Items, TypeInfoFile, TypeLinesFile);
