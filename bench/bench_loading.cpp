@@ -122,13 +122,13 @@ void BM_LoadedDatabaseMemory(benchmark::State& state) {
         bytes += op.Text.size() + op.RusText.size() + op.ParamCountText.capacity() +
                  op.TypeText.size();  // the texts lie in the table's blocks, back to back
     }
-    std::set<const int32_t*> lines;  // nodes naming one line share its numbers
+    std::set<const void*> lines;  // nodes naming one line share its numbers
     for (const auto& c : db.categories) {
         bytes += sizeof(CategoryInfo) + c.Caption.capacity();
         if (!c.Data) continue;
         bytes += sizeof(TNodedata) + c.Data->Name.capacity() + c.Data->Note.capacity();
-        const std::vector<int32_t>& numbers = c.Data->Opcodes;
-        if (lines.insert(numbers.data()).second) bytes += numbers.capacity() * sizeof(int32_t);
+        const OpcodeNumbers& numbers = c.Data->Opcodes;
+        if (lines.insert(numbers.Identity()).second) bytes += numbers.Bytes();
     }
     state.counters["db_bytes"] = static_cast<double>(bytes);
 }

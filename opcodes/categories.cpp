@@ -14,12 +14,21 @@ namespace {
 
 // The first 2800 numbers of the line; numbers without a record are left out.
 OpcodeNumbers ReadNodeLine(const OpcodeLineFile& lines, int32_t line) {
-    std::vector<int32_t> numbers = lines.ReadLine(line, kMaxNodeOpcodes);
-    std::erase_if(numbers, [](int32_t n) { return !TOpcodesList::IsOpcodeNumber(n); });
-    return OpcodeNumbers(std::move(numbers));
+    std::vector<uint16_t> numbers;
+    lines.ReadLine(line, numbers, kMaxNodeOpcodes);
+    std::erase_if(numbers, [](uint16_t n) { return !TOpcodesList::IsOpcodeNumber(n); });
+    return OpcodeNumbers::Of(std::move(numbers));
 }
 
 }  // namespace
+
+OpcodeNumbers::OpcodeNumbers(const std::vector<int32_t>& numbers) {
+    std::vector<uint16_t> kept(numbers.size());
+    std::transform(numbers.begin(), numbers.end(), kept.begin(), [](int32_t n) {
+        return TOpcodesList::IsOpcodeNumber(n) ? static_cast<uint16_t>(n) : kNoRecord;
+    });
+    numbers_ = Of(std::move(kept)).numbers_;
+}
 
 std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,
                                          const std::string& nodeInfoFile,
@@ -38,9 +47,9 @@ std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,
         info.Expanded = nodeInfo.ReadBool(item.Key, "Expanded", false);
         if (line != -1) {
             auto data = std::make_unique<TNodedata>();
-            auto [numbers, fresh] = lineNumbers.try_emplace(line);
-            if (fresh) numbers->second = ReadNodeLine(lines, line);
-            data->Opcodes = numbers->second;
+            auto [known, fresh] = lineNumbers.try_emplace(line);
+            if (fresh) known->second = ReadNodeLine(lines, line);
+            data->Opcodes = known->second;
             data->Name = item.Key;
             data->Note = nodeInfo.ReadString(item.Key, "Note", "");
             info.Data = std::move(data);

@@ -13,38 +13,43 @@ inline constexpr int kMaxNodeOpcodes = 2800;
 
 extern const std::string kMissingNodeCaption;  // "***НЕ_НАЙДЕНО***  (NodeInfo.ini)"
 
-// The numbers of one category line, read-only; it reads like a const std::vector<int32_t>.
-// Every node that names the same line holds the same numbers, so a tree of a hundred
-// thousand nodes on one line of 2800 numbers costs the line once, not a gigabyte.
+// The numbers of one category line, read-only; it reads like a const container of
+// int32_t. Every node that names the same line holds the same numbers, so a tree of a
+// hundred thousand nodes on one line of 2800 numbers costs the line once, not a gigabyte.
+// Opcode numbers fit in 16 bits, which halves what the lines take; a number that names no
+// record is kept as kNoRecord, which names none either.
 class OpcodeNumbers {
 public:
     using value_type = int32_t;
-    using const_iterator = std::vector<int32_t>::const_iterator;
+    using const_iterator = std::vector<uint16_t>::const_iterator;
     using iterator = const_iterator;
+    static constexpr uint16_t kNoRecord = 0xFFFF;
 
     OpcodeNumbers() : numbers_(Empty()) {}
-    explicit OpcodeNumbers(std::vector<int32_t> numbers)
-        : numbers_(std::make_shared<const std::vector<int32_t>>(std::move(numbers))) {}
+    explicit OpcodeNumbers(const std::vector<int32_t>& numbers);
+    // Numbers already in 16 bits, taken as they are.
+    static OpcodeNumbers Of(std::vector<uint16_t> numbers) {
+        OpcodeNumbers made;
+        made.numbers_ = std::make_shared<const std::vector<uint16_t>>(std::move(numbers));
+        return made;
+    }
 
-    operator const std::vector<int32_t>&() const { return *numbers_; }
     std::size_t size() const { return numbers_->size(); }
     bool empty() const { return numbers_->empty(); }
     int32_t operator[](std::size_t i) const { return (*numbers_)[i]; }
     const_iterator begin() const { return numbers_->begin(); }
     const_iterator end() const { return numbers_->end(); }
-    friend bool operator==(const OpcodeNumbers& a, const std::vector<int32_t>& b) {
-        return *a.numbers_ == b;
-    }
-    friend bool operator==(const OpcodeNumbers& a, const OpcodeNumbers& b) {
-        return *a.numbers_ == *b.numbers_;
-    }
+    // The bytes the numbers take (shared by every node of the line).
+    std::size_t Bytes() const { return numbers_->capacity() * sizeof(uint16_t); }
+    const void* Identity() const { return numbers_.get(); }
+    friend bool operator==(const OpcodeNumbers& a, const OpcodeNumbers& b) { return *a.numbers_ == *b.numbers_; }
 
 private:
-    static const std::shared_ptr<const std::vector<int32_t>>& Empty() {
-        static const auto empty = std::make_shared<const std::vector<int32_t>>();
+    static const std::shared_ptr<const std::vector<uint16_t>>& Empty() {
+        static const auto empty = std::make_shared<const std::vector<uint16_t>>();
         return empty;
     }
-    std::shared_ptr<const std::vector<int32_t>> numbers_;
+    std::shared_ptr<const std::vector<uint16_t>> numbers_;
 };
 
 // The data of a category node that has an opcode line.

@@ -32,7 +32,11 @@ int32_t HexToInt(std::string_view text) {
     return static_cast<int32_t>(value);
 }
 
-void ParseOpcodeLine(std::string_view line, std::vector<int32_t>& numbers, std::size_t maxNumbers) {
+namespace {
+
+// Every number a line can hold fits in 16 bits: four digits at most.
+template <typename Number>
+void ParseNumbers(std::string_view line, std::vector<Number>& numbers, std::size_t maxNumbers) {
     // Whole groups first, four digits each without a loop; then the short last group
     // (or the single empty group of an empty line).
     const std::size_t whole = line.size() / kOpcodeGroupLength;
@@ -41,12 +45,22 @@ void ParseOpcodeLine(std::string_view line, std::vector<int32_t>& numbers, std::
     numbers.resize(count);
     const auto pair = [](const unsigned char* at) { return uint32_t{kHexPairs.value[at[0] | at[1] << 8]}; };
     const auto* d = reinterpret_cast<const unsigned char*>(line.data());
-    int32_t* out = numbers.data();
-    int32_t* const end = out + std::min(whole, count);
+    Number* out = numbers.data();
+    Number* const end = out + std::min(whole, count);
     for (; out != end; ++out, d += kOpcodeGroupLength)
-        *out = static_cast<int32_t>(pair(d) << 8 | pair(d + 2));
+        *out = static_cast<Number>(pair(d) << 8 | pair(d + 2));
     if (count > whole)
-        *out = HexToInt(line.substr(whole * kOpcodeGroupLength, kOpcodeGroupLength - 1));
+        *out = static_cast<Number>(HexToInt(line.substr(whole * kOpcodeGroupLength, kOpcodeGroupLength - 1)));
+}
+
+}  // namespace
+
+void ParseOpcodeLine(std::string_view line, std::vector<int32_t>& numbers, std::size_t maxNumbers) {
+    ParseNumbers(line, numbers, maxNumbers);
+}
+
+void ParseOpcodeLine(std::string_view line, std::vector<uint16_t>& numbers, std::size_t maxNumbers) {
+    ParseNumbers(line, numbers, maxNumbers);
 }
 
 std::vector<int32_t> ParseOpcodeLine(std::string_view line, std::size_t maxNumbers) {
@@ -91,6 +105,10 @@ std::vector<int32_t> OpcodeLineFile::ReadLine(int32_t lineNumber, std::size_t ma
 
 void OpcodeLineFile::ReadLine(int32_t lineNumber, std::vector<int32_t>& numbers) const {
     ParseOpcodeLine(LineText(lineNumber), numbers);
+}
+
+void OpcodeLineFile::ReadLine(int32_t lineNumber, std::vector<uint16_t>& numbers, std::size_t maxNumbers) const {
+    ParseOpcodeLine(LineText(lineNumber), numbers, maxNumbers);
 }
 
 std::vector<int32_t> ReadOpcodeLine(const std::string& fileName, int32_t lineNumber) {

@@ -52,9 +52,11 @@ void ForEachOpcodeGroup(std::string_view line, Visit&& visit) {
 // An empty line gives the single number 0.
 std::vector<int32_t> ParseOpcodeLine(std::string_view line,
                                      std::size_t maxNumbers = std::numeric_limits<std::size_t>::max());
-// The same into `numbers` (replacing what it held), for a reader that reuses one buffer.
+// The same into `numbers` (replacing what it held), for a reader that reuses one buffer;
+// in 16 bits, which every number of a line fits in (four digits at most).
 void ParseOpcodeLine(std::string_view line, std::vector<int32_t>& numbers,
                      std::size_t maxNumbers = std::numeric_limits<std::size_t>::max());
+void ParseOpcodeLine(std::string_view line, std::vector<uint16_t>& numbers, std::size_t maxNumbers);
 
 // A line file read once; its lines are then looked up by number without rereading.
 class OpcodeLineFile {
@@ -69,6 +71,8 @@ public:
     std::vector<int32_t> ReadLine(int32_t lineNumber,
                                   std::size_t maxNumbers = std::numeric_limits<std::size_t>::max()) const;
     void ReadLine(int32_t lineNumber, std::vector<int32_t>& numbers) const;
+    // The same in 16 bits, which every number of a line fits in.
+    void ReadLine(int32_t lineNumber, std::vector<uint16_t>& numbers, std::size_t maxNumbers) const;
 
     // The raw text of a line (without its line end); empty beyond the end of the file.
     std::string_view LineText(int32_t lineNumber) const;
