@@ -14,6 +14,7 @@
 #include "opcodes/categories.h"
 #include "opcodes/category_tree.h"
 #include "opcodes/database_files.h"
+#include "opcodes/ini_file.h"
 #include "opcodes/opcode.h"
 #include "opcodes/files/file_names.h"
 
@@ -30,11 +31,11 @@ struct LoadedDatabase {
 
 LoadedDatabase LoadAll() {
     const DatabaseFiles files = DatabaseFiles::ForCurrentDir(CurrentDir());
-    LoadedDatabase db{TOpcodesList(files.Opcodes, files.Translation, files.TypeInfo, files.TypeLines),
-                      {}, {}, {}};
+    const TIniFile typeInfo(files.TypeInfo);
+    LoadedDatabase db{TOpcodesList(files.Opcodes, files.Translation, typeInfo, files.TypeLines), {}, {}, {}};
     ReadCategoryTree(files.Tree, db.tree);
     db.categories = ReadCategories(db.tree, files.NodeInfo, files.NodeLines);
-    db.types = ReadTypeCaptions(files.TypeInfo);
+    db.types = ReadTypeCaptions(typeInfo);
     return db;
 }
 

@@ -60,7 +60,10 @@ std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,
 }
 
 std::vector<std::string> ReadTypeCaptions(const std::string& typeInfoFile) {
-    const TIniFile typeInfo(typeInfoFile);
+    return ReadTypeCaptions(TIniFile(typeInfoFile));
+}
+
+std::vector<std::string> ReadTypeCaptions(const TIniFile& typeInfo) {
     std::vector<std::string> captions;
     const std::vector<std::string_view>& sections = typeInfo.SectionNames();
     captions.reserve(std::min(sections.size(), static_cast<std::size_t>(kMaxTypes)));

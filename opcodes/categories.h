@@ -9,6 +9,8 @@
 
 #include "opcodes/category_tree.h"
 
+class TIniFile;
+
 inline constexpr int kMaxNodeOpcodes = 2800;
 
 extern const std::string kMissingNodeCaption;  // "***НЕ_НАЙДЕНО***  (NodeInfo.ini)"
@@ -76,3 +78,4 @@ std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,
 // many as there are type indices (kMaxTypes): item i of the list is type i of the table,
 // and sections past the last index name no type.
 std::vector<std::string> ReadTypeCaptions(const std::string& typeInfoFile);
+std::vector<std::string> ReadTypeCaptions(const TIniFile& typeInfo);

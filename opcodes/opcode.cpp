@@ -52,9 +52,8 @@ struct TypeOnLine {
 // Gives the records the types of TypeInfo.ini: each number of a type's line gets the
 // type's bit and, in its type text, the type's short caption. The type line file is read
 // once, and only when a type names a line. Returns the bytes the type texts view.
-std::unique_ptr<char[]> GiveTypes(std::vector<TOpcode>& items, const std::string& typeInfoFile,
+std::unique_ptr<char[]> GiveTypes(std::vector<TOpcode>& items, const TIniFile& typeInfo,
                                   const std::string& typeLinesFile) {
-    const TIniFile typeInfo(typeInfoFile);
     std::vector<TypeOnLine> types;
     const std::vector<std::string_view>& sections = typeInfo.SectionNames();
     for (std::size_t j = 0; j < sections.size() && j < static_cast<std::size_t>(kMaxTypes); ++j) {
@@ -191,6 +190,10 @@ std::string_view TranslationText(std::string_view value) {
 
 TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& TranslationFile,
                            const std::string& TypeInfoFile, const std::string& TypeLinesFile)
+    : TOpcodesList(OpcodesFile, TranslationFile, TIniFile(TypeInfoFile), TypeLinesFile) {}
+
+TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& TranslationFile,
+                           const TIniFile& TypeInfo, const std::string& TypeLinesFile)
     : OpcodeBytes(ReadIniBytes(OpcodesFile)), Items(kOpcodeCount) {
     // Each Text holds its record's whole value until the value is split below; a null
     // view marks a number without a key.
@@ -233,7 +236,7 @@ TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& Tr
         op.RusText = TranslationText(op.RusText.data() != nullptr ? op.RusText : kDefaultOpcodeValue);
     KeepOnlyTexts(OpcodeBytes, Items, &TOpcode::Text);
     KeepOnlyTexts(TranslationBytes, Items, &TOpcode::RusText);
-    TypeTexts = GiveTypes(Items, TypeInfoFile, TypeLinesFile);
+    TypeTexts = GiveTypes(Items, TypeInfo, TypeLinesFile);
 }
 
 const TOpcode& TOpcodesList::GetItem(int32_t n) const {

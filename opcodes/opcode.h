@@ -11,6 +11,8 @@
 
 #include "opcodes/files/file_io.h"
 
+class TIniFile;
+
 inline constexpr int32_t kMaxOpcode = 0x0AF0;          // the highest opcode number
 inline constexpr int32_t kOpcodeCount = kMaxOpcode + 1;  // 2801 records
 inline constexpr int kMaxTypes = 256;                  // type indices 0..255
@@ -41,6 +43,9 @@ public:
     // integer and EInOutError when the type line file is needed but cannot be read.
     TOpcodesList(const std::string& OpcodesFile, const std::string& TranslationFile,
                  const std::string& TypeInfoFile, const std::string& TypeLinesFile);
+    // The same with TypeInfo.ini already open, for a reader that also lists its types.
+    TOpcodesList(const std::string& OpcodesFile, const std::string& TranslationFile,
+                 const TIniFile& TypeInfo, const std::string& TypeLinesFile);
     // Moved, the records keep their texts; a copy would view the first table's.
     TOpcodesList(TOpcodesList&&) noexcept = default;
     TOpcodesList& operator=(TOpcodesList&&) noexcept = default;

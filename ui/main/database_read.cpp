@@ -3,6 +3,7 @@
 #include "opcodes/database_files.h"
 #include "opcodes/errors.h"
 #include "opcodes/files/file_names.h"
+#include "opcodes/ini_file.h"
 
 namespace {
 
@@ -20,10 +21,11 @@ template <class Read> void Keep(std::exception_ptr& error, Read read) {
 DatabaseRead DatabaseRead::OfCurrentDir() {
     const DatabaseFiles files = DatabaseFiles::ForCurrentDir(CurrentDir());
     DatabaseRead read;
+    const TIniFile typeInfo(files.TypeInfo);  // the table's types and the type list: one reading
     read.sites = LookupSiteSettings::Read(files.Sites);
     Keep(read.opcodesError, [&] {
-        read.opcodes = std::make_unique<TOpcodesList>(files.Opcodes, files.Translation,
-                                                      files.TypeInfo, files.TypeLines);
+        read.opcodes = std::make_unique<TOpcodesList>(files.Opcodes, files.Translation, typeInfo,
+                                                      files.TypeLines);
     });
     try {
         ReadCategoryTree(files.Tree, read.treeItems);
@@ -37,6 +39,6 @@ DatabaseRead DatabaseRead::OfCurrentDir() {
         Keep(read.categoriesError, [&] {
             read.categories = ReadCategories(read.treeItems, files.NodeInfo, files.NodeLines);
         });
-    Keep(read.typesError, [&] { read.typeCaptions = ReadTypeCaptions(files.TypeInfo); });
+    Keep(read.typesError, [&] { read.typeCaptions = ReadTypeCaptions(typeInfo); });
     return read;
 }
