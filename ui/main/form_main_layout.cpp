@@ -17,6 +17,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "ui/main/caption_header.h"
 #include "ui/main/event_hooks.h"
 #include "ui/main/form_main.h"
 #include "ui/main/hint_tracker.h"
@@ -126,6 +127,7 @@ void TFormMain::createViews() {
     OpListView->setMouseTracking(true);
     OpListView->setContextMenuPolicy(Qt::CustomContextMenu);
     KeepSelectionDrawn(OpListView);
+    CaptionHeader::Install(OpListView);
 }
 
 // The other controls, made inside the window once it has its font: they take it once, where
