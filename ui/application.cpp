@@ -5,6 +5,7 @@
 
 #include "ui/error_info.h"
 #include "ui/language.h"
+#include "ui/main/hint_tracker.h"
 #include "ui/window_look.h"
 
 #ifdef __GLIBC__
@@ -51,6 +52,7 @@ void SetUpApplication(QApplication& app) {
     app.setDesktopFileName(QStringLiteral("kelpra"));
     app.setWindowIcon(QIcon(QStringLiteral(":/kelpra.png")));
     InstallTranslations(app);
+    InstallHintStyle();
 }
 
 void SetExceptionHandler(QObject* owner, ExceptionHandler handler) {

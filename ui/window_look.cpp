@@ -1,9 +1,10 @@
 #include "ui/window_look.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QGuiApplication>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QWidget>
 #include <future>
 
@@ -42,6 +43,13 @@ QFont DesignedFont() {
     QFont font(family, 8);
     font.setStyleHint(QFont::SansSerif);
     return font;
+}
+
+QString ApplicationStyleName() {
+    const QStyle* style = QApplication::style();
+    while (const auto* proxy = qobject_cast<const QProxyStyle*>(style))
+        style = proxy->baseStyle();
+    return style->name();
 }
 
 void KeepSelectionDrawn(QWidget* view) {

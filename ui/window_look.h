@@ -14,5 +14,8 @@ void BeginFontSetUp();
 // Waits for what BeginFontSetUp started.
 QFont DesignedFont();
 
+// The name of the application's style, beneath the program's own adjustments of it.
+QString ApplicationStyleName();
+
 // Selections stay drawn in full colour when the view loses the focus.
 void KeepSelectionDrawn(QWidget* view);

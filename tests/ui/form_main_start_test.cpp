@@ -4,13 +4,16 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QStyleFactory>
 #include <QTreeWidgetItemIterator>
 #include <filesystem>
 
 #include "opcodes/errors.h"
 #include "tests/ui/form_fixture.h"
 #include "ui/application.h"
+#include "ui/main/hint_tracker.h"
 #include "ui/main/tree_nodes.h"
+#include "ui/window_look.h"
 
 using namespace Qt::StringLiterals;
 
@@ -83,6 +86,25 @@ TEST_F(FormMainTest, LoadingKeepsWhatWasLoadedBeforeAFailure) {
         EXPECT_EQ(fake.shell.opened.last(), u"https://wiki.x/index.php?title=0000"_s);
         Trigger(form.get(), "BrowseIniEditor"); // each item its own site
         EXPECT_EQ(fake.shell.opened.last(), u"https://ini-editor.org/editor/editor.php?opcode=0000"_s);
+    }
+}
+
+// The program installs its hint style before its first window; the tooltips' pause turns
+// to none with the opcode table's loading, and not when the table fails.
+TEST_F(FormMainTest, HintsBecomeInstantWithTheOpcodeTable) {
+    for (const bool tableLoads : {false, true}) {
+        QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
+        const int stylesPause = QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay);
+        InstallHintStyle();
+        EXPECT_EQ(ApplicationStyleName(), u"fusion"_s);
+        EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), stylesPause);
+        CraftedDb db;
+        if (!tableLoads)
+            db.opcodes = "[OPCODES]\n0002=x,j\n";
+        const auto form = Open(db);
+        EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay),
+                  tableLoads ? 0 : stylesPause);
+        EXPECT_NE(stylesPause, 0);
     }
 }
 

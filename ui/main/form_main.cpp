@@ -10,14 +10,19 @@ TFormMain::TFormMain(const Platform& platform, QWidget* parent)
       databaseReading_(std::async(std::launch::async, &TFormMain::ReadDatabase)) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Kelpra v.0.2b"));
-    setFont(DesignedFont());
     SetExceptionHandler(this,
                         [this](std::exception_ptr error) { ApplicationEvents1Exception(error); });
 
-    createLayout();
-    createStatusBar();
+    // What lays out no text is made while the font configuration is still being made.
+    createViews();
     createActions();
     createMenus();
+    // Then the window takes its font (resolved once that is made), and what is measured in
+    // it follows.
+    setFont(DesignedFont());
+    createLayout();
+    createStatusBar();
+    createMenuBar();
     placeRestored();
     connectCommands();
     hints_ = new HintTracker(this, StatusPanel(0));

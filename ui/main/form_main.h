@@ -195,6 +195,7 @@ class TFormMain : public QMainWindow {
     void SetLookupAddresses(std::string_view opcodeText);
     void Browse(const QAction* action);
 
+    void createViews();
     void createLayout();
     void placeRestored();
     QWidget* createLeftPanel();
@@ -204,6 +205,7 @@ class TFormMain : public QMainWindow {
     void createActions();
     void createListActions();
     void createMenus();
+    void createMenuBar();
     void createTreeMenu();
     void createListPopupMenu();
     void connectCommands();

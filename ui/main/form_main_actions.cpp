@@ -124,9 +124,6 @@ void TFormMain::createListActions() {
 }
 
 void TFormMain::createMenus() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("OpMainMenu"));
-
     NFile = NewMenu(this, u"NFile", tr("Файл"));
     NFile->addActions({NReExe, NExit});
     NFind = NewMenu(this, u"NFind", tr("Поиск"));
@@ -158,9 +155,14 @@ void TFormMain::createMenus() {
     NHelp = NewMenu(this, u"NHelp", tr("Справка"));
     NHelp->addActions({SASCMINI1, HelpIntro});
 
+    createListPopupMenu();
+}
+
+void TFormMain::createMenuBar() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("OpMainMenu"));
     for (QMenu* menu : {NFile, NFind, NView, NTree, NHelp})
         bar->addMenu(menu);
-    createListPopupMenu();
 }
 
 void TFormMain::createTreeMenu() {

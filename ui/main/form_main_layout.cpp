@@ -17,6 +17,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "ui/main/caption_header.h"
 #include "ui/main/event_hooks.h"
 #include "ui/main/form_main.h"
 #include "ui/main/hint_tracker.h"
@@ -95,7 +96,41 @@ void SelectOnlyByClicks(QTreeWidget* tree) {
 
 } // namespace
 
-// The controls are made inside the window from the start: they take its font once, where
+// The views: made before the window has its font (they lay out no text until they are
+// shown), inside the window, whose font they then take.
+void TFormMain::createViews() {
+    OpTreeView = new QTreeWidget(this);
+    OpTreeView->setObjectName(QStringLiteral("OpTreeView"));
+    OpTreeView->setHeaderHidden(true);
+    OpTreeView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    OpTreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    OpTreeView->setIndentation(19);
+    OpTreeView->setMouseTracking(true);
+    KeepSelectionDrawn(OpTreeView);
+    SelectOnlyByClicks(OpTreeView);
+    treeFit_ = new TreeColumnFit(OpTreeView);
+
+    OpTreeViewChangeDelay = new QTimer(this);
+    OpTreeViewChangeDelay->setObjectName(QStringLiteral("OpTreeViewChangeDelay"));
+    OpTreeViewChangeDelay->setSingleShot(true);
+    OpTreeViewChangeDelay->setInterval(1);
+    connect(OpTreeView, &QTreeWidget::currentItemChanged, OpTreeViewChangeDelay,
+            qOverload<>(&QTimer::start));
+
+    CheckListBoxType = new QListWidget(this);
+    CheckListBoxType->setObjectName(QStringLiteral("CheckListBoxType"));
+    CheckListBoxType->setUniformItemSizes(true);
+
+    OpListView = new OpcodeListView(
+        {tr("Опкод"), tr("Русский перевод (от Tovin)"), tr("Tип"), tr("Кол-во парам")}, this);
+    OpListView->setObjectName(QStringLiteral("OpListView"));
+    OpListView->setMouseTracking(true);
+    OpListView->setContextMenuPolicy(Qt::CustomContextMenu);
+    KeepSelectionDrawn(OpListView);
+    CaptionHeader::Install(OpListView);
+}
+
+// The other controls, made inside the window once it has its font: they take it once, where
 // made outside they would lay their texts out again when the window adopts them.
 void TFormMain::createLayout() {
     auto* centre = createCentrePanel();
@@ -128,28 +163,6 @@ void TFormMain::placeRestored() {
 }
 
 QWidget* TFormMain::createLeftPanel() {
-    OpTreeView = new QTreeWidget(this);
-    OpTreeView->setObjectName(QStringLiteral("OpTreeView"));
-    OpTreeView->setHeaderHidden(true);
-    OpTreeView->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    OpTreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    OpTreeView->setIndentation(19);
-    OpTreeView->setMouseTracking(true);
-    KeepSelectionDrawn(OpTreeView);
-    SelectOnlyByClicks(OpTreeView);
-    treeFit_ = new TreeColumnFit(OpTreeView);
-
-    OpTreeViewChangeDelay = new QTimer(this);
-    OpTreeViewChangeDelay->setObjectName(QStringLiteral("OpTreeViewChangeDelay"));
-    OpTreeViewChangeDelay->setSingleShot(true);
-    OpTreeViewChangeDelay->setInterval(1);
-    connect(OpTreeView, &QTreeWidget::currentItemChanged, OpTreeViewChangeDelay,
-            qOverload<>(&QTimer::start));
-
-    CheckListBoxType = new QListWidget(this);
-    CheckListBoxType->setObjectName(QStringLiteral("CheckListBoxType"));
-    CheckListBoxType->setUniformItemSizes(true);
-
     auto* split = NewSplit(this, Qt::Vertical, OpTreeView, CheckListBoxType,
                            {u"Splitter5", 15, 251, 69, true, false});
     return Panel1 = NewPanel(this, u"Panel1", split);
@@ -165,12 +178,7 @@ QWidget* TFormMain::createCentrePanel() {
     OpMemoFind->document()->setDocumentMargin(2);
     OpMemoFind->setStatusTip(tr("Мини-поиск. Введите часть слова для поиска и нажмите Enter."));
 
-    OpListView = new OpcodeListView(
-        {tr("Опкод"), tr("Русский перевод (от Tovin)"), tr("Tип"), tr("Кол-во парам")}, this);
-    OpListView->setObjectName(QStringLiteral("OpListView"));
-    OpListView->setMouseTracking(true);
-    OpListView->setContextMenuPolicy(Qt::CustomContextMenu);
-    KeepSelectionDrawn(OpListView);
+    // The header's sections are sized in the window's font.
     QHeaderView* header = OpListView->header();
     header->setSectionsMovable(true);
     header->setStretchLastSection(false);

@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include "ui/window_look.h"
+
 HintTracker::HintTracker(QWidget* window, QLabel* panel)
     : QObject(window), window_(window), panel_(panel) {
     qApp->installEventFilter(this);
@@ -104,24 +106,39 @@ bool HintTracker::eventFilter(QObject* watched, QEvent* event) {
 
 namespace {
 
+// The application's style, with the tooltips' pause at 0 ms once the hints' appearance is
+// applied.
 class HintStyle : public QProxyStyle {
   public:
     using QProxyStyle::QProxyStyle;
+    void SetInstant() { instant_ = true; }
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
-        if (hint == SH_ToolTip_WakeUpDelay)
+        if (hint == SH_ToolTip_WakeUpDelay && instant_)
             return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
+
+  private:
+    bool instant_ = false;
 };
 
+HintStyle* InstalledHintStyle() {
+    return dynamic_cast<HintStyle*>(QApplication::style());
+}
+
 } // namespace
+
+void InstallHintStyle() {
+    if (InstalledHintStyle() == nullptr)
+        QApplication::setStyle(new HintStyle(QStyleFactory::create(ApplicationStyleName())));
+}
 
 void ApplyHintAppearance() {
     QPalette palette = QToolTip::palette();
     palette.setColor(QPalette::ToolTipBase, QColor(166, 202, 240));
     palette.setColor(QPalette::ToolTipText, Qt::black);
     QToolTip::setPalette(palette);
-    if (dynamic_cast<HintStyle*>(QApplication::style()) == nullptr)
-        QApplication::setStyle(new HintStyle(QStyleFactory::create(QApplication::style()->name())));
+    InstallHintStyle();
+    InstalledHintStyle()->SetInstant();
 }

@@ -38,6 +38,11 @@ class HintTracker : public QObject {
     QPointer<QLabel> panel_;
 };
 
+// Makes the application's style the one that gives tooltips their pause, with the style's
+// own pause until ApplyHintAppearance. Installed before the first window is made, it spares
+// every control the change of style that ApplyHintAppearance would otherwise bring.
+void InstallHintStyle();
+
 // Tooltips of the whole program: sky blue, RGB (166, 202, 240), shown as soon as the
 // mouse comes onto the control.
 void ApplyHintAppearance();

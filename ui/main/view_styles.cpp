@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/main/event_hooks.h"
+#include "ui/window_look.h"
 
 void OpListDelegate::SetGridLines(bool shown) {
     if (shown == gridLines_)
@@ -65,7 +66,7 @@ void TreeNodeDelegate::initStyleOption(QStyleOptionViewItem* option,
 }
 
 TreeLinesStyle::TreeLinesStyle()
-    : QProxyStyle(QStyleFactory::create(QApplication::style()->name())),
+    : QProxyStyle(QStyleFactory::create(ApplicationStyleName())),
       lines_(QStyleFactory::create(QStringLiteral("Windows"))) {}
 
 TreeLinesStyle::~TreeLinesStyle() = default;
