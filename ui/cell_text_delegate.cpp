@@ -7,6 +7,7 @@
 #include <QProxyStyle>
 #include <QStyle>
 #include <QTextLayout>
+#include <memory>
 
 namespace {
 
@@ -107,9 +108,7 @@ void CellTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         const CellText& text = Layout(cell, index, area);
         painter->setPen(TextColour(cell));
         const QPointF origin = QPointF(area.topLeft()) + text.offset;
-        if (text.layout)
-            text.layout->draw(painter, origin);
-        for (const QGlyphRun& glyphs : text.elided)
+        for (const QGlyphRun& glyphs : text.glyphs)
             painter->drawGlyphRun(origin, glyphs);
     }
     if (cell.state & QStyle::State_HasFocus) {
@@ -183,8 +182,9 @@ const CellTextDelegate::CellText& CellTextDelegate::Layout(const QStyleOptionVie
     cell.font = option.font;
     cell.area = textArea.size();
     cell.flags = flags;
-    cell.layout = std::move(layout);
-    cell.elided = std::move(elided);
+    // Drawn from its glyphs: the layout draws the same glyphs at the same places, but
+    // costs more to draw than the glyphs alone.
+    cell.glyphs = layout ? layout->glyphRuns() : std::move(elided);
     cell.offset = QPointF(0, placed.top() - textArea.top());
     return cell;
 }
