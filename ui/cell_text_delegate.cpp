@@ -182,8 +182,8 @@ const CellTextDelegate::CellText& CellTextDelegate::Layout(const QStyleOptionVie
     cell.font = option.font;
     cell.area = textArea.size();
     cell.flags = flags;
-    // Drawn from its glyphs: the layout draws the same glyphs at the same places, but
-    // costs more to draw than the glyphs alone.
+    // Kept as its glyphs alone, which the layout would draw at the same places: far less to
+    // keep than the layout.
     cell.glyphs = layout ? layout->glyphRuns() : std::move(elided);
     cell.offset = QPointF(0, placed.top() - textArea.top());
     return cell;

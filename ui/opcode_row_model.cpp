@@ -58,7 +58,7 @@ std::vector<int> SortedOrder(const std::vector<OpcodeRowModel::Row>& rows, std::
         for (std::size_t b = 0; b < 8; ++b)
             ++counts[b][heads[i] >> (8 * b) & 0xFF];
     }
-    std::vector<int> order(n), moved(n);
+    std::vector<int> order(n), scratch(n);
     std::iota(order.begin(), order.end(), 0);
     // Stable by the heads: one counting pass a byte, the last byte first, except for the
     // bytes every row shares (short columns leave most bytes zero).
@@ -70,8 +70,8 @@ std::vector<int> SortedOrder(const std::vector<OpcodeRowModel::Row>& rows, std::
         for (std::size_t& c : count)
             next += std::exchange(c, next);
         for (const int row : order)
-            moved[count[heads[static_cast<std::size_t>(row)] >> (8 * b) & 0xFF]++] = row;
-        order.swap(moved);
+            scratch[count[heads[static_cast<std::size_t>(row)] >> (8 * b) & 0xFF]++] = row;
+        order.swap(scratch);
     }
     // Rows of equal heads: the rest of their texts decides, unless they are all the same
     // text of eight bytes at most.
