@@ -33,17 +33,23 @@ TEST(OpcodeRowModelTest, SortOrdersBytesAndKeepsTiesInPlace) {
 }
 
 TEST(OpcodeRowModelTest, SortAgreesWithAStableSortOfTheBytes) {
-    // Many rows of few distinct texts: short ones, ones sharing eight bytes, high bytes.
+    // Many rows of few distinct texts: short ones, many sharing their first eight or sixteen
+    // bytes, zero and high bytes, and long ones.
     const std::vector<std::string> pieces = {"", " 1", "-1", "12", "\xFF", std::string(1, '\0'),
                                              "0001: ", "команда ", "wait"};
     std::vector<std::string> texts, numbers;
     unsigned seed = 7;
-    for (int i = 0; i < 600; ++i) {
+    for (int i = 0; i < 3000; ++i) {
         std::string text;
-        for (int n = 0; n < 3; ++n)
+        for (int n = 0; n < 4; ++n)
             text += pieces[(seed = seed * 1103515245u + 12345u) >> 16 & 7 ? (seed >> 20) % 9 : 0];
         texts.push_back(text);
         numbers.push_back(std::to_string(i));
+    }
+    // Long texts that many rows share, one of them differing in its last byte.
+    for (int i = 0; i < 40; ++i) {
+        texts.push_back(std::string(100000, 'x') + (i == 20 ? "a" : "b"));
+        numbers.push_back("long" + std::to_string(i));
     }
     std::vector<OpcodeRowModel::Row> rows;
     for (std::size_t i = 0; i < texts.size(); ++i)
