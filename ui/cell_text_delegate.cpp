@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QTextLayout>
+#include <memory>
 
 namespace {
 
@@ -28,6 +30,16 @@ bool PlainOneLine(const QStyleOptionViewItem& cell) {
             c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
             return false;
     return true;
+}
+
+// Whether the style draws an item with nothing but its text as Qt's common item painting
+// does: the item's panel (background and selection) alone, clipped to the item. So do the
+// Fusion and Windows styles, under the program's proxies (which leave items to them).
+bool CommonItemPanel(const QStyle* style) {
+    while (const auto* proxy = qobject_cast<const QProxyStyle*>(style))
+        style = proxy->baseStyle();
+    const char* name = style->metaObject()->className();
+    return qstrcmp(name, "QFusionStyle") == 0 || qstrcmp(name, "QWindowsStyle") == 0;
 }
 
 // One line of text laid out in the given width, its glyphs kept for drawing.
@@ -81,10 +93,14 @@ void CellTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     frame.text.clear();
     frame.features &= ~QStyleOptionViewItem::HasDisplay;
     frame.state &= ~QStyle::State_HasFocus;
-    style->drawControl(QStyle::CE_ItemViewItem, &frame, painter, widget);
+    const bool commonPanel = CommonItemPanel(style);
+    if (!commonPanel)
+        style->drawControl(QStyle::CE_ItemViewItem, &frame, painter, widget);
 
     painter->save();
     painter->setClipRect(cell.rect, painter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    if (commonPanel)
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &frame, painter, widget);
     if (!cell.text.isEmpty()) {
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
         const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &frame, widget)
@@ -92,9 +108,7 @@ void CellTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         const CellText& text = Layout(cell, index, area);
         painter->setPen(TextColour(cell));
         const QPointF origin = QPointF(area.topLeft()) + text.offset;
-        if (text.layout)
-            text.layout->draw(painter, origin);
-        for (const QGlyphRun& glyphs : text.elided)
+        for (const QGlyphRun& glyphs : text.glyphs)
             painter->drawGlyphRun(origin, glyphs);
     }
     if (cell.state & QStyle::State_HasFocus) {
@@ -168,8 +182,9 @@ const CellTextDelegate::CellText& CellTextDelegate::Layout(const QStyleOptionVie
     cell.font = option.font;
     cell.area = textArea.size();
     cell.flags = flags;
-    cell.layout = std::move(layout);
-    cell.elided = std::move(elided);
+    // Kept as its glyphs alone, which the layout would draw at the same places: far less to
+    // keep than the layout.
+    cell.glyphs = layout ? layout->glyphRuns() : std::move(elided);
     cell.offset = QPointF(0, placed.top() - textArea.top());
     return cell;
 }

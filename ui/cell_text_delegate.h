@@ -1,8 +1,8 @@
 #pragma once
 // The opcode lists' cells: drawn as the style draws a text item, but each text is laid
 // out once (Qt's own item painting lays the same text out three times or more per paint)
-// and kept for the next paints of the cells of its column that show it, until the rows
-// are replaced.
+// and its glyphs kept for the next paints of the cells of its column that show it, until
+// the rows are replaced.
 // The text drawn is always the model's display text, elided as the style elides it (from
 // the glyphs of that one layout where RightElision can); the cells a single-line layout
 // cannot draw exactly go to the style as they are.
@@ -15,13 +15,11 @@
 #include <QSize>
 #include <QString>
 #include <QStyledItemDelegate>
-#include <memory>
 #include <unordered_map>
 
 #include "ui/right_elision.h"
 
 class QAbstractItemView;
-class QTextLayout;
 
 class CellTextDelegate : public QStyledItemDelegate {
   public:
@@ -37,10 +35,10 @@ class CellTextDelegate : public QStyledItemDelegate {
     struct CellText {
         QFont font;
         QSize area;
-        int flags = 0;                       // alignment, direction and elide mode
-        std::unique_ptr<QTextLayout> layout; // or, for an elided text, its glyphs:
-        QList<QGlyphRun> elided;             // the kept start's and the ellipsis'
-        QPointF offset;                      // of the text from the text area's top left corner
+        int flags = 0;           // alignment, direction and elide mode
+        QList<QGlyphRun> glyphs; // the text's, or for an elided text the kept start's and
+                                 // the ellipsis'
+        QPointF offset;          // of the text from the text area's top left corner
     };
 
     const CellText& Layout(const QStyleOptionViewItem& option, const QModelIndex& index,

@@ -2,7 +2,10 @@
 
 #include <QHeaderView>
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <numeric>
+#include <utility>
 
 #include "opcodes/row_compare.h"
 #include "ui/qt_text.h"
@@ -35,30 +38,56 @@ std::string_view OpcodeRowModel::Bytes(int row, int column) const {
 
 namespace {
 
-// A row's place in a sort by one column: the column's first eight bytes as one big-endian
-// number (zero-padded), which orders most pairs of rows without looking at their texts.
-struct SortKey {
-    std::uint64_t head;
-    int row;
-    std::string_view text;
-};
-
-SortKey KeyOf(std::string_view text, int row) {
+// A text's first eight bytes as one big-endian number (zero-padded): it orders most pairs
+// of rows without looking at their texts.
+std::uint64_t HeadOf(std::string_view text) {
     std::uint64_t head = 0;
     for (std::size_t i = 0; i < 8; ++i)
         head = head << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
-    return {head, row, text};
+    return head;
 }
 
-// The order of CompareCp1251, rows with equal texts in their present order.
-bool Before(const SortKey& a, const SortKey& b) {
-    if (a.head != b.head)
-        return a.head < b.head;
-    // Equal heads: texts of up to eight bytes differ only in their length (zero padding).
-    const int order = a.text.size() <= 8 && b.text.size() <= 8
-                          ? static_cast<int>(a.text.size()) - static_cast<int>(b.text.size())
-                          : CompareCp1251(a.text, b.text);
-    return order != 0 ? order < 0 : a.row < b.row;
+// The rows in the order of CompareCp1251 on one column, rows with equal texts in their
+// present order: order[new row] = old row.
+std::vector<int> SortedOrder(const std::vector<OpcodeRowModel::Row>& rows, std::size_t column) {
+    const std::size_t n = rows.size();
+    std::vector<std::uint64_t> heads(n);
+    std::array<std::array<std::size_t, 256>, 8> counts{}; // of each byte value, by byte
+    for (std::size_t i = 0; i < n; ++i) {
+        heads[i] = HeadOf(rows[i][column]);
+        for (std::size_t b = 0; b < 8; ++b)
+            ++counts[b][heads[i] >> (8 * b) & 0xFF];
+    }
+    std::vector<int> order(n), scratch(n);
+    std::iota(order.begin(), order.end(), 0);
+    // Stable by the heads: one counting pass a byte, the last byte first, except for the
+    // bytes every row shares (short columns leave most bytes zero).
+    for (std::size_t b = 0; b < 8; ++b) {
+        std::array<std::size_t, 256>& count = counts[b];
+        if (std::find(count.begin(), count.end(), n) != count.end())
+            continue;
+        std::size_t next = 0;
+        for (std::size_t& c : count)
+            next += std::exchange(c, next);
+        for (const int row : order)
+            scratch[count[heads[static_cast<std::size_t>(row)] >> (8 * b) & 0xFF]++] = row;
+        order.swap(scratch);
+    }
+    // Rows of equal heads: the rest of their texts decides, unless they are all the same
+    // text of eight bytes at most.
+    const auto text = [&](int row) { return rows[static_cast<std::size_t>(row)][column]; };
+    for (auto first = order.begin(); first != order.end();) {
+        const std::uint64_t head = heads[static_cast<std::size_t>(*first)];
+        const auto last = std::find_if(first, order.end(), [&](int row) {
+            return heads[static_cast<std::size_t>(row)] != head;
+        });
+        const std::size_t size = text(*first).size();
+        if (size > 8 || std::any_of(first, last, [&](int row) { return text(row).size() != size; }))
+            std::stable_sort(first, last,
+                             [&](int a, int b) { return CompareCp1251(text(a), text(b)) < 0; });
+        first = last;
+    }
+    return order;
 }
 
 } // namespace
@@ -66,26 +95,24 @@ bool Before(const SortKey& a, const SortKey& b) {
 void OpcodeRowModel::Sort(int column) {
     if (column < 0 || column >= kMaxColumns)
         return;
-    const auto c = static_cast<std::size_t>(column);
-    std::vector<SortKey> keys;
-    keys.reserve(rows_.size());
-    for (std::size_t i = 0; i < rows_.size(); ++i)
-        keys.push_back(KeyOf(rows_[i][c], static_cast<int>(i)));
-    std::sort(keys.begin(), keys.end(), Before); // keys[new row].row: the old row
+    const std::vector<int> order = SortedOrder(rows_, static_cast<std::size_t>(column));
 
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::vector<int> moved(keys.size()); // moved[old row] = new row
+    std::vector<int> moved(order.size()); // moved[old row] = new row
     std::vector<Row> sorted;
     sorted.reserve(rows_.size());
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        moved[static_cast<std::size_t>(keys[i].row)] = static_cast<int>(i);
-        sorted.push_back(rows_[static_cast<std::size_t>(keys[i].row)]);
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        moved[static_cast<std::size_t>(order[i])] = static_cast<int>(i);
+        sorted.push_back(rows_[static_cast<std::size_t>(order[i])]);
     }
     rows_ = std::move(sorted);
     // The selection, the focused row and the pointer's row are kept as persistent indexes;
     // those of the rows that moved follow them.
+    const QModelIndexList persistent = persistentIndexList();
     QModelIndexList from, to;
-    for (const QModelIndex& index : persistentIndexList()) {
+    from.reserve(persistent.size());
+    to.reserve(persistent.size());
+    for (const QModelIndex& index : persistent) {
         if (!index.isValid() || moved[static_cast<std::size_t>(index.row())] == index.row())
             continue;
         from.append(index);

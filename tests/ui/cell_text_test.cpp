@@ -1,7 +1,7 @@
 // The lists' cell painting draws what the style's own item painting draws, pixel for pixel:
 // texts that fit, elided ones (from the glyphs already laid out, or by Qt where ligatures
-// or overhangs are in play), selected and focused rows, and repaints after the rows are
-// reordered.
+// or overhangs are in play), selected and focused rows, a row lower than its text (cut by
+// the cell's clip), and repaints after the rows are reordered.
 #include <gtest/gtest.h>
 
 #include <QHeaderView>
@@ -42,6 +42,10 @@ TEST(CellTextTest, CellsLookAsTheStyleDrawsThem) {
           "создать игрока ГА Го То Ту %1d% в точке %2d% %3d% %4d% store_to %5d%", "",
           "%1d% %2d% %3d% %4d% %5d% %6d% %7d% %8d% %9d% %10d% %11d% %12d%", "\xe2\x80\xa6..", "Te"})
         model.appendRow(new QStandardItem(QString::fromUtf8(text)));
+    // A row lower than its text: the item's clip cuts the glyphs.
+    auto* low = new QStandardItem(QStringLiteral("Йу jg low row"));
+    low->setSizeHint(QSize(40, 5));
+    model.appendRow(low);
     model.sort(0);
     const QFont italic(QStringLiteral("Nimbus Sans"), 9, QFont::Normal, true);
     for (const QFont& font : {QFont(QStringLiteral("DejaVu Sans"), 8), italic,

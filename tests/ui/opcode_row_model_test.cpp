@@ -2,9 +2,12 @@
 // the order they had; texts that share their first eight bytes are told apart by the rest.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
 #include <string>
 #include <vector>
 
+#include "opcodes/row_compare.h"
 #include "ui/opcode_row_model.h"
 
 TEST(OpcodeRowModelTest, SortOrdersBytesAndKeepsTiesInPlace) {
@@ -27,4 +30,39 @@ TEST(OpcodeRowModelTest, SortOrdersBytesAndKeepsTiesInPlace) {
     for (int row = 0; row < model.Count(); ++row)
         order += std::string(model.Bytes(row, 1)) + ' ';
     EXPECT_EQ(order, "6 13 3 11 2 7 0 10 8 9 15 14 5 1 12 4 ");
+}
+
+TEST(OpcodeRowModelTest, SortAgreesWithAStableSortOfTheBytes) {
+    // Many rows of few distinct texts: short ones, many sharing their first eight or sixteen
+    // bytes, zero and high bytes, and long ones.
+    const std::vector<std::string> pieces = {"", " 1", "-1", "12", "\xFF", std::string(1, '\0'),
+                                             "0001: ", "команда ", "wait"};
+    std::vector<std::string> texts, numbers;
+    unsigned seed = 7;
+    for (int i = 0; i < 3000; ++i) {
+        std::string text;
+        for (int n = 0; n < 4; ++n)
+            text += pieces[(seed = seed * 1103515245u + 12345u) >> 16 & 7 ? (seed >> 20) % 9 : 0];
+        texts.push_back(text);
+        numbers.push_back(std::to_string(i));
+    }
+    // Long texts that many rows share, one of them differing in its last byte.
+    for (int i = 0; i < 40; ++i) {
+        texts.push_back(std::string(100000, 'x') + (i == 20 ? "a" : "b"));
+        numbers.push_back("long" + std::to_string(i));
+    }
+    std::vector<OpcodeRowModel::Row> rows;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        rows.push_back({numbers[i], texts[i]});
+    OpcodeRowModel model({QStringLiteral("A"), QStringLiteral("B")}, nullptr);
+    model.SetRows(std::move(rows));
+    model.Sort(1);
+
+    std::vector<std::size_t> expected(texts.size());
+    std::iota(expected.begin(), expected.end(), 0);
+    std::stable_sort(expected.begin(), expected.end(), [&](std::size_t a, std::size_t b) {
+        return CompareCp1251(texts[a], texts[b]) < 0;
+    });
+    for (int row = 0; row < model.Count(); ++row)
+        EXPECT_EQ(model.Bytes(row, 0), numbers[expected[static_cast<std::size_t>(row)]]) << row;
 }
