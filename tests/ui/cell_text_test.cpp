@@ -6,15 +6,19 @@
 
 #include <QHeaderView>
 #include <QStandardItemModel>
+#include <QStyleFactory>
 #include <QStyledItemDelegate>
 #include <QTreeView>
+
+#include <memory>
 
 #include "ui/cell_text_delegate.h"
 
 namespace {
 
-QImage Painted(QStandardItemModel& model, const QFont& font, int width, bool ours) {
+QImage Painted(QStandardItemModel& model, QStyle* style, const QFont& font, int width, bool ours) {
     QTreeView view;
+    view.setStyle(style);
     view.setModel(&model);
     view.setFont(font);
     view.setRootIsDecorated(false);
@@ -48,11 +52,17 @@ TEST(CellTextTest, CellsLookAsTheStyleDrawsThem) {
     model.appendRow(low);
     model.sort(0);
     const QFont italic(QStringLiteral("Nimbus Sans"), 9, QFont::Normal, true);
-    for (const QFont& font : {QFont(QStringLiteral("DejaVu Sans"), 8), italic,
-                              QFont(QStringLiteral("DejaVu Serif"), 11)})
-        for (int width : {9, 23, 31, 64, 104, 170, 240, 420})
-            EXPECT_EQ(Painted(model, font, width, true), Painted(model, font, width, false))
-                << font.family().toStdString() << " in " << width << " px";
+    // The styles whose item panel the cells draw by its own primitive.
+    for (const char* name : {"Fusion", "Windows"}) {
+        const std::unique_ptr<QStyle> style(QStyleFactory::create(QString::fromLatin1(name)));
+        ASSERT_NE(style, nullptr) << name;
+        for (const QFont& font : {QFont(QStringLiteral("DejaVu Sans"), 8), italic,
+                                  QFont(QStringLiteral("DejaVu Serif"), 11)})
+            for (int width : {9, 23, 31, 64, 104, 170, 240, 420})
+                EXPECT_EQ(Painted(model, style.get(), font, width, true),
+                          Painted(model, style.get(), font, width, false))
+                    << name << ", " << font.family().toStdString() << " in " << width << " px";
+    }
 }
 
 } // namespace
