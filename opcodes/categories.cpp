@@ -27,7 +27,7 @@ OpcodeNumbers::OpcodeNumbers(const std::vector<int32_t>& numbers) {
     std::transform(numbers.begin(), numbers.end(), kept.begin(), [](int32_t n) {
         return TOpcodesList::IsOpcodeNumber(n) ? static_cast<uint16_t>(n) : kNoRecord;
     });
-    numbers_ = Of(std::move(kept)).numbers_;
+    numbers_ = std::make_shared<const std::vector<uint16_t>>(std::move(kept));
 }
 
 std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,

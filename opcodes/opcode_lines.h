@@ -52,10 +52,10 @@ void ForEachOpcodeGroup(std::string_view line, Visit&& visit) {
 // An empty line gives the single number 0.
 std::vector<int32_t> ParseOpcodeLine(std::string_view line,
                                      std::size_t maxNumbers = std::numeric_limits<std::size_t>::max());
-// The same into `numbers` (replacing what it held), for a reader that reuses one buffer;
-// in 16 bits, which every number of a line fits in (four digits at most).
+// The same into `numbers` (replacing what it held), for a reader that reuses one buffer.
 void ParseOpcodeLine(std::string_view line, std::vector<int32_t>& numbers,
                      std::size_t maxNumbers = std::numeric_limits<std::size_t>::max());
+// The same in 16 bits, which every number of a line fits in (four digits at most).
 void ParseOpcodeLine(std::string_view line, std::vector<uint16_t>& numbers, std::size_t maxNumbers);
 
 // A line file read once; its lines are then looked up by number without rereading.
