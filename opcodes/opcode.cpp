@@ -100,6 +100,7 @@ std::unique_ptr<char[]> GiveTypes(std::vector<TOpcode>& items, const TIniFile& t
             TOpcode& op = items[static_cast<std::size_t>(m)];
             op.Types.set(type.type);
             const std::size_t count = std::min(type.piece.size(), kMaxTypeTextLength - op.TypeText.size());
+            // Where the text written so far ends, as a writable pointer into the block.
             char* const end = bytes.get() + (op.TypeText.data() - bytes.get()) + op.TypeText.size();
             std::memcpy(end, type.piece.data(), count);
             op.TypeText = {op.TypeText.data(), op.TypeText.size() + count};
