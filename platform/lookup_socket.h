@@ -4,6 +4,7 @@
 // sends one request and waits for the window to take it; nothing listens on the network.
 // Plain POSIX, so that a look-up handed over needs neither Qt nor a display.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -26,3 +27,17 @@ enum class HandOver {
 // Sends the look-up to the window that listens on `path`, waiting up to `answerMs` for it
 // to be taken (a window that is still loading takes it when its loading is done).
 HandOver SendLookup(const std::string& path, std::string_view what, int answerMs);
+
+// One socket file, told apart from another made later under the same name.
+struct SocketFile {
+    unsigned long long device = 0, inode = 0;
+    bool operator==(const SocketFile&) const = default;
+};
+// The socket file now at `path`, or a null one.
+SocketFile SocketFileAt(const std::string& path);
+
+// Runs `removeFile` (which removes the socket file at `path`, as closing a server does)
+// when `mine` is the file there; when another window's file has replaced it, that file is
+// kept aside meanwhile and put back.
+void RemoveOwnSocketFile(const std::string& path, const SocketFile& mine,
+                         const std::function<void()>& removeFile);

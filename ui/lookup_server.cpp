@@ -41,11 +41,21 @@ LookupServer::LookupServer(QObject* parent) : QObject(parent), server_(new QLoca
     connect(server_, &QLocalServer::newConnection, this, Guarded([this] { Accept(); }));
 }
 
+LookupServer::~LookupServer() {
+    // Closing removes the socket file by its name, which a newer window (the one a restart
+    // started) may have taken over.
+    RemoveOwnSocketFile(server_->fullServerName().toStdString(), listening_,
+                        [this] { server_->close(); });
+}
+
 bool LookupServer::Listen(const QString& path) {
     if (path.isEmpty())
         return false;
     QLocalServer::removeServer(path);
-    return server_->listen(path);
+    if (!server_->listen(path))
+        return false;
+    listening_ = SocketFileAt(path.toStdString());
+    return true;
 }
 
 void LookupServer::Enqueue(const QString& what) { waiting_.push_back(what); }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <deque>
 
+#include "platform/lookup_socket.h"
+
 class QLocalServer;
 class QLocalSocket;
 class TFormMain;
@@ -14,6 +16,8 @@ class TFormMain;
 class LookupServer : public QObject {
   public:
     explicit LookupServer(QObject* parent = nullptr);
+    // Leaves the socket to a window that has taken it over meanwhile.
+    ~LookupServer() override;
 
     // Listens on the socket, taking it over from a window that held it before (the one a
     // restart replaces, or an older window on the same folder). False when it cannot.
@@ -32,4 +36,5 @@ class LookupServer : public QObject {
     QLocalServer* server_;
     TFormMain* window_ = nullptr;
     std::deque<QString> waiting_;
+    SocketFile listening_; // the socket file this window made
 };

@@ -1,10 +1,18 @@
 # A look-up from outside: a second `KLV --show` on the same folder brings the open window to
 # the front with the opcode's row selected and ends at once, while a KLV --show on another
-# folder starts a window of its own.
+# folder starts a window of its own. A look-up waits for an open message box.
 db=$(make_database lookup)
 other=$(make_database lookup-other)
 open_klv "$db"
 first=$win
+selected() { /usr/bin/python3 "$HERE/accessible.py" KLV | grep -qxF "label: Выделено: $1"; }
+
+keys "$first" ctrl+c  # nothing is selected: the error box
+box=$(wait_window '^Error$' "$pid") || fail "no error box"
+check "a look-up while the box is open is taken" sh -c "cd '$db' && '$KLV' --show 0A8C"
+check "but not shown while the box is open" selected 0
+keys "$box" Return
+check "it is shown once the box is closed" until_true selected 1
 
 (cd "$other" && exec "$KLV" --show 0A8C >"$other/klv.out" 2>&1) &
 otherpid=$!
