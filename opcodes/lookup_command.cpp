@@ -29,8 +29,9 @@ const std::string_view kKlvHelp =
     "every defined opcode that matches, in number order, one paragraph each in UTF-8:\n"
     "its caption, parameter count, Russian text, types and the categories that list it.\n"
     "\n"
-    "Exit status: 0 shown, or printed something; 1 --print found nothing; 2 a bad\n"
-    "command line, or --print cannot load the folder (the error on standard error).\n";
+    "Exit status: 0 shown, or printed something; 1 --print found nothing, or the\n"
+    "window open on the folder did not take the look-up; 2 a bad command line, or\n"
+    "--print cannot load the folder (the error on standard error).\n";
 
 namespace {
 
