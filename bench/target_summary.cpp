@@ -25,6 +25,7 @@ constexpr Target kTargets[] = {
     {"BM_StartupToShownMainWindow", "", "x_qt_text", 1.3, "start to the shown window / Qt's one-label window"},
     {"BM_StartupToShownMainWindow", "", "peak_x_qt_text", 1.15, "start-up peak memory / Qt's one-label window's"},
     {"BM_LoadDatabaseVsFloor", "", "x_floor", 2.0, "load / read-and-split floor"},
+    {"BM_PrintVsCheck", "", "x_check", 2.0, "KLV --print, whole process / klv-check's whole run"},
 };
 
 std::string Key(const std::string& function, const std::string& args, const std::string& counter) {

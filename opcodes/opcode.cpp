@@ -210,6 +210,7 @@ TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& Tr
         SetParamCountText(op.ParamCountText, op.ParamCount, countPart);
         op.Text = textPart;  // the key goes in front below
         if (!found) missing += kKeyLength + textPart.size();
+        DefinedNumbers[static_cast<std::size_t>(&op - Items.data())] = found;
     }
     // A key line holds at least the four digits of its key, "=", a digit and "," before
     // the text part: room for the six characters of the record's key, written in place.

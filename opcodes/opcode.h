@@ -56,6 +56,8 @@ public:
     const TOpcode& GetItem(int32_t n) const;
 
     static bool IsOpcodeNumber(int32_t n) { return n >= 0 && n <= kMaxOpcode; }
+    // Whether SASCM.ini has the number's key: the others show the default text.
+    bool Defined(int32_t n) const { return IsOpcodeNumber(n) && DefinedNumbers[static_cast<std::size_t>(n)]; }
 
 private:
     // The records' texts, without an allocation per record. Text and RusText view the
@@ -67,6 +69,7 @@ private:
     std::unique_ptr<char[]> DefaultTexts;  // the Texts of opcodes without a key
     std::unique_ptr<char[]> TypeTexts;     // TypeText, one block
     std::vector<TOpcode> Items;            // index = opcode number
+    std::bitset<kOpcodeCount> DefinedNumbers;
 };
 
 // The opcode number as four upper-case hexadecimal digits ("00A1").

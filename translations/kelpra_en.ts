@@ -108,6 +108,17 @@
     </message>
 </context>
 <context>
+    <name>LookupView</name>
+    <message>
+        <source>Опкод %1 не показан ни в одной категории.</source>
+        <translation>No category lists opcode %1.</translation>
+    </message>
+    <message>
+        <source>Ни в одной категории нет опкода с «%1».</source>
+        <translation>No category lists an opcode with “%1”.</translation>
+    </message>
+</context>
+<context>
     <name>TFormFind</name>
     <message>
         <source>Расширенный поиск (F3)</source>

@@ -104,6 +104,15 @@ wait_gone() {  # wait_gone PID
     return 1
 }
 
+# Polls a condition for up to 10 s.
+until_true() {  # until_true COMMAND...
+    for _ in $(seq 1 100); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 keys() {  # keys WINDOW KEY...
     local window=$1
     shift

@@ -43,6 +43,7 @@ check "the manual page is klv-check's help" \
 cat >"$prefix/bin/KLV" <<EOF
 #!/bin/sh
 pwd -P >"$WORK/started"
+printf '[%s]' "\$@" >"$WORK/arguments"
 EOF
 share_state() { (cd "$prefix/share" && find . -printf '%p %s %m %T@\n' | sort); }
 share_before=$(share_state)
@@ -90,6 +91,13 @@ check "a folder given: KLV starts there, no user folder is made" \
 check "a missing folder given: KLV does not start, the launcher says why" \
     sh -c "test -z \"\$1\" && grep -q 'no database folder' '$WORK/launcher.err'" _ \
     "$(started_in HOME="$home" -- "$WORK/no-such-folder")"
+
+check "a look-up passes on to KLV, started in the folder given" sh -c \
+    "test \"\$1\" = '$WORK/db' && test \"\$(cat '$WORK/arguments')\" = '[--show][a8c]'" _ \
+    "$(started_in HOME="$home" --show a8c "$WORK/db")"
+check "and its --print=WHAT form, in the user's folder" sh -c \
+    "test \"\$1\" = '$home/.local/share/kelpra' && test \"\$(cat '$WORK/arguments')\" = '[--print][wait ms]'" _ \
+    "$(started_in HOME="$home" -- '--print=wait ms')"
 
 # A copy that fails part-way (a cp that copies, then reports a failure) leaves nothing.
 mkdir -p "$WORK/failing-cp"

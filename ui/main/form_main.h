@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "opcodes/categories.h"
+#include "opcodes/category_listing.h"
 #include "opcodes/lookup_sites.h"
 #include "opcodes/opcode.h"
 #include "platform/font_dialogs.h"
@@ -64,6 +65,11 @@ class TFormMain : public QMainWindow {
 
     // Rebuilds the list for that node of the tree (the tree's node change runs it).
     void OpTreeViewChange(QTreeWidgetItem* Node);
+    // For a look-up from outside: the tree's nodes in tree order, the type filter's ticks,
+    // and the choice of a category as a click makes it, its list rebuilt at once.
+    std::vector<QTreeWidgetItem*> TreeNodes() const;
+    TypeTicks TickedTypes() const;
+    void ChooseCategory(QTreeWidgetItem* node);
     // Every error that no command handles ends here: sound, error box, "errors.log".
     void ApplicationEvents1Exception(std::exception_ptr error) noexcept;
 

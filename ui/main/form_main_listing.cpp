@@ -13,18 +13,14 @@
 #include "ui/main/form_main.h"
 #include "ui/main/tree_nodes.h"
 
-namespace {
-
-TypeTicks TickedTypes(const QListWidget* filter) {
+TypeTicks TFormMain::TickedTypes() const {
     TypeTicks ticked;
-    const int count = qMin(filter->count(), static_cast<int>(ticked.size()));
+    const int count = qMin(CheckListBoxType->count(), static_cast<int>(ticked.size()));
     for (int i = 0; i < count; ++i)
-        if (filter->item(i)->checkState() == Qt::Checked)
+        if (CheckListBoxType->item(i)->checkState() == Qt::Checked)
             ticked.set(static_cast<std::size_t>(i));
     return ticked;
 }
-
-} // namespace
 
 void TFormMain::OpTreeViewChange(QTreeWidgetItem* Node) {
     RebuildList(Node);
@@ -61,7 +57,7 @@ void TFormMain::RebuildList(QTreeWidgetItem* node) {
 
 void TFormMain::FillList(const TNodedata& node) {
     const std::vector<const TOpcode*> listed =
-        ListedOpcodes(*opcodeList_, node, TickedTypes(CheckListBoxType));
+        ListedOpcodes(*opcodeList_, node, TickedTypes());
     // The rows point at the records' texts, which live as long as the window.
     std::vector<OpcodeRowModel::Row> rows;
     rows.reserve(listed.size());

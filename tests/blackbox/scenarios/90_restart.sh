@@ -19,6 +19,7 @@ if [ -n "$new" ]; then
     sleep 0.5
     check "the new instance starts minimised" \
         sh -c "xprop -id $newwin WM_STATE | grep -q 'window state: Iconic'"
+    check "a look-up reaches the new instance, not a window of its own" sh -c "cd '$db' && timeout 30 '$KLV' --show 1"
     # Activating the window restores it; then it closes like any other.
     check "the new instance ends when its window is closed" close_klv "$newwin" "$new"
 fi

@@ -1,0 +1,48 @@
+# A look-up from outside: a second `KLV --show` on the same folder brings the open window to
+# the front with the opcode's row selected and ends at once, while a KLV --show on another
+# folder starts a window of its own. A look-up waits for an open message box.
+db=$(make_database lookup)
+other=$(make_database lookup-other)
+open_klv "$db"
+first=$win
+selected() { /usr/bin/python3 "$HERE/accessible.py" KLV | grep -qxF "label: Выделено: $1"; }
+
+keys "$first" ctrl+c  # nothing is selected: the error box
+box=$(wait_window '^Error$' "$pid") || fail "no error box"
+check "a look-up while the box is open is taken" sh -c "cd '$db' && '$KLV' --show 0A8C"
+check "but not shown while the box is open" selected 0
+keys "$box" Return
+check "it is shown once the box is closed" until_true selected 1
+
+(cd "$other" && exec "$KLV" --show 0A8C >"$other/klv.out" 2>&1) &
+otherpid=$!
+echo "$otherpid" >>"$WORK/.pids"
+otherwin=$(wait_window '^Kelpra v\.0\.2b$' "$otherpid") || fail "another folder's look-up opened no window"
+check "another folder's window comes above the first" until_true stacked_above "$otherwin" "$first"
+
+status=0
+(cd "$db" && timeout 30 "$KLV" --show 0A8C) || status=$?
+check "the look-up on the open folder ends with status 0" test "$status" -eq 0
+check "it opens no second window on that folder" \
+    test "$(xdotool search --onlyvisible --name '^Kelpra v\.0\.2b$' 2>/dev/null | wc -l)" -eq 2
+check "the open window comes to the front" until_true stacked_above "$first" "$otherwin"
+screenshot lookup-shown
+# The row is selected and focused: the list's copy command takes exactly it.
+printf '0A8C: %s\n' "$(record_text "$db/INI/SASCM.ini" 0A8C)" | add_translations "$db" |
+    selection_text >"$WORK/expected-row"
+keys "$first" ctrl+c
+clipboard_to "$WORK/copied-row"
+check "the open window shows 0A8C selected" same_bytes "$WORK/expected-row" "$WORK/copied-row"
+
+# From here on the first window is the only KLV the accessibility interface shows.
+check "the other folder's window ends when closed" close_klv "$otherwin" "$otherpid"
+check "an unlisted opcode changes nothing but the status bar" \
+    sh -c "cd '$db' && '$KLV' --show 0AFF"
+check "and is told in status panel 0" until_true sh -c \
+    "/usr/bin/python3 '$HERE/accessible.py' KLV | grep -qxF 'label: Опкод 0AFF не показан ни в одной категории.'"
+keys "$first" ctrl+c
+clipboard_to "$WORK/copied-again"
+check "the selection stays" same_bytes "$WORK/expected-row" "$WORK/copied-again"
+
+check "bad input is refused with status 2" sh -c "cd '$db'; '$KLV' --show 12345 2>/dev/null; test \$? -eq 2"
+check "the first window ends when closed" close_klv "$first" "$pid"
