@@ -12,6 +12,7 @@
 #include "platform/system_platform.h"
 #include "ui/application.h"
 #include "ui/main/form_main.h"
+#include "kelpra_version.h"
 
 namespace {
 
@@ -46,14 +47,14 @@ int RunStartupChild(const char* what, int argc, char** argv) {
     app.setApplicationName(QStringLiteral("KLV"));
     if (std::strcmp(what, "empty") == 0) {
         QMainWindow window;
-        window.setWindowTitle(QStringLiteral("Kelpra v.0.2b"));
+        window.setWindowTitle(QStringLiteral(KELPRA_WINDOW_CAPTION));
         WaitUntilShown(window);
         ReportAndLeave(window, 0);
     }
     int width = 0, height = 0;
     if (std::sscanf(what, "text:%dx%d", &width, &height) == 2) {
         QMainWindow window;
-        window.setWindowTitle(QStringLiteral("Kelpra v.0.2b"));
+        window.setWindowTitle(QStringLiteral(KELPRA_WINDOW_CAPTION));
         window.setCentralWidget(new QLabel(window.windowTitle()));
         window.resize(width, height);
         WaitUntilShown(window);

@@ -1,6 +1,7 @@
 #include "opcodes/opcode.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <cstring>
 #include <utility>
@@ -102,6 +103,7 @@ std::unique_ptr<char[]> GiveTypes(std::vector<TOpcode>& items, const TIniFile& t
             const std::size_t count = std::min(type.piece.size(), kMaxTypeTextLength - op.TypeText.size());
             // Where the text written so far ends, as a writable pointer into the block.
             char* const end = bytes.get() + (op.TypeText.data() - bytes.get()) + op.TypeText.size();
+            assert(end + count <= bytes.get() + total);  // within the length the first pass measured
             std::memcpy(end, type.piece.data(), count);
             op.TypeText = {op.TypeText.data(), op.TypeText.size() + count};
         }
@@ -225,6 +227,8 @@ TOpcodesList::TOpcodesList(const std::string& OpcodesFile, const std::string& Tr
             std::memcpy(key + kKeyLength, op.Text.data(), op.Text.size());
             nextDefault += kKeyLength + op.Text.size();
         } else {
+            // The text part follows the count part's comma on its own key line.
+            assert(op.Text.data() >= OpcodeBytes.data() + kKeyLength && op.Text.data()[-1] == ',');
             key = OpcodeBytes.data() + (op.Text.data() - OpcodeBytes.data()) - kKeyLength;
         }
         const char digits[kKeyLength] = {kHexDigitsUpper[(n >> 12) & 0xF], kHexDigitsUpper[(n >> 8) & 0xF],

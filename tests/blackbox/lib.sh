@@ -4,6 +4,8 @@
 PASSED=0
 FAILED=0
 CURRENT=""
+# The main window's title as a pattern for xdotool, from the caption the build gives.
+MAIN_TITLE="^$(printf '%s' "${KLV_CAPTION:?the build passes the main window caption}" | sed 's/[].[*^$\\]/\\&/g')\$"
 
 fail() { echo "FAIL [$CURRENT]: $*" >&2; FAILED=$((FAILED + 1)); return 1; }
 
@@ -69,7 +71,7 @@ start_klv() {
 # Starts KLV in the folder and waits for its main window: sets pid and win.
 open_klv() {  # open_klv DB
     pid=$(start_klv "$1")
-    win=$(wait_window '^Kelpra v\.0\.2b$' "$pid") || fail "the main window did not open"
+    win=$(wait_window "$MAIN_TITLE" "$pid") || fail "the main window did not open"
     sleep 0.5
 }
 

@@ -5,11 +5,13 @@
 #include "ui/window_keys.h"
 #include "ui/window_look.h"
 
+#include "kelpra_version.h"
+
 TFormMain::TFormMain(const Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform),
       databaseReading_(std::async(std::launch::async, &TFormMain::ReadDatabase)) {
     setObjectName(QStringLiteral("FormMain"));
-    setWindowTitle(QStringLiteral("Kelpra v.0.2b"));
+    setWindowTitle(QStringLiteral(KELPRA_WINDOW_CAPTION));
     SetExceptionHandler(this,
                         [this](std::exception_ptr error) { ApplicationEvents1Exception(error); });
 

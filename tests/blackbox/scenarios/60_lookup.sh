@@ -17,14 +17,14 @@ check "it is shown once the box is closed" until_true selected 1
 (cd "$other" && exec "$KLV" --show 0A8C >"$other/klv.out" 2>&1) &
 otherpid=$!
 echo "$otherpid" >>"$WORK/.pids"
-otherwin=$(wait_window '^Kelpra v\.0\.2b$' "$otherpid") || fail "another folder's look-up opened no window"
+otherwin=$(wait_window "$MAIN_TITLE" "$otherpid") || fail "another folder's look-up opened no window"
 check "another folder's window comes above the first" until_true stacked_above "$otherwin" "$first"
 
 status=0
 (cd "$db" && timeout 30 "$KLV" --show 0A8C) || status=$?
 check "the look-up on the open folder ends with status 0" test "$status" -eq 0
 check "it opens no second window on that folder" \
-    test "$(xdotool search --onlyvisible --name '^Kelpra v\.0\.2b$' 2>/dev/null | wc -l)" -eq 2
+    test "$(xdotool search --onlyvisible --name "$MAIN_TITLE" 2>/dev/null | wc -l)" -eq 2
 check "the open window comes to the front" until_true stacked_above "$first" "$otherwin"
 screenshot lookup-shown
 # The row is selected and focused: the list's copy command takes exactly it.

@@ -9,7 +9,7 @@ check "the box tells the error in English" grep -cF \
     "label: An unexpected error occurred: \"'x' is not a valid integer value\" (class EConvertError)." <(accessible)
 check "the log is written only after the box is closed" test ! -e "$db/errors.log"
 keys "$box" Return
-main=$(wait_window '^Kelpra v\.0\.2b$' "$pid") || fail "the main window did not open after the error"
+main=$(wait_window "$MAIN_TITLE" "$pid") || fail "the main window did not open after the error"
 sleep 0.5
 accessible >"$WORK/main.txt"
 check "its menus, status bar and type list in English" test "$(grep -cxF -e 'menu item: File' \

@@ -5,7 +5,7 @@ keys "$win" ctrl+r
 check "the old instance ends" wait_gone "$pid"
 new=""
 for _ in $(seq 1 100); do
-    for w in $(xdotool search --name '^Kelpra v\.0\.2b$' 2>/dev/null); do
+    for w in $(xdotool search --name "$MAIN_TITLE" 2>/dev/null); do
         p=$(xdotool getwindowpid "$w" 2>/dev/null || true)
         [ -n "$p" ] && [ "$p" != "$pid" ] && { new=$p; newwin=$w; }
     done
