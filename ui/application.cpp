@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QtGlobal>
 
+#include "ui/accessible_names.h"
 #include "ui/error_info.h"
 #include "ui/language.h"
 #include "ui/main/hint_tracker.h"
@@ -26,7 +27,9 @@ Registration& Registered() {
 
 } // namespace
 
-KelpraApplication::KelpraApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+KelpraApplication::KelpraApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    InstallAccessibleRoles();
+}
 
 bool KelpraApplication::notify(QObject* receiver, QEvent* event) {
     try {
