@@ -67,7 +67,8 @@ QColor LineColor(const QPalette& palette) {
     const QColor mid = palette.color(QPalette::Mid);
     if (std::abs(mid.lightness() - base.lightness()) >= kContrast)
         return mid;
-    const QColor text = palette.color(QPalette::Text);
+    // The window's text colour, which the user's choice of the list's text colour leaves.
+    const QColor text = palette.color(QPalette::WindowText);
     const auto blend = [](int from, int to) { return from + (to - from) * 2 / 5; };
     return QColor(blend(base.red(), text.red()), blend(base.green(), text.green()),
                   blend(base.blue(), text.blue()));

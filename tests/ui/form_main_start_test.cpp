@@ -141,14 +141,12 @@ TEST_F(FormMainTest, ErrorsReachTheHandlerAndTheRestartReportsItsFailure) {
 
     // Under the English interface the English page, where the folder has it.
     QTranslator english;
-    ASSERT_TRUE(english.load(u"kelpra_en"_s, u":/i18n"_s));
-    QCoreApplication::installTranslator(&english);
+    ASSERT_TRUE(english.load(u"kelpra_en"_s, u":/i18n"_s) && QCoreApplication::installTranslator(&english));
     fake.shell.result.ok = true;
-    Named(form.get(), "HelpIntro")->trigger();
-    dir.Write("intro.EN.html", "");
-    Named(form.get(), "HelpIntro")->trigger();
+    for (const char* page : {"Intro.html", "intro.EN.html"})
+        dir.Write(page, ""), Named(form.get(), "HelpIntro")->trigger();
     QCoreApplication::removeTranslator(&english);
-    EXPECT_EQ(fake.shell.opened, (QStringList{u"Intro.html"_s, u"Intro.html"_s, u"Intro.en.html"_s}));
+    EXPECT_EQ(fake.shell.opened.mid(1), (QStringList{u"Intro.html"_s, u"Intro.en.html"_s}));
 
     std::filesystem::remove(dir.path() / "Errors.log");
     std::filesystem::create_directory(dir.path() / "errors.log");
