@@ -65,7 +65,8 @@ std::optional<FontChoice> QtFontDialogs::Choose(const FontChoice& initial, QWidg
     label->setBuddy(colors);
     // Under the effects: the group of the strikeout and underline boxes.
     const QCheckBox* effect = dialog.findChild<QCheckBox*>();
-    if (QWidget* effects = effect ? effect->parentWidget() : nullptr; effects && effects->layout()) {
+    QWidget* effects = effect ? effect->parentWidget() : nullptr;
+    if (effects && effects->layout()) {
         effects->layout()->addWidget(label);
         effects->layout()->addWidget(colors);
     }

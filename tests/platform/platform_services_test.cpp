@@ -53,10 +53,11 @@ TEST(QtMessageBoxes, BoxesAndTheFontDialogOpenAboveAStayOnTopWindow) {
         if (QWidget* box = QApplication::activeModalWidget()) {
             shown.append(box->windowTitle());
             EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint) << shown.size();
-            if (const auto* label = box->findChild<QLabel*>(u"FontColorLabel"_s))
-                shown.append(label->text() + static_cast<QComboBox*>(label->buddy())->currentText() +
-                             QString::number(static_cast<QComboBox*>(label->buddy())->count()) +
+            if (const auto* label = box->findChild<QLabel*>(u"FontColorLabel"_s)) {
+                const auto* colors = static_cast<const QComboBox*>(label->buddy());
+                shown.append(label->text() + colors->currentText() + QString::number(colors->count()) +
                              QString::fromLatin1(label->parentWidget()->metaObject()->className()));
+            }
             box->close();
         }
     });

@@ -141,7 +141,8 @@ TEST_F(FormMainTest, ErrorsReachTheHandlerAndTheRestartReportsItsFailure) {
 
     // Under the English interface the English page, where the folder has it.
     QTranslator english;
-    ASSERT_TRUE(english.load(u"kelpra_en"_s, u":/i18n"_s) && QCoreApplication::installTranslator(&english));
+    ASSERT_TRUE(english.load(u"kelpra_en"_s, u":/i18n"_s) &&
+                QCoreApplication::installTranslator(&english));
     fake.shell.result.ok = true;
     for (const char* page : {"Intro.html", "intro.EN.html"})
         dir.Write(page, ""), Named(form.get(), "HelpIntro")->trigger();
