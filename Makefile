@@ -44,9 +44,10 @@ install: build
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB -D CPACK_OUTPUT_FILE_PREFIX=$(CURDIR)
 
-# The README's pictures of the main window in each language (docs/), taken anew.
+# The main window on each desktop (light and dark palette, scale 1 and 2, each language) in
+# $(BUILD_DIR)/screenshots/, and the README's pictures among them in docs/, taken anew.
 screenshots: build
-	bash tools/screenshots.sh $(BUILD_DIR)/app/KLV sample docs
+	bash tools/screenshots.sh $(BUILD_DIR)/app/KLV sample $(BUILD_DIR)/screenshots docs
 
 bench: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./bench/kelpra_bench

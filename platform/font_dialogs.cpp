@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QFontDialog>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QPixmap>
 
@@ -29,14 +31,22 @@ constexpr std::pair<const char*, QRgb> kBasicColors[] = {
     {QT_TRANSLATE_NOOP("FontDialogs", "Голубой"), 0x00FFFF},
     {QT_TRANSLATE_NOOP("FontDialogs", "Белый"), 0xFFFFFF}};
 
-QComboBox* NewColorBox(QWidget* parent, const QColor& initial) {
+QPixmap Swatch(const QColor& color) {
+    QPixmap swatch(16, 12);
+    swatch.fill(color);
+    return swatch;
+}
+
+// The colour box, with the text colour of the window's palette first as an entry of its
+// own (under a dark theme it is none of the sixteen).
+QComboBox* NewColorBox(QWidget* parent, const QColor& windowText, const QColor& initial) {
     auto* colors = new QComboBox(parent);
     colors->setObjectName(QStringLiteral("FontColor"));
-    for (const auto& [name, rgb] : kBasicColors) {
-        QPixmap swatch(16, 12);
-        swatch.fill(QColor(rgb));
-        colors->addItem(QIcon(swatch), QCoreApplication::translate("FontDialogs", name), QColor(rgb));
-    }
+    colors->addItem(Swatch(windowText),
+                    QCoreApplication::translate("FontDialogs", "Цвет текста окна"), windowText);
+    for (const auto& [name, rgb] : kBasicColors)
+        colors->addItem(Swatch(QColor(rgb)), QCoreApplication::translate("FontDialogs", name),
+                        QColor(rgb));
     colors->setCurrentIndex(colors->findData(initial));
     return colors;
 }
@@ -48,14 +58,22 @@ std::optional<FontChoice> QtFontDialogs::Choose(const FontChoice& initial, QWidg
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     // Above the search window that stays on top, as the message boxes are.
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
-    QComboBox* colors = NewColorBox(&dialog, initial.color);
+    const QPalette& palette = parent ? parent->palette() : QGuiApplication::palette();
+    QComboBox* colors = NewColorBox(&dialog, palette.color(QPalette::Text), initial.color);
+    auto* label = new QLabel(QCoreApplication::translate("FontDialogs", "&Цвет:"), &dialog);
+    label->setObjectName(QStringLiteral("FontColorLabel"));
+    label->setBuddy(colors);
     // Under the effects: the group of the strikeout and underline boxes.
     const QCheckBox* effect = dialog.findChild<QCheckBox*>();
-    if (QWidget* effects = effect ? effect->parentWidget() : nullptr; effects && effects->layout())
+    QWidget* effects = effect ? effect->parentWidget() : nullptr;
+    if (effects && effects->layout()) {
+        effects->layout()->addWidget(label);
         effects->layout()->addWidget(colors);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    // A colour that is none of the sixteen stays until another is picked.
+    // A colour that is none of the box's (the palette has changed since) stays until another
+    // is picked.
     return FontChoice{dialog.selectedFont(), colors->currentIndex() < 0
                                                  ? initial.color
                                                  : colors->currentData().value<QColor>()};

@@ -22,7 +22,8 @@ class FontDialogs {
 };
 
 // The toolkit's own modal font dialog, above every window of the program, with the
-// classic dialog's sixteen basic colours beside its effects.
+// classic dialog's sixteen basic colours, after the window's text colour, beside its
+// effects.
 class QtFontDialogs : public FontDialogs {
   public:
     std::optional<FontChoice> Choose(const FontChoice& initial, QWidget* parent) override;

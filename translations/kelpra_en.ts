@@ -43,6 +43,14 @@
 <context>
     <name>FontDialogs</name>
     <message>
+        <source>Цвет текста окна</source>
+        <translation>Window Text</translation>
+    </message>
+    <message>
+        <source>&amp;Цвет:</source>
+        <translation>&amp;Colour:</translation>
+    </message>
+    <message>
         <source>Чёрный</source>
         <translation>Black</translation>
     </message>
@@ -199,6 +207,10 @@ than the one the search was made in.</translation>
     <message>
         <source>Всего: 0</source>
         <translation>Total: 0</translation>
+    </message>
+    <message>
+        <source>Найденные опкоды</source>
+        <translation>Found Opcodes</translation>
     </message>
 </context>
 <context>
@@ -472,6 +484,58 @@ its description.</translation>
     <message>
         <source>Текущий: %1</source>
         <translation>Current: %1</translation>
+    </message>
+    <message>
+        <source>Intro.html</source>
+        <translation>Intro.en.html</translation>
+    </message>
+    <message>
+        <source>Ширина правой панели</source>
+        <translation>Width of the Right Panel</translation>
+    </message>
+    <message>
+        <source>Ширина дерева категорий</source>
+        <translation>Width of the Category Tree</translation>
+    </message>
+    <message>
+        <source>Категории</source>
+        <translation>Categories</translation>
+    </message>
+    <message>
+        <source>Категория</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>Типы опкодов</source>
+        <translation>Opcode Types</translation>
+    </message>
+    <message>
+        <source>Мини-поиск</source>
+        <translation>Quick Search</translation>
+    </message>
+    <message>
+        <source>Список опкодов</source>
+        <translation>Opcode List</translation>
+    </message>
+    <message>
+        <source>Описание опкода</source>
+        <translation>Opcode Description</translation>
+    </message>
+    <message>
+        <source>Текст для копирования</source>
+        <translation>Text to Copy</translation>
+    </message>
+    <message>
+        <source>Высота списка типов</source>
+        <translation>Height of the Type List</translation>
+    </message>
+    <message>
+        <source>Высота мини-поиска</source>
+        <translation>Height of the Quick Search</translation>
+    </message>
+    <message>
+        <source>Высота группы копирования</source>
+        <translation>Height of the Copy Group</translation>
     </message>
 </context>
 </TS>

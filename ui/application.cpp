@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QtGlobal>
 
+#include "ui/accessible_names.h"
 #include "ui/error_info.h"
 #include "ui/language.h"
 #include "ui/main/hint_tracker.h"
@@ -26,7 +27,9 @@ Registration& Registered() {
 
 } // namespace
 
-KelpraApplication::KelpraApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+KelpraApplication::KelpraApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    InstallAccessibleRoles();
+}
 
 bool KelpraApplication::notify(QObject* receiver, QEvent* event) {
     try {
@@ -37,14 +40,32 @@ bool KelpraApplication::notify(QObject* receiver, QEvent* event) {
     }
 }
 
+namespace {
+
+// GTK's switch for its accessibility bridge, and whether the program set it.
+constexpr char kGtkBridgeOff[] = "NO_AT_BRIDGE";
+bool gtkBridgeTurnedOff = false;
+
+} // namespace
+
 void BeginStart() {
 #ifdef __GLIBC__
     mallopt(M_ARENA_MAX, 1);
 #endif
     BeginFontSetUp();
+    // Under Qt's GTK platform theme (as on GNOME desktops), GTK starts its own
+    // accessibility bridge with the application object, which shows the desktop's
+    // accessibility interface a program without a single control and hides Qt's: screen
+    // readers would find nothing. Off for the application object's making only, so that
+    // the programs KLV starts (the browser among them) keep theirs.
+    gtkBridgeTurnedOff = !qEnvironmentVariableIsSet(kGtkBridgeOff);
+    if (gtkBridgeTurnedOff)
+        qputenv(kGtkBridgeOff, "1");
 }
 
 void SetUpApplication(QApplication& app) {
+    if (gtkBridgeTurnedOff)
+        qunsetenv(kGtkBridgeOff);
     // The task bar's name. No display name is set: the desktop would append it to the
     // main window's caption.
     app.setApplicationName(QStringLiteral("KLV"));

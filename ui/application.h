@@ -19,8 +19,8 @@ class KelpraApplication : public QApplication {
 
 // The program's first step, before its application object: one memory pool for all its
 // threads (the loading threads hand what they make to the window, and pools of their own
-// would keep the memory they free from it), and the font configuration begun on a thread
-// of its own.
+// would keep the memory they free from it), the font configuration begun on a thread of
+// its own, and GTK's accessibility bridge kept from hiding the program's controls.
 void BeginStart();
 
 // The program's settings of its application object, made before its first window: the

@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <QProxyStyle>
 #include <QWidget>
+#include <cstdlib>
 #include <future>
 
 #if KELPRA_FONTCONFIG
@@ -57,4 +58,18 @@ void KeepSelectionDrawn(QWidget* view) {
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
     view->setPalette(palette);
+}
+
+QColor LineColor(const QPalette& palette) {
+    // Lightness apart, out of 255, that reads as a line at a glance.
+    constexpr int kContrast = 64;
+    const QColor base = palette.color(QPalette::Base);
+    const QColor mid = palette.color(QPalette::Mid);
+    if (std::abs(mid.lightness() - base.lightness()) >= kContrast)
+        return mid;
+    // The window's text colour, which the user's choice of the list's text colour leaves.
+    const QColor text = palette.color(QPalette::WindowText);
+    const auto blend = [](int from, int to) { return from + (to - from) * 2 / 5; };
+    return QColor(blend(base.red(), text.red()), blend(base.green(), text.green()),
+                  blend(base.blue(), text.blue()));
 }

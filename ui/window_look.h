@@ -1,7 +1,9 @@
 #pragma once
 // The look both windows share.
 
+#include <QColor>
 #include <QFont>
+#include <QPalette>
 
 class QWidget;
 
@@ -19,3 +21,9 @@ QString ApplicationStyleName();
 
 // Selections stay drawn in full colour when the view loses the focus.
 void KeepSelectionDrawn(QWidget* view);
+
+// The colour of the lines and boxes drawn on the palette's base (grid lines, the tree's
+// connecting lines): the palette's mid tone where it stands out from the base, as on a
+// light desktop; else, as under dark themes whose mid tones lie close to their base, the
+// base blended towards the window's text colour until it does.
+QColor LineColor(const QPalette& palette);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 #include <cstring>
@@ -12,6 +13,8 @@
 #include "opcodes/errors.h"
 #include "platform/system_platform.h"
 #include "tests/support/temp_dir.h"
+
+using namespace Qt::StringLiterals;
 
 // Added text follows the desktop's text exactly as it was, characters the code page lacks
 // included; the program's bytes reach the desktop as Unicode. An address gives its module
@@ -50,18 +53,25 @@ TEST(QtMessageBoxes, BoxesAndTheFontDialogOpenAboveAStayOnTopWindow) {
         if (QWidget* box = QApplication::activeModalWidget()) {
             shown.append(box->windowTitle());
             EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint) << shown.size();
-            if (const auto* colors = box->findChild<QComboBox*>(QStringLiteral("FontColor")))
-                shown.append(
-                    colors->currentText() + QString::number(colors->count()) +
-                    QString::fromLatin1(colors->parentWidget()->metaObject()->className()));
+            if (const auto* label = box->findChild<QLabel*>(u"FontColorLabel"_s)) {
+                const auto* colors = static_cast<const QComboBox*>(label->buddy());
+                shown.append(label->text() + colors->currentText() + QString::number(colors->count()) +
+                             QString::fromLatin1(label->parentWidget()->metaObject()->className()));
+            }
             box->close();
         }
     });
     closer.start(10);
     QtMessageBoxes().Warning(QStringLiteral("w"));
     EXPECT_FALSE(QtFontDialogs().Choose({onTop.font(), Qt::black}, &onTop).has_value());
-    // Both, and the font dialog has the classic dialog's basic colours, with the effects.
-    EXPECT_EQ(shown.mid(2), QStringList{QStringLiteral(u"Чёрный16QGroupBox")});
+    // Under a dark palette, whose text colour is none of the basic ones.
+    QPalette dark = onTop.palette();
+    dark.setColor(QPalette::Text, QColor(0xeeeeec));
+    onTop.setPalette(dark);
+    EXPECT_FALSE(QtFontDialogs().Choose({onTop.font(), QColor(0xeeeeec)}, &onTop).has_value());
+    // All, and the font dialog has the window's text colour and the classic dialog's basic
+    // colours, labelled, with the effects.
+    EXPECT_EQ(shown.filter(u"QGroupBox"_s), QStringList(2, u"&Цвет:Цвет текста окна17QGroupBox"_s));
 }
 
 // The sound theme's events, and the bell for one that cannot be played. The real library

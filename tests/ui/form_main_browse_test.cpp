@@ -1,6 +1,7 @@
 // Browsing: the tree's node and the type filter rebuild the list, a header click sorts
 // it, the status panels follow the pointer and the selection, the quick-search box's keys
 // search, and the View and Tree menus' items change what the list and the tree show.
+#include <QAccessible>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
@@ -197,9 +198,29 @@ TEST_F(BrowseTest, ViewAndTreeItemsChangeHowTheListAndTheTreeShow) {
     const QRect lined = cell();
     const QImage shown = list->viewport()->grab().toImage();
     EXPECT_EQ(shown.copy(lined.adjusted(0, 0, -1, -1)), before);
-    const QRgb grid = list->palette().color(QPalette::Active, QPalette::Mid).rgb();
-    EXPECT_EQ(shown.pixel(lined.center().x(), lined.bottom()), grid);
-    EXPECT_EQ(shown.pixel(lined.right(), lined.center().y()), grid);
+    // The grid, and the tree's lines and boxes (every pixel its branch column draws), stand
+    // out from the base under the light palette and a dark one whose dark and mid tones lie
+    // close to its base, as Adwaita's dark theme has them.
+    QPalette dark(QColor(0x2d2d2d));
+    for (const auto& [role, rgb] : {std::pair{QPalette::Base, 0x242424}, {QPalette::Dark, 0x212121},
+                                    {QPalette::Mid, 0x262626}, {QPalette::WindowText, 0xeeeeec}})
+        dark.setColor(role, QColor(rgb));
+    Trigger(form.get(), "NTreeLines");
+    for (const QPalette& palette : {form->palette(), dark}) {
+        form->setPalette(palette);
+        const int base = palette.color(QPalette::Base).lightness();
+        const auto clear = [base](QRgb p) { return std::abs(QColor(p).lightness() - base) >= 48; };
+        const QImage grid = list->viewport()->grab().toImage();
+        const QImage branches = tree->viewport()->grab().toImage();
+        EXPECT_TRUE(clear(grid.pixel(lined.center().x(), lined.bottom())) &&
+                    clear(grid.pixel(lined.right(), lined.center().y())));
+        int drawn = 0, faint = 0;
+        for (int y = 0; y < branches.height(); ++y)
+            for (int x = 0; x < tree->indentation(); ++x)
+                if (QColor(branches.pixel(x, y)).lightness() != base)
+                    ++(clear(branches.pixel(x, y)) ? drawn : faint);
+        EXPECT_TRUE(drawn > 10 && faint == 0) << drawn << ' ' << faint;
+    }
     Trigger(form.get(), "NTreeShow"); // the tree's panel closes to a strip
     EXPECT_EQ(Named<QWidget>(form.get(), "Panel1")->width(), 1);
     // Splitter1 dragged open stops at its least size; dragged across the window, at the
@@ -214,6 +235,27 @@ TEST_F(BrowseTest, ViewAndTreeItemsChangeHowTheListAndTheTreeShow) {
     };
     EXPECT_EQ(drag(5, "Panel1"), 30);
     EXPECT_EQ(drag(2000, "Panel2"), 30);
+}
+
+// Every control of both windows that takes the focus, and each splitter handle, tells a
+// screen reader its name, its hint as its description and a role of its own; the search
+// window is a dialog, and the tree's hidden header is not "1". (Which names, the black-box
+// test reads through the desktop's accessibility interface.)
+TEST_F(BrowseTest, ScreenReadersGetANameAndARoleForEveryControl) {
+    QStringList unnamed;
+    for (QWidget* control : form->findChildren<QWidget*>() + find->findChildren<QWidget*>()) {
+        const QAccessibleInterface* told = QAccessible::queryAccessibleInterface(control);
+        if (!control->isHidden() && ((control->focusPolicy() != Qt::NoFocus &&
+                                      !qobject_cast<QMenu*>(control)) ||
+                                     qobject_cast<QSplitterHandle*>(control)))
+            if (told->text(QAccessible::Name).isEmpty() || told->role() == QAccessible::Client ||
+                told->text(QAccessible::Description) != control->statusTip())
+                unnamed.append(control->objectName() + QString::number(told->role()));
+    }
+    EXPECT_EQ(unnamed.join(u' '), QString());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(find.get())->role(), QAccessible::Dialog);
+    QAccessibleInterface* treeItems = QAccessible::queryAccessibleInterface(tree);
+    EXPECT_EQ(treeItems->child(0)->text(QAccessible::Name), u"Категория"_s);
 }
 
 // Every key of the two windows with the focus on each control in turn: the main window's

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <QTreeWidgetItemIterator>
 #include <filesystem>
 
@@ -137,6 +138,16 @@ TEST_F(FormMainTest, ErrorsReachTheHandlerAndTheRestartReportsItsFailure) {
     EXPECT_EQ(fake.sounds.played, std::vector<SystemSound>(4, SystemSound::CriticalStop));
     EXPECT_EQ(fake.locator.addresses.at(2), error.RaiseAddress());
     EXPECT_EQ(fake.locator.addresses.at(3), nullptr);
+
+    // Under the English interface the English page, where the folder has it.
+    QTranslator english;
+    ASSERT_TRUE(english.load(u"kelpra_en"_s, u":/i18n"_s) &&
+                QCoreApplication::installTranslator(&english));
+    fake.shell.result.ok = true;
+    for (const char* page : {"Intro.html", "intro.EN.html"})
+        dir.Write(page, ""), Named(form.get(), "HelpIntro")->trigger();
+    QCoreApplication::removeTranslator(&english);
+    EXPECT_EQ(fake.shell.opened.mid(1), (QStringList{u"Intro.html"_s, u"Intro.en.html"_s}));
 
     std::filesystem::remove(dir.path() / "Errors.log");
     std::filesystem::create_directory(dir.path() / "errors.log");

@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QTreeWidget>
 
+#include "ui/accessible_names.h"
 #include "ui/cell_text_delegate.h"
 #include "ui/copy_commands.h"
 #include "ui/find/form_find.h"
@@ -105,6 +106,12 @@ void TFormFind::createControls() {
     setTabOrder(ButtonFind, EditOr);
     setTabOrder(EditOr, ListViewFind);
     setTabOrder(ListViewFind, BtnAll);
+
+    // Each field by its label's words.
+    for (const auto& [field, label] :
+         {std::pair{EditYes, LabelYes}, {EditNo, LabelNo}, {EditOr, LabelOr}})
+        NameForScreenReaders(field, label->text().chopped(1));
+    NameForScreenReaders(ListViewFind, tr("Найденные опкоды"));
 
     setMinimumSize(kMinimumClientSize);
     resize(kClientSize);

@@ -78,7 +78,8 @@ class TFormMain : public QMainWindow {
     void FormCreate();
     // Starts a new instance, minimised, then closes this one.
     void NReExeClick();
-    // Opens the introduction page "Intro.html" of the current directory.
+    // Opens the introduction page of the current directory: "Intro.html", or the page of
+    // the interface's language where there is one.
     void HelpIntroExecute();
 
     // Browsing: the category listing, the column sort, the pointer and selection displays,

@@ -23,7 +23,11 @@ void TFormMain::NReExeClick() {
 }
 
 void TFormMain::HelpIntroExecute() {
-    const ShellResult result = platform_.shell.Open(QStringLiteral("Intro.html"));
+    // The page of the interface's language, named by the translation; a folder without
+    // it gets the Russian page.
+    const QString page = tr("Intro.html");
+    const ShellResult result = platform_.shell.Open(
+        FileExists(page.toStdString()) ? page : QStringLiteral("Intro.html"));
     if (!result.ok)
         throw EOSError(ToCp1251(result.error));
 }

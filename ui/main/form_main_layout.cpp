@@ -17,6 +17,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "ui/accessible_names.h"
 #include "ui/main/caption_header.h"
 #include "ui/main/event_hooks.h"
 #include "ui/main/form_main.h"
@@ -45,6 +46,7 @@ QWidget* NewPanel(QWidget* parent, const char16_t* name, QWidget* content) {
 
 struct SplitSpec {
     const char16_t* handleName;
+    QString spokenName;        // the handle's name for screen readers
     int minimum;               // least size on either side while dragging
     int firstSize, secondSize; // designed sizes
     bool fillFirst;            // the first control takes what the window leaves
@@ -67,6 +69,7 @@ MinSizeSplitter* NewSplit(QWidget* parent, Qt::Orientation orientation, QWidget*
     splitter->setStretchFactor(0, split.fillFirst ? 1 : 0);
     splitter->setStretchFactor(1, split.fillFirst ? 0 : 1);
     splitter->handle(1)->setObjectName(QString::fromUtf16(split.handleName));
+    NameForScreenReaders(splitter->handle(1), split.spokenName);
     splitter->setHandleMinimum(1, split.minimum);
     // Sizes are taken as proportions of the splitter's current extent, so give it the
     // designed one first.
@@ -139,10 +142,12 @@ void TFormMain::createLayout() {
     const int centreWidth =
         kRestoredClientSize.width() - leftWidth - rightWidth - 2 * kSplitterWidth;
     rightSplitter_ = NewSplit(this, Qt::Horizontal, centre, right,
-                              {u"Splitter2", 30, centreWidth, rightWidth, true, false});
+                              {u"Splitter2", tr("Ширина правой панели"), 30, centreWidth,
+                               rightWidth, true, false});
     rightSplitter_->setObjectName(QStringLiteral("RightSplit"));
     auto* main = NewSplit(this, Qt::Horizontal, createLeftPanel(), rightSplitter_,
-                          {u"Splitter1", 30, leftWidth, rightSplitter_->width(), false, true});
+                          {u"Splitter1", tr("Ширина дерева категорий"), 30, leftWidth,
+                           rightSplitter_->width(), false, true});
     main->setObjectName(QStringLiteral("MainSplit"));
     setCentralWidget(main);
 
@@ -153,6 +158,16 @@ void TFormMain::createLayout() {
     setTabOrder(Button1, OpTreeView);
     setTabOrder(OpTreeView, CheckListBoxType);
     OpListView->setFocus();
+
+    NameForScreenReaders(OpTreeView, tr("Категории"));
+    // The tree's header is hidden, yet screen readers find it: not as "1".
+    OpTreeView->setHeaderLabel(tr("Категория"));
+    NameForScreenReaders(CheckListBoxType, tr("Типы опкодов"));
+    NameForScreenReaders(OpMemoFind, tr("Мини-поиск"));
+    NameForScreenReaders(OpListView, tr("Список опкодов"));
+    NameForScreenReaders(OpMemoNote, tr("Описание опкода"));
+    NameForScreenReaders(Edit1, tr("Текст для копирования"));
+    NameForScreenReaders(Button1, Button1->text());
 }
 
 // The restored window's client area lies below its menu bar, which it has by now.
@@ -164,7 +179,7 @@ void TFormMain::placeRestored() {
 
 QWidget* TFormMain::createLeftPanel() {
     auto* split = NewSplit(this, Qt::Vertical, OpTreeView, CheckListBoxType,
-                           {u"Splitter5", 15, 251, 69, true, false});
+                           {u"Splitter5", tr("Высота списка типов"), 15, 251, 69, true, false});
     return Panel1 = NewPanel(this, u"Panel1", split);
 }
 
@@ -188,7 +203,8 @@ QWidget* TFormMain::createCentrePanel() {
     KeepCaptionsReadable(header, {2, 3}, 50);
 
     auto* split =
-        NewSplit(this, Qt::Vertical, OpMemoFind, OpListView, {u"Splitter3", 17, 21, 299, false, false});
+        NewSplit(this, Qt::Vertical, OpMemoFind, OpListView,
+                 {u"Splitter3", tr("Высота мини-поиска"), 17, 21, 299, false, false});
     return Panel2 = NewPanel(this, u"Panel2", split);
 }
 
@@ -223,7 +239,8 @@ QWidget* TFormMain::createRightPanel() {
     row->addWidget(Button1);
 
     auto* split =
-        NewSplit(this, Qt::Vertical, OpMemoNote, GroupBox1, {u"Splitter4", 40, 275, 45, true, false});
+        NewSplit(this, Qt::Vertical, OpMemoNote, GroupBox1,
+                 {u"Splitter4", tr("Высота группы копирования"), 40, 275, 45, true, false});
     return Panel3 = NewPanel(this, u"Panel3", split);
 }
 

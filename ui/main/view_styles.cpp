@@ -44,7 +44,7 @@ void OpListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     if (gridLines_) {
         const QRect r = option.rect;
         painter->save();
-        painter->setPen(option.palette.color(QPalette::Mid));
+        painter->setPen(LineColor(option.palette));
         painter->drawLine(r.topRight(), r.bottomRight());
         painter->drawLine(r.bottomLeft(), r.bottomRight());
         painter->restore();
@@ -73,10 +73,18 @@ TreeLinesStyle::~TreeLinesStyle() = default;
 
 void TreeLinesStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                    QPainter* painter, const QWidget* widget) const {
-    if (element == PE_IndicatorBranch && linesShown_ && lines_ != nullptr)
-        lines_->drawPrimitive(element, option, painter, widget);
-    else
+    if (element != PE_IndicatorBranch || !linesShown_ || lines_ == nullptr) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    // The classic style draws the lines and the boxes in the palette's dark tone, which
+    // a dark theme makes as dark as the base, and the box's sign with the painter's pen.
+    QStyleOption branch(*option);
+    branch.palette.setColor(QPalette::Dark, LineColor(option->palette));
+    painter->save();
+    painter->setPen(option->palette.color(QPalette::Text));
+    lines_->drawPrimitive(element, &branch, painter, widget);
+    painter->restore();
 }
 
 void KeepCaptionsReadable(QHeaderView* header, std::initializer_list<int> columns, int minimum) {

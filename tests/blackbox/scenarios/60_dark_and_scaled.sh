@@ -1,0 +1,46 @@
+# Under a dark theme (Adwaita's, through Qt's GTK platform theme) the tree's lines and boxes
+# stand out from their base; there and at scale 2 both windows' controls are named, with
+# their roles, to the accessibility interface (spoken-names.txt), read for up to 5 s.
+check_spoken_names() {  # check_spoken_names WHERE
+    keys "$win" F3
+    find=$(wait_window '^Расширенный поиск \(F3\)$' "$pid") || fail "F3 did not show the search window"
+    for _ in $(seq 1 25); do
+        missing=$(grep -vxF -f <(accessible) "$HERE/spoken-names.txt" || true)
+        [ -z "$missing" ] && break
+        sleep 0.2
+    done
+    check "$1: both windows' controls named, with their roles${missing:+ (missing: $missing)}" test -z "$missing"
+}
+
+export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+open_klv "$(make_database dark)"
+choose_node "$win" 3
+keys "$win" alt Right Right Down Right Return # Вид > Расшир. список опкодов > Сетка
+eval "$(xwininfo -id "$win" | awk -F: '{ gsub(/ /, "", $2) }
+    /Absolute upper-left X/ { print "left=" $2 } /Absolute upper-left Y/ { print "top=" $2 }')"
+# The tree's branch column below the menu bar: how many pixels differ from its most common
+# grey (the base) by 48 of 255 or more, and how many by less; taken until they show, 3 s.
+for _ in $(seq 1 30); do
+    screenshot dark
+    read -r clear faint < <(convert "$ARTIFACTS/dark.png" -crop "16x300+$((left + 2))+$((top + 40))" \
+        -colorspace gray -depth 8 -format %c histogram:info:- | awk '{ n = $1 + 0; sub(/^[^(]*\(/, "")
+        count[$1 + 0] += n; if (count[$1 + 0] > best) { best = count[$1 + 0]; base = $1 + 0 } }
+        END { for (g in count) if (g != base) { if ((g - base) ^ 2 >= 48 ^ 2) c += count[g]; else f += count[g] }
+              print c + 0, f + 0 }')
+    [ "$clear" -gt 20 ] && [ "$faint" -eq 0 ] && break
+    sleep 0.1
+done
+check "dark theme: the tree's lines and boxes stand out ($clear clear, $faint faint pixels)" \
+    test "$clear" -gt 20 -a "$faint" -eq 0
+check_spoken_names "dark theme"
+close_klv "$win" "$pid"
+unset QT_QPA_PLATFORMTHEME GTK_THEME
+
+export QT_SCALE_FACTOR=2
+open_klv "$(make_database scaled)"
+check_spoken_names "scale 2"
+screenshot scale-2
+width=$(xdotool getwindowgeometry "$find" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+check "scale 2: the search window twice its designed width ($width px)" test "$width" -ge 690
+close_klv "$win" "$pid"
+unset QT_SCALE_FACTOR
