@@ -141,9 +141,10 @@ TEST(FindProgram, SearchOrderAndNames) {
 #else
     const std::string ending, endings;
 #endif
-    for (const std::string name : {"exe/KLV" + ending, "cd/KLV" + ending, "p1/KLV" + ending, "p2/KLV" + ending,
-                                   std::string("p1/x"), std::string("cd/opctool.exe"), std::string("cd/opctool.EXE"), std::string("p2/OPCTOOL.EXE"),
-                                   "cd/утилита" + ending}) {
+    const std::vector<std::string> names{"exe/KLV" + ending, "cd/KLV" + ending,    "p1/KLV" + ending,
+                                         "p2/KLV" + ending,  "p1/x",              "cd/opctool.exe",
+                                         "cd/opctool.EXE",   "p2/OPCTOOL.EXE",    "cd/утилита" + ending};
+    for (const std::string& name : names) {
         dir.Write(name, "#!/bin/sh\n");
 #ifndef _WIN32
         ::chmod(dir.Name(name).c_str(), name == "p1/x" ? 0644 : 0755);

@@ -1,6 +1,9 @@
 #include "tools/klv-check/console.h"
 
 #include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
@@ -13,7 +16,15 @@
 void PrepareConsole() {
     std::setlocale(LC_CTYPE, "");
 #ifdef _WIN32
-    ::SetConsoleOutputCP(CP_UTF8);
+    // The console's code page is the console's, not the program's: it is given back at the
+    // end, after the last output.
+    static const UINT previous = ::GetConsoleOutputCP();
+    if (previous != 0 && previous != CP_UTF8 && ::SetConsoleOutputCP(CP_UTF8))
+        std::atexit([] {
+            std::cout.flush();
+            std::fflush(stdout);
+            ::SetConsoleOutputCP(previous);
+        });
 #else
     std::setlocale(LC_MESSAGES, "");
 #endif
