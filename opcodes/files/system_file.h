@@ -38,7 +38,9 @@ int Truncate(int fd, std::uint64_t size);
 int Reserve(int fd, std::uint64_t size);
 
 // Creates a new file beside `target` ("NAME.tmp-XXXXXX"), open for writing, with the
-// target's permission bits where it exists; its name goes to `made`.
+// target's permission bits where it exists (on Windows, whose only such bit is the
+// read-only flag, a plain writable file: a read-only target refuses the rename); its
+// name goes to `made`.
 int CreateBeside(const std::filesystem::path& target, std::filesystem::path& made);
 // Renames `from` to `to`, replacing a file of that name atomically.
 int ReplaceWith(const std::filesystem::path& from, const std::filesystem::path& to);
