@@ -15,16 +15,16 @@ namespace fs = std::filesystem;
 namespace {
 
 // Calls `each` with every piece of `list` between separators, empty ones included, until
-// it returns something.
+// it returns something (true, a path); that is the result, or else nothing (false).
 template <typename Each>
-std::optional<fs::path> FirstOfPieces(std::string_view list, char separator, Each each) {
+auto FirstOfPieces(std::string_view list, char separator, Each each) -> decltype(each(list)) {
     for (std::size_t start = 0; start <= list.size();) {
         std::size_t end = list.find(separator, start);
         if (end == std::string_view::npos) end = list.size();
         if (auto found = each(list.substr(start, end - start))) return found;
         start = end + 1;
     }
-    return std::nullopt;
+    return {};
 }
 
 bool IsProgramFile(const fs::path& file, std::string_view extensions) {
@@ -33,8 +33,8 @@ bool IsProgramFile(const fs::path& file, std::string_view extensions) {
     if (!extensions.empty()) {
         const std::string ending = NarrowName(file.extension());
         return !ending.empty() && FirstOfPieces(extensions, ';', [&](std::string_view piece) {
-            return EqualsIgnoreCaseCp1251(piece, ending) ? std::optional(file) : std::nullopt;
-        });
+                   return EqualsIgnoreCaseCp1251(piece, ending);
+               });
     }
 #ifdef _WIN32
     return true;
@@ -52,8 +52,9 @@ std::optional<fs::path> ProgramIn(const fs::path& dir, std::string_view name, st
         return std::nullopt;
     };
     if (extensions.empty() || PathOf(name).has_extension()) return tryName(std::string(name));
-    return FirstOfPieces(extensions, ';', [&](std::string_view ending) {
-        return ending.empty() ? std::nullopt : tryName(std::string(name) + std::string(ending));
+    return FirstOfPieces(extensions, ';', [&](std::string_view ending) -> std::optional<fs::path> {
+        if (ending.empty()) return std::nullopt;
+        return tryName(std::string(name) + std::string(ending));
     });
 }
 
@@ -65,7 +66,7 @@ std::optional<fs::path> FindProgram(std::string_view name, const fs::path& execu
     for (const fs::path& dir : {executableDir, currentDir})
         if (!dir.empty())
             if (auto found = ProgramIn(dir, name, programExtensions)) return found;
-    return FirstOfPieces(searchPath, kSearchPathSeparator, [&](std::string_view entry) {
+    return FirstOfPieces(searchPath, kSearchPathSeparator, [&](std::string_view entry) -> std::optional<fs::path> {
         return ProgramIn(entry.empty() ? currentDir : PathOf(entry), name, programExtensions);
     });
 }
