@@ -12,10 +12,10 @@
 namespace system_file {
 
 enum class Access {
-    Read,           // an existing file; a pipe under the name does not hold the open
-    Write,          // created or truncated
-    Append,         // created when missing, written at its end
-    WriteExisting,  // an existing file, written from its start, nothing cut
+    Read,          // an existing file; a pipe under the name does not hold the open
+    Write,         // created or truncated
+    Append,        // created when missing, written at its end
+    WriteExisting, // an existing file, written from its start, nothing cut
 };
 int Open(const std::filesystem::path& path, Access access);
 
@@ -48,4 +48,4 @@ int Remove(const std::filesystem::path& path);
 // True when the process may write the existing file.
 bool Writable(const std::filesystem::path& path);
 
-}  // namespace system_file
+} // namespace system_file

@@ -27,16 +27,27 @@ int Open(const fs::path& path, Access access) {
 
 int Stat(int fd, Status& status) {
     struct stat st {};
-    if (::fstat(fd, &st) != 0) return -1;
+    if (::fstat(fd, &st) != 0)
+        return -1;
     status = {S_ISDIR(st.st_mode), S_ISREG(st.st_mode), static_cast<std::uint64_t>(st.st_size)};
     return 0;
 }
 
-std::ptrdiff_t Read(int fd, char* data, std::size_t size) { return ::read(fd, data, size); }
-std::ptrdiff_t Write(int fd, const char* data, std::size_t size) { return ::write(fd, data, size); }
-int Close(int fd) { return ::close(fd); }
-int Commit(int fd) { return ::fsync(fd); }
-int Truncate(int fd, std::uint64_t size) { return ::ftruncate(fd, static_cast<off_t>(size)); }
+std::ptrdiff_t Read(int fd, char* data, std::size_t size) {
+    return ::read(fd, data, size);
+}
+std::ptrdiff_t Write(int fd, const char* data, std::size_t size) {
+    return ::write(fd, data, size);
+}
+int Close(int fd) {
+    return ::close(fd);
+}
+int Commit(int fd) {
+    return ::fsync(fd);
+}
+int Truncate(int fd, std::uint64_t size) {
+    return ::ftruncate(fd, static_cast<off_t>(size));
+}
 
 int Reserve(int fd, std::uint64_t size) {
     const int err = ::posix_fallocate(fd, 0, static_cast<off_t>(size));
@@ -48,7 +59,8 @@ int CreateBeside(const fs::path& target, fs::path& made) {
     temp += ".tmp-XXXXXX";
     std::string pattern = temp.string();
     const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) return -1;
+    if (fd < 0)
+        return -1;
     // Keep the target's permission bits when it exists.
     struct stat st {};
     ::fchmod(fd, ::stat(target.c_str(), &st) == 0 ? st.st_mode & 07777 : 0644);
@@ -56,8 +68,14 @@ int CreateBeside(const fs::path& target, fs::path& made) {
     return fd;
 }
 
-int ReplaceWith(const fs::path& from, const fs::path& to) { return ::rename(from.c_str(), to.c_str()); }
-int Remove(const fs::path& path) { return ::unlink(path.c_str()); }
-bool Writable(const fs::path& path) { return ::access(path.c_str(), W_OK) == 0; }
+int ReplaceWith(const fs::path& from, const fs::path& to) {
+    return ::rename(from.c_str(), to.c_str());
+}
+int Remove(const fs::path& path) {
+    return ::unlink(path.c_str());
+}
+bool Writable(const fs::path& path) {
+    return ::access(path.c_str(), W_OK) == 0;
+}
 
-}  // namespace system_file
+} // namespace system_file

@@ -45,7 +45,7 @@ int ErrnoOfLastError() {
     }
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -63,19 +63,21 @@ int OpenAs(const fs::path& path, Access access) {
     return ::_wopen(path.c_str(), _O_WRONLY | kBinary);
 }
 
-}  // namespace
+} // namespace
 
 int Open(const fs::path& path, Access access) {
     const int fd = OpenAs(path, access);
     // The system refuses a folder as it refuses a file without rights: tell them apart.
     std::error_code ec;
-    if (fd < 0 && errno == EACCES && fs::is_directory(path, ec)) errno = EISDIR;
+    if (fd < 0 && errno == EACCES && fs::is_directory(path, ec))
+        errno = EISDIR;
     return fd;
 }
 
 int Stat(int fd, Status& status) {
     struct _stat64 st {};
-    if (::_fstat64(fd, &st) != 0) return -1;
+    if (::_fstat64(fd, &st) != 0)
+        return -1;
     const unsigned type = st.st_mode & _S_IFMT;
     status = {type == _S_IFDIR, type == _S_IFREG, static_cast<std::uint64_t>(st.st_size)};
     return 0;
@@ -89,42 +91,59 @@ std::ptrdiff_t Write(int fd, const char* data, std::size_t size) {
     return ::_write(fd, data, static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX)));
 }
 
-int Close(int fd) { return ::_close(fd); }
-int Commit(int fd) { return ::_commit(fd); }
+int Close(int fd) {
+    return ::_close(fd);
+}
+int Commit(int fd) {
+    return ::_commit(fd);
+}
 
 int Truncate(int fd, std::uint64_t size) {
     const int err = ::_chsize_s(fd, static_cast<long long>(size));
-    if (err == 0) return 0;
+    if (err == 0)
+        return 0;
     errno = err;
     return -1;
 }
 
 // NTFS takes the space as the data comes; a full disk stops the write itself.
-int Reserve(int, std::uint64_t) { return 0; }
+int Reserve(int, std::uint64_t) {
+    return 0;
+}
 
 int CreateBeside(const fs::path& target, fs::path& made) {
     static unsigned counter = 0;
-    const unsigned long long seed = ::GetTickCount64() ^ (static_cast<unsigned long long>(::GetCurrentProcessId()) << 20);
+    const unsigned long long seed =
+        ::GetTickCount64() ^ (static_cast<unsigned long long>(::GetCurrentProcessId()) << 20);
     for (int attempt = 0; attempt < 100; ++attempt) {
         unsigned long long n = seed + 7919ull * ++counter;
         std::wstring suffix = L".tmp-";
-        for (int i = 0; i < 6; ++i, n /= 36) suffix += L"0123456789abcdefghijklmnopqrstuvwxyz"[n % 36];
+        for (int i = 0; i < 6; ++i, n /= 36)
+            suffix += L"0123456789abcdefghijklmnopqrstuvwxyz"[n % 36];
         fs::path temp = target;
         temp += suffix;
-        const int fd = ::_wopen(temp.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | kBinary, kNewFileMode);
-        if (fd >= 0) made = temp;
-        if (fd >= 0 || errno != EEXIST) return fd;
+        const int fd =
+            ::_wopen(temp.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | kBinary, kNewFileMode);
+        if (fd >= 0)
+            made = temp;
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
     }
     return -1;
 }
 
 int ReplaceWith(const fs::path& from, const fs::path& to) {
-    if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
+    if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return 0;
     errno = ErrnoOfLastError();
     return -1;
 }
 
-int Remove(const fs::path& path) { return ::_wunlink(path.c_str()); }
-bool Writable(const fs::path& path) { return ::_waccess(path.c_str(), 2) == 0; }
+int Remove(const fs::path& path) {
+    return ::_wunlink(path.c_str());
+}
+bool Writable(const fs::path& path) {
+    return ::_waccess(path.c_str(), 2) == 0;
+}
 
-}  // namespace system_file
+} // namespace system_file

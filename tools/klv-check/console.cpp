@@ -8,6 +8,7 @@
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+// After windows.h, whose types it uses.
 #include <shellapi.h>
 
 #include "opcodes/files/file_names.h"
@@ -35,7 +36,8 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
     int count = 0;
     if (wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count)) {
         std::vector<std::string> args;
-        for (int i = 0; i < count; ++i) args.push_back(NarrowName(wide[i]));
+        for (int i = 0; i < count; ++i)
+            args.push_back(NarrowName(wide[i]));
         ::LocalFree(wide);
         return args;
     }
