@@ -135,6 +135,10 @@ std::optional<std::string> Utf8ToCp1251Exact(std::string_view utf8) {
 }
 
 std::string LocaleToCp1251(std::string_view text) {
+#ifdef _WIN32
+    // The program's texts of the system are UTF-8 there, whatever the C runtime's locale.
+    return Utf8ToCp1251(text);
+#else
     std::string out;
     out.reserve(text.size());
     std::mbstate_t state{};
@@ -155,6 +159,7 @@ std::string LocaleToCp1251(std::string_view text) {
         i += n == 0 ? 1 : n;  // 0: a NUL byte, which is one byte long
     }
     return out;
+#endif
 }
 
 std::string Cp1251ToUtf8(std::string_view bytes) {

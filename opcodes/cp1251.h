@@ -24,7 +24,8 @@ std::optional<std::string> Utf8ToCp1251Exact(std::string_view utf8);
 
 // A text of the file system or the C library (a path, strerror(), what() of a library
 // error), in the encoding of the C locale's LC_CTYPE, as Windows-1251: characters the
-// code page lacks and undecodable bytes become "?".
+// code page lacks and undecodable bytes become "?". On Windows the program keeps these
+// texts in UTF-8 (its file names are converted so), whatever the C runtime's locale.
 std::string LocaleToCp1251(std::string_view text);
 
 // Latin-only upper-casing: a..z become A..Z, every other byte (Cyrillic included) stays.

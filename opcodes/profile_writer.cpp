@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <stdexcept>
-#include <unistd.h>
 #include <vector>
 
 #include "opcodes/cp1251.h"
@@ -151,7 +150,7 @@ void SetProfileStringInFile(const std::string& fileName, std::string_view sectio
     if (!read.ok() && read.error != FileError::NotFound) fail();
     // The atomic replace goes through the folder, so a read-only file would be replaced
     // regardless: its own protection must stop the write as it stops any other.
-    if (read.ok() && ::access(ResolveFileName(fileName).c_str(), W_OK) != 0) fail();
+    if (read.ok() && !CanWriteFile(fileName)) fail();
     std::string updated;
     try {
         updated = WriteProfileString(bytes, section, key, value);

@@ -11,16 +11,24 @@
 #include "opcodes/files/program_search.h"
 
 StartResult DetachedProcessStarter::Start(const QString& program, bool minimised) {
-    const char* path = std::getenv("PATH");
-    const auto found =
-        FindProgram(program.toStdString(), QCoreApplication::applicationDirPath().toStdString(),
-                    CurrentDir(), path ? path : "");
+    // Windows knows a program by its ending (PATHEXT), POSIX by its execute permission; the
+    // search path is UTF-8 text there, the system's bytes here.
+#ifdef Q_OS_WIN
+    const std::string path = qEnvironmentVariable("PATH").toStdString(),
+                      endings = qEnvironmentVariable("PATHEXT").toStdString();
+#else
+    const char* value = std::getenv("PATH");
+    const std::string path = value != nullptr ? value : "", endings;
+#endif
+    const auto found = FindProgram(program.toStdString(),
+                                   PathOf(QCoreApplication::applicationDirPath().toStdString()),
+                                   PathOf(CurrentDir()), path, endings);
     if (!found)
         return {false, QStringLiteral("Cannot start \"%1\". %2")
                            .arg(program, QString::fromLocal8Bit(std::strerror(ENOENT)))};
 
     QProcess process;
-    process.setProgram(QString::fromStdString(found->string()));
+    process.setProgram(QString::fromStdString(NarrowName(*found)));
     if (minimised) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QString::fromLatin1(kStartMinimizedVariable), QStringLiteral("1"));

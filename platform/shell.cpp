@@ -27,7 +27,7 @@ ShellResult DesktopShell::Open(const QString& target) {
         if (!std::filesystem::exists(file, ec))
             return {false, QString::fromLocal8Bit(std::strerror(ENOENT))};
         url = QUrl::fromLocalFile(
-            QString::fromStdString(std::filesystem::absolute(file, ec).string()));
+            QString::fromStdString(NarrowName(std::filesystem::absolute(file, ec))));
     }
     if (!QDesktopServices::openUrl(url))
         return {false, QStringLiteral("No application is associated with \"%1\".").arg(target)};

@@ -17,6 +17,9 @@ packages=(g++ cmake ninja-build make pkg-config qt6-base-dev libgl-dev
 # manual page, what CPack's Debian generator runs (dpkg-shlibdeps, file) and Debian's
 # package checker.
 packages+=(desktop-file-utils appstream help2man dpkg-dev file lintian)
+# The Windows build: MinGW-w64's C++20 compiler with POSIX threads, GoogleTest's sources to
+# build for it, and Wine (64-bit) to run its programs and tests.
+packages+=(g++-mingw-w64-x86-64-posix googletest wine64)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,13 +5,11 @@
 #include <cstdio>
 #include <cstring>
 #include <algorithm>
-#include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "opcodes/cp1251.h"
 #include "opcodes/files/file_names.h"
+#include "opcodes/files/system_file.h"
 
 namespace fs = std::filesystem;
 
@@ -47,7 +45,7 @@ FileResult FromErrno(int err, const fs::path& path) {
 struct Descriptor {
     int fd;
     ~Descriptor() {
-        if (fd >= 0) ::close(fd);
+        if (fd >= 0) system_file::Close(fd);
     }
 };
 
@@ -55,14 +53,14 @@ struct Descriptor {
 FileResult Close(Descriptor& file, FileResult result, const fs::path& path) {
     const int fd = file.fd;
     file.fd = -1;
-    if (::close(fd) != 0 && result.ok()) result = FromErrno(errno, path);
+    if (system_file::Close(fd) != 0 && result.ok()) result = FromErrno(errno, path);
     return result;
 }
 
 FileResult WriteAll(int fd, std::string_view bytes, const fs::path& path) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const std::ptrdiff_t n = system_file::Write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
             return FromErrno(errno, path);
@@ -72,9 +70,9 @@ FileResult WriteAll(int fd, std::string_view bytes, const fs::path& path) {
     return {};
 }
 
-FileResult WriteWithFlags(std::string_view windowsName, std::string_view bytes, int flags) {
+FileResult WriteAs(std::string_view windowsName, std::string_view bytes, system_file::Access access) {
     const fs::path path = ResolveFileName(windowsName);
-    Descriptor file{::open(path.c_str(), flags | O_WRONLY | O_CLOEXEC, 0644)};
+    Descriptor file{system_file::Open(path, access)};
     if (file.fd < 0) return FromErrno(errno, path);
     return Close(file, WriteAll(file.fd, bytes, path), path);
 }
@@ -89,23 +87,22 @@ template <typename Room>
 FileResult ReadInto(std::string_view windowsName, Room&& room) {
     std::size_t got = 0;
     const fs::path path = ResolveFileName(windowsName);
-    // Non-blocking, so that a pipe under the name cannot hold the open; it changes
-    // nothing for a regular file.
-    Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
+    Descriptor file{system_file::Open(path, system_file::Access::Read)};
     if (file.fd < 0) return FromErrno(errno, path);
-    struct stat st {};
-    if (::fstat(file.fd, &st) != 0) return FromErrno(errno, path);
-    if (S_ISDIR(st.st_mode)) return FromErrno(EISDIR, path);
-    if (!S_ISREG(st.st_mode)) return {FileError::AccessDenied, "Not a regular file"};
-    if (static_cast<uintmax_t>(st.st_size) > kMaxReadFileSize) return FromErrno(EFBIG, path);
+    system_file::Status st;
+    if (system_file::Stat(file.fd, st) != 0) return FromErrno(errno, path);
+    if (st.folder) return FromErrno(EISDIR, path);
+    if (!st.regular) return {FileError::AccessDenied, "Not a regular file"};
+    if (st.size > kMaxReadFileSize) return FromErrno(EFBIG, path);
     // Read straight into the buffer at the size fstat gave; a file that grew since goes
     // on through a buffer of its own, one that shrank is cut to what was read.
-    std::size_t size = static_cast<std::size_t>(st.st_size);
+    std::size_t size = static_cast<std::size_t>(st.size);
     char* data = room(size, 0);
     char more[65536];
     for (;;) {
         const bool direct = got < size;
-        const ssize_t n = direct ? ::read(file.fd, data + got, size - got) : ::read(file.fd, more, sizeof more);
+        const std::ptrdiff_t n = direct ? system_file::Read(file.fd, data + got, size - got)
+                                        : system_file::Read(file.fd, more, sizeof more);
         if (n == 0) break;
         if (n < 0 && errno == EINTR) continue;
         // A file that grows while it is read is held to the same bound.
@@ -156,11 +153,11 @@ FileResult ReadWholeFile(std::string_view windowsName, FileBytes& bytes) {
 }
 
 FileResult WriteWholeFile(std::string_view windowsName, std::string_view bytes) {
-    return WriteWithFlags(windowsName, bytes, O_CREAT | O_TRUNC);
+    return WriteAs(windowsName, bytes, system_file::Access::Write);
 }
 
 FileResult AppendToFile(std::string_view windowsName, std::string_view bytes) {
-    return WriteWithFlags(windowsName, bytes, O_CREAT | O_APPEND);
+    return WriteAs(windowsName, bytes, system_file::Access::Append);
 }
 
 namespace {
@@ -187,17 +184,11 @@ bool FolderRefuses(int err) {
 FileResult ReplaceThroughTemporaryFile(const fs::path& target, int tempFd,
                                        const fs::path& tempPath, std::string_view bytes) {
     Descriptor file{tempFd};
-    // Keep the target's permission bits when it exists.
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) ::fchmod(file.fd, st.st_mode & 07777);
-    else ::fchmod(file.fd, 0644);
-
     FileResult result = WriteAll(file.fd, bytes, target);
-    if (result.ok() && ::fsync(file.fd) != 0) result = FromErrno(errno, target);
+    if (result.ok() && system_file::Commit(file.fd) != 0) result = FromErrno(errno, target);
     result = Close(file, result, target);
-    if (result.ok() && ::rename(tempPath.c_str(), target.c_str()) != 0)
-        result = FromErrno(errno, target);
-    if (!result.ok()) ::unlink(tempPath.c_str());
+    if (result.ok() && system_file::ReplaceWith(tempPath, target) != 0) result = FromErrno(errno, target);
+    if (!result.ok()) system_file::Remove(tempPath);
     return result;
 }
 
@@ -205,20 +196,16 @@ FileResult ReplaceThroughTemporaryFile(const fs::path& target, int tempFd,
 // first, so a full disk stops the write before a byte of the file changes; then the text
 // goes in with one write, the old tail is cut off and the file is synced.
 FileResult RewriteInPlace(const fs::path& target, std::string_view bytes) {
-    Descriptor file{::open(target.c_str(), O_WRONLY | O_CLOEXEC)};
+    Descriptor file{system_file::Open(target, system_file::Access::WriteExisting)};
     if (file.fd < 0) return FromErrno(errno, target);
-    struct stat st {};
-    if (::fstat(file.fd, &st) != 0) return FromErrno(errno, target);
-    if (!S_ISREG(st.st_mode)) return FromErrno(EACCES, target);
-    if (static_cast<std::size_t>(st.st_size) < bytes.size()) {
-        // Where the file system cannot reserve space, the write itself has to tell.
-        const int err = ::posix_fallocate(file.fd, 0, static_cast<off_t>(bytes.size()));
-        if (err == ENOSPC || err == EDQUOT || err == EFBIG) return FromErrno(err, target);
-    }
+    system_file::Status st;
+    if (system_file::Stat(file.fd, st) != 0) return FromErrno(errno, target);
+    if (!st.regular) return FromErrno(EACCES, target);
+    if (st.size < bytes.size())
+        if (const int err = system_file::Reserve(file.fd, bytes.size()); err != 0) return FromErrno(err, target);
     FileResult result = WriteAll(file.fd, bytes, target);
-    if (result.ok() && ::ftruncate(file.fd, static_cast<off_t>(bytes.size())) != 0)
-        result = FromErrno(errno, target);
-    if (result.ok() && ::fsync(file.fd) != 0) result = FromErrno(errno, target);
+    if (result.ok() && system_file::Truncate(file.fd, bytes.size()) != 0) result = FromErrno(errno, target);
+    if (result.ok() && system_file::Commit(file.fd) != 0) result = FromErrno(errno, target);
     return Close(file, result, target);
 }
 
@@ -227,16 +214,16 @@ FileResult RewriteInPlace(const fs::path& target, std::string_view bytes) {
 FileResult ReplaceFileAtomically(std::string_view windowsName, std::string_view bytes) {
     const fs::path target = FollowLinks(ResolveFileName(windowsName));
     // The temporary file lies beside the target, so the rename stays on one file system.
-    fs::path temp = target;
-    temp += ".tmp-XXXXXX";
-    std::string pattern = temp.string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd >= 0) return ReplaceThroughTemporaryFile(target, fd, fs::path(pattern), bytes);
+    fs::path temp;
+    const int fd = system_file::CreateBeside(target, temp);
+    if (fd >= 0) return ReplaceThroughTemporaryFile(target, fd, temp, bytes);
     const int err = errno;
     std::error_code ec;
     if (FolderRefuses(err) && fs::is_regular_file(target, ec)) return RewriteInPlace(target, bytes);
     return FromErrno(err, target);
 }
+
+bool CanWriteFile(std::string_view windowsName) { return system_file::Writable(ResolveFileName(windowsName)); }
 
 std::string InOutErrorMessage(const FileResult& result) {
     switch (result.error) {

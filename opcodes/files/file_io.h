@@ -65,6 +65,9 @@ FileResult ReplaceFileAtomically(std::string_view windowsName, std::string_view 
 // Appends to the file, creating it when missing.
 FileResult AppendToFile(std::string_view windowsName, std::string_view bytes);
 
+// True when the process may write the existing file the name stands for.
+bool CanWriteFile(std::string_view windowsName);
+
 // The message that the program's input/output errors carry for a failure:
 // "File not found", "Invalid filename", "File access denied", or the system's text.
 std::string InOutErrorMessage(const FileResult& result);

@@ -8,6 +8,7 @@
 #include "opcodes/category_tree.h"
 #include "opcodes/cp1251.h"
 #include "opcodes/errors.h"
+#include "opcodes/files/file_names.h"
 #include "opcodes/ini_file.h"
 #include "opcodes/opcode_lines.h"
 #include "tests/support/temp_dir.h"
@@ -159,14 +160,16 @@ TEST(CategoryTree, IndentationGivesTheLevelsAndTooDeepALineStops) {
 // A Cyrillic folder on a UTF-8 system: the message names the file in Windows-1251.
 TEST(CategoryTree, UnreadableFileNamesItInTheProgramsText) {
     TempDir dir;
-    const LocaleScope utf8(LC_CTYPE, "C.UTF-8");
+    const LocaleScope utf8(LC_CTYPE, kUtf8Locale);
     ASSERT_TRUE(utf8.Set());
     dir.Write("база/ini/opcodes.TREE", "X\r\n");
-    CurrentDirScope cd(dir.path() / "база");
+    CurrentDirScope cd(dir.path() / PathOf("база"));
     std::vector<TreeItem> items;
     ReadCategoryTree("INI\\Opcodes.tree", items);  // found in any case
-    const std::string error = ErrorOf([&] { ReadCategoryTree("INI\\Nodes.tree", items); }),
-                      prefix = "EFOpenError: Cannot open file \"" + dir.path().string() + "/\xE1\xE0\xE7\xE0/INI/Nodes.tree\". ";
+    const std::string sep(1, kFolderSeparator),
+        error = ErrorOf([&] { ReadCategoryTree("INI\\Nodes.tree", items); }),
+        prefix = "EFOpenError: Cannot open file \"" + NarrowName(dir.path()) + sep + "\xE1\xE0\xE7\xE0" + sep + "INI" + sep +
+                 "Nodes.tree\". ";
     EXPECT_TRUE(error.starts_with(prefix)) << error;
     EXPECT_GT(error.size(), prefix.size()) << "no reason after the file name";
     EXPECT_EQ(items.size(), 1u) << "the tree read before was changed";

@@ -18,7 +18,7 @@ public:
     void Write(std::string_view relative, std::string_view bytes) const;
     void WriteCp1251(std::string_view relative, std::string_view utf8) const;
     std::string Read(std::string_view relative) const;
-    std::string Name(std::string_view relative) const { return (path_ / relative).string(); }
+    std::string Name(std::string_view relative) const;
 
 private:
     std::filesystem::path path_;
@@ -31,6 +31,17 @@ public:
     explicit CurrentDirScope(const std::filesystem::path& dir) { std::filesystem::current_path(dir); }
     ~CurrentDirScope() { std::error_code ec; std::filesystem::current_path(previous_, ec); }
 };
+
+// A locale whose texts are UTF-8; on Windows the program's system texts are UTF-8 in
+// any locale, and the C runtime knows no "C.UTF-8".
+#ifdef _WIN32
+inline constexpr const char* kUtf8Locale = "C";
+#else
+inline constexpr const char* kUtf8Locale = "C.UTF-8";
+#endif
+
+// True where file permissions do not stop the process (root on POSIX).
+bool PermissionsPassed();
 
 // One category of the C locale is `name` while the object lives; Set() is false when the
 // system lacks the locale.

@@ -13,11 +13,11 @@ namespace {
 
 // The file as found on disk, relative to the current directory when it lies below it.
 std::string DisplayName(const std::string& name) {
-    const fs::path resolved = ResolveFileName(name);
-    if (resolved.is_relative()) return resolved.lexically_normal().generic_string();
-    const fs::path relative = resolved.lexically_relative(CurrentDir());
+    const fs::path resolved = SpelledAsOnDisk(ResolveFileName(name));
+    if (resolved.is_relative()) return GenericName(resolved.lexically_normal());
+    const fs::path relative = resolved.lexically_relative(PathOf(CurrentDir()));
     const bool below = !relative.empty() && *relative.begin() != "..";
-    return (below ? relative : resolved).generic_string();
+    return GenericName(below ? relative : resolved);
 }
 
 using Check = void (*)(const CheckedFolder&, CheckReport&);
@@ -33,15 +33,15 @@ constexpr Check kChecks[] = {
 }  // namespace
 
 std::string MisplacedFolder(const std::string& folder) {
-    const fs::path cd = CurrentDir();
+    const fs::path cd = PathOf(CurrentDir());
     std::error_code ec;
     if (fs::is_directory(ResolveEntry(cd, "INI"), ec)) return {};
     const std::string named = folder.empty() ? "the current folder" : folder;
     std::string problem = named + " holds no INI folder";
-    if (ResolveEntry(cd.parent_path(), "INI") == cd) {
-        fs::path parent = (fs::path(folder.empty() ? "." : folder) / "..").lexically_normal();
+    if (SameEntryName(ResolveEntry(cd.parent_path(), "INI"), cd)) {
+        fs::path parent = (PathOf(folder.empty() ? "." : folder) / "..").lexically_normal();
         if (!parent.has_filename() && parent.has_relative_path()) parent = parent.parent_path();
-        return problem + ": it is the INI folder itself; give its parent, " + parent.generic_string();
+        return problem + ": it is the INI folder itself; give its parent, " + GenericName(parent);
     }
     return problem + ": give the folder that holds INI/";
 }

@@ -2,7 +2,6 @@
 // problem at once, one line each.
 
 #include <array>
-#include <clocale>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -10,6 +9,7 @@
 
 #include "opcodes/database_files.h"
 #include "opcodes/files/file_names.h"
+#include "tools/klv-check/console.h"
 #include "tools/klv-check/data_check.h"
 
 namespace fs = std::filesystem;
@@ -76,12 +76,12 @@ int Usage(std::string_view problem) {
 
 int main(int argc, char** argv) {
     // The system's texts (strerror) in the user's language and encoding, as KLV gets them.
-    std::setlocale(LC_CTYPE, "");
-    std::setlocale(LC_MESSAGES, "");
+    PrepareConsole();
+    const std::vector<std::string> args = ProgramArguments(argc, argv);
     std::string folder;
     bool options = true;  // until "--": what follows it is a folder, whatever its name
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
         if (options && arg == "--") {
             options = false;
             continue;
@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
     // The program names its files relative to its current directory: check from there.
     if (!folder.empty()) {
         std::error_code ec;
-        fs::current_path(folder, ec);
+        fs::current_path(PathOf(folder), ec);
         if (ec) {
             std::cerr << "klv-check: cannot open the folder " << folder << ": " << ec.message() << "\n";
             return kCannotCheck;
@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
     std::array<std::string, kDataFileCount> shown = report.fileNames;
     if (!folder.empty())
         for (std::string& name : shown)
-            name = (fs::path(folder) / name).lexically_normal().generic_string();
+            name = GenericName((PathOf(folder) / PathOf(name)).lexically_normal());
     for (const Finding& finding : report.findings)
         std::cout << FormatFinding(finding, shown[static_cast<std::size_t>(finding.file)]) << "\n";
     std::cout << "klv-check: " << FormatSummary(report) << "\n";
