@@ -143,7 +143,7 @@ const Case kCases[] = {
       }()}, {"NodeInfo.ini", "-"}, {"nodeinfo.INI", "[All]\nCaption=a\nOpcodes=1\n[First]\nCaption=b\n"
                                                     "Opcodes=2147483647\n[Second]\nCaption=c\nOpcodes=-2147483648\n"}},
      "TypeInfo.ini:771: warning: type 'T256' is type number 257 of 260, but KLV takes at most 256 "
-     "types: it leaves this one and the 3 types after it out of the type list, and their"
+     "types: it leaves this one and the 3 types after it out of the type list, and no opcode gets"
      "|nodeinfo.INI:6: warning: Opcodes 2147483647 is past the end of Nodes.Opcodes (2 lines): the "
      "category 'First' lists opcode 0000 only|nodeinfo.INI:9: warning: Opcodes -2147483648 is below 1: "
      "the category 'Second' reads line 1 of Nodes.Opcodes|Nodes.Opcodes:2: warning: no category names "

@@ -2,6 +2,7 @@
 
 namespace {
 
+// What the program does without the file, when it goes on loading.
 const char* kWithoutFile[kDataFileCount] = {
     "every opcode shows \"???\"",
     "no opcode has a Russian text",

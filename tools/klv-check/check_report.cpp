@@ -20,14 +20,14 @@ int Rank(const Finding& f) {
 }  // namespace
 
 void CheckReport::Add(DataFile file, int line, Severity severity, std::string message,
-                      std::string fix, Where where) {
+                      std::string fix, const char* source, int sourceLine) {
     const auto f = static_cast<std::size_t>(file);
     if (wholeFile_[f] > 0) {
         Finding& whole = findings[static_cast<std::size_t>(wholeFile_[f] - 1)];
         if (severity == Severity::Stop) whole.severity = Severity::Stop;
         return;
     }
-    Alike& alike = alike_[{file, severity, where.file_name(), where.line()}];
+    Alike& alike = alike_[{file, severity, source, sourceLine}];
     if (alike.shown == kAlikeShown) {
         if (alike.more++ == 0) alike.firstLine = line;
         alike.firstLine = std::min(alike.firstLine, line);

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <map>
-#include <source_location>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,22 +45,25 @@ enum ExitStatus {
 // it takes) grows with what is printed, not with the size of the files.
 class CheckReport {
 public:
-    using Where = std::source_location;
-
     // How each file is named in the report ("INI/SASCM.ini").
     std::array<std::string, kDataFileCount> fileNames;
     std::vector<Finding> findings;
 
+    // `source` and `sourceLine` say where in the checks a finding is made (the call's
+    // place, by default): findings made at one place are of one kind.
     void Add(DataFile file, int line, Severity severity, std::string message, std::string fix = {},
-             Where where = Where::current());
-    void Warn(DataFile file, int line, std::string message, Where where = Where::current()) {
-        Add(file, line, Severity::Warning, std::move(message), {}, where);
+             const char* source = __builtin_FILE(), int sourceLine = __builtin_LINE());
+    void Warn(DataFile file, int line, std::string message, const char* source = __builtin_FILE(),
+              int sourceLine = __builtin_LINE()) {
+        Add(file, line, Severity::Warning, std::move(message), {}, source, sourceLine);
     }
-    void Fail(DataFile file, int line, std::string message, Where where = Where::current()) {
-        Add(file, line, Severity::Error, std::move(message), {}, where);
+    void Fail(DataFile file, int line, std::string message, const char* source = __builtin_FILE(),
+              int sourceLine = __builtin_LINE()) {
+        Add(file, line, Severity::Error, std::move(message), {}, source, sourceLine);
     }
-    void Stop(DataFile file, int line, std::string message, Where where = Where::current()) {
-        Add(file, line, Severity::Stop, std::move(message), {}, where);
+    void Stop(DataFile file, int line, std::string message, const char* source = __builtin_FILE(),
+              int sourceLine = __builtin_LINE()) {
+        Add(file, line, Severity::Stop, std::move(message), {}, source, sourceLine);
     }
     // The file is misread as a whole, as the finding just added says: what else is found
     // in it follows from that and is left out (start-up stopping in it makes that
@@ -82,7 +84,7 @@ private:
         DataFile file;
         Severity severity;
         std::string_view source;
-        unsigned sourceLine;
+        int sourceLine;
         auto operator<=>(const Kind&) const = default;
     };
     struct Alike {

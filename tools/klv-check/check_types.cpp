@@ -13,7 +13,7 @@ void CheckTypeCount(const CheckedFolder& folder, CheckReport& report) {
                         " of " + std::to_string(count) + ", but KLV takes at most " +
                         std::to_string(kMaxTypes) + " types: it leaves this one" +
                         (after > 0 ? " and the " + Counted(after, "type") + " after it" : "") +
-                        " out of the type list, and their opcodes get none of them");
+                        " out of the type list, and no opcode gets their type");
         return;
     }
 }
