@@ -42,7 +42,9 @@ void CheckNul(const IniSource& source, DataFile file, std::string_view section, 
                     Quote(key.name) + " for KLV: it shows " + shown);
 }
 
-void CheckKeys(const IniSource& source, int sectionEntry, DataFile file, CheckReport& report) {
+// `anyNul`: whether the file holds a NUL byte at all (rarely), so that values are searched.
+void CheckKeys(const IniSource& source, int sectionEntry, DataFile file, bool anyNul,
+               CheckReport& report) {
     const IniIndex& index = source.index;
     const std::string_view section = index.Entries()[static_cast<std::size_t>(sectionEntry)].name;
     for (const IniEntry* key : index.KeysOf(sectionEntry)) {
@@ -56,7 +58,7 @@ void CheckKeys(const IniSource& source, int sectionEntry, DataFile file, CheckRe
             report.Warn(file, key->line,
                         "the value of " + Quote(key->name) + " is longer than " +
                             std::to_string(kIniMaxValueLength) + " characters and is cut there");
-        else
+        else if (anyNul)
             CheckNul(source, file, section, *key, report);
     }
 }
@@ -87,6 +89,7 @@ void CheckLayout(const IniSource& source, DataFile file, CheckReport& report) {
     // A section that a byte-order mark hides is told with the mark, and its keys too.
     bool inSection = !source.SectionBehindMark().empty();
     int sections = 0;
+    const bool anyNul = source.file.bytes.find('\0') != std::string::npos;
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
         const IniEntry& entry = entries[static_cast<std::size_t>(i)];
         if (IsComment(entry)) continue;
@@ -105,7 +108,7 @@ void CheckLayout(const IniSource& source, DataFile file, CheckReport& report) {
         case IniEntry::Kind::Section:
             inSection = true;
             if (index.IsCounted(i))
-                CheckKeys(source, i, file, report);
+                CheckKeys(source, i, file, anyNul, report);
             else
                 report.Warn(file, entry.line, RepeatedSection(source, file, entry, sections));
             ++sections;

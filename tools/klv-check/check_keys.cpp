@@ -111,22 +111,26 @@ void CheckUnreadKeys(const CheckedFolder& folder, CheckReport& report) {
     for (const SectionKeys& keys : KnownSectionKeys()) {
         const IniIndex& index = folder.Ini(keys.file)->index;
         const std::vector<IniEntry>& entries = index.Entries();
+        std::string_view section;
+        bool read = false;  // whether the keys of the section are looked up
         for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
-            const IniEntry& section = entries[static_cast<std::size_t>(i)];
-            if (section.kind != IniEntry::Kind::Section || !index.IsCounted(i)) continue;
-            // A section that is no look-up site is told as a whole.
-            if (keys.file == DataFile::Sites && !IsLookupSiteSection(section.name)) continue;
-            for (const IniEntry* entry : index.KeysOf(i)) {
-                if (IsComment(entry->name) || Known(keys, entry->name)) continue;
-                std::string message = "key " + Quote(entry->name) + " is never read";
-                if (const KnownKey* nearest = Nearest(keys, entry->name)) {
-                    message += " (did you mean " + std::string(nearest->name) + "?)";
-                    if (!index.FindKey(section.name, nearest->name)) message += ": " + nearest->without;
-                } else {
-                    message += ": " + std::string(keys.owner) + " has " + Listing(keys);
-                }
-                report.Warn(keys.file, entry->line, message);
+            const IniEntry& entry = entries[static_cast<std::size_t>(i)];
+            if (entry.kind == IniEntry::Kind::Section) {
+                // A repeated section, or one that is no look-up site, is told as a whole.
+                section = entry.name;
+                read = index.IsCounted(i) && (keys.file != DataFile::Sites || IsLookupSiteSection(section));
+                continue;
             }
+            if (!read || entry.kind != IniEntry::Kind::Key || IsComment(entry.name) || Known(keys, entry.name))
+                continue;
+            std::string message = "key " + Quote(entry.name) + " is never read";
+            if (const KnownKey* nearest = Nearest(keys, entry.name)) {
+                message += " (did you mean " + std::string(nearest->name) + "?)";
+                if (!index.FindKey(section, nearest->name)) message += ": " + nearest->without;
+            } else {
+                message += ": " + std::string(keys.owner) + " has " + Listing(keys);
+            }
+            report.Warn(keys.file, entry.line, message);
         }
     }
 }
