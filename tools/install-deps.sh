@@ -13,10 +13,10 @@ packages=(g++ cmake ninja-build make pkg-config qt6-base-dev libgl-dev
           xvfb xauth xdotool xclip x11-utils openbox imagemagick libcanberra-dev libfontconfig-dev
           dbus-daemon at-spi2-core python3-pyatspi qt6-gtk-platformtheme
           fonts-dejavu-core fonts-urw-base35 "$@")
-# Installing and packaging: the desktop entry's and AppStream validators, klv-check's
-# manual page, what CPack's Debian generator runs (dpkg-shlibdeps, file) and Debian's
+# Installing and packaging: the desktop entry's and AppStream validators, what CPack's
+# Debian generator runs (dpkg-shlibdeps, file) and Debian's
 # package checker.
-packages+=(desktop-file-utils appstream help2man dpkg-dev file lintian)
+packages+=(desktop-file-utils appstream dpkg-dev file lintian)
 # The Windows build: MinGW-w64's C++20 compiler with POSIX threads, GoogleTest's sources to
 # build for it, and Wine (64-bit) to run its programs and tests.
 packages+=(g++-mingw-w64-x86-64-posix googletest wine64)

@@ -41,6 +41,8 @@ std::string StopReason(const CheckedFolder& folder, DataFile file) {
 
 }  // namespace
 
+const char* WithoutFile(DataFile file) { return kWithoutFile[static_cast<std::size_t>(file)]; }
+
 void CheckFilesPresent(const CheckedFolder& folder, CheckReport& report) {
     for (std::size_t i = 0; i < kDataFileCount; ++i) {
         const auto file = static_cast<DataFile>(i);
@@ -52,11 +54,12 @@ void CheckFilesPresent(const CheckedFolder& folder, CheckReport& report) {
             continue;
         const std::string stop = source.Readable() ? std::string() : StopReason(folder, file);
         if (!stop.empty())
-            report.Fail(file, 0, Unreadable(source) + "; " + stop);
+            report.Stop(file, 0, Unreadable(source) + "; " + stop);
         else if (!source.Readable())
             report.Warn(file, 0, Unreadable(source) + ": " + kWithoutFile[i]);
-        else if (source.Blank())
+        else if (source.Blank() && (file != DataFile::Tree || folder.treeItems.empty()))
             report.Warn(file, 0, std::string("the file is empty") +
-                                     (file == DataFile::Tree ? ": there are no categories" : ""));
+                                     (file == DataFile::Tree ? ": there are no categories, and no section "
+                                                               "of NodeInfo.ini is read" : ""));
     }
 }

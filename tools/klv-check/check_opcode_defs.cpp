@@ -62,7 +62,7 @@ void CheckCountParts(const CheckedFolder& folder, CheckReport& report) {
         try {
             SplitOpcodeDefinition(folder.opcodes.ini.ReadString(kOpcodesSection, key, kDefaultOpcodeValue));
         } catch (const EConvertError& e) {
-            report.Fail(DataFile::Opcodes, folder.opcodes.index.KeyLine(kOpcodesSection, key),
+            report.Stop(DataFile::Opcodes, folder.opcodes.index.KeyLine(kOpcodesSection, key),
                         "the parameter count of opcode " + key + " is not an integer (" +
                             Printable(e.Message(), 80) + "); start-up stops here");
         }

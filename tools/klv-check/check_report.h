@@ -4,6 +4,7 @@
 // there is one, a line of it.
 
 #include <array>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +15,8 @@ inline constexpr std::size_t kDataFileCount = 8;
 
 enum class Severity {
     Warning,  // it loads, but shows less or something odd
-    Error,    // the program's start-up stops or misreads here
+    Error,    // the program misreads the data here
+    Stop,     // the program's start-up stops here (printed as an error too)
 };
 
 struct Finding {
@@ -22,35 +24,81 @@ struct Finding {
     int line = 0;  // counted from 1; 0 when the finding concerns the whole file
     Severity severity = Severity::Warning;
     std::string message;  // English, UTF-8
+    // A shell command that mends the file, "{}" standing for its name as shown; it ends
+    // the message.
+    std::string fix;
+    // For "... and 52 more like this": how many findings it stands for; 0 for one.
+    int more = 0;
 };
 
+// The exit statuses of klv-check.
+enum ExitStatus {
+    kExitClean = 0,
+    kExitWarnings = 1,     // warnings only
+    kExitMisreads = 2,     // errors: KLV starts, but misreads the data
+    kExitWontStart = 3,    // KLV's start-up stops
+    kExitNotChecked = 4,   // the folder could not be checked (or the command line is wrong)
+};
+
+// Findings of one kind are those that one place of the checks makes; after the first
+// few of a kind in a file the rest are only counted, so that the report (and the memory
+// it takes) grows with what is printed, not with the size of the files.
 class CheckReport {
 public:
     // How each file is named in the report ("INI/SASCM.ini").
     std::array<std::string, kDataFileCount> fileNames;
     std::vector<Finding> findings;
 
-    void Add(DataFile file, int line, Severity severity, std::string message) {
-        findings.push_back({file, line, severity, std::move(message)});
+    // `source` and `sourceLine` say where in the checks a finding is made (the call's
+    // place, by default): findings made at one place are of one kind.
+    void Add(DataFile file, int line, Severity severity, std::string message, std::string fix = {},
+             const char* source = __builtin_FILE(), int sourceLine = __builtin_LINE());
+    void Warn(DataFile file, int line, std::string message, const char* source = __builtin_FILE(),
+              int sourceLine = __builtin_LINE()) {
+        Add(file, line, Severity::Warning, std::move(message), {}, source, sourceLine);
     }
-    void Warn(DataFile file, int line, std::string message) {
-        Add(file, line, Severity::Warning, std::move(message));
+    void Fail(DataFile file, int line, std::string message, const char* source = __builtin_FILE(),
+              int sourceLine = __builtin_LINE()) {
+        Add(file, line, Severity::Error, std::move(message), {}, source, sourceLine);
     }
-    void Fail(DataFile file, int line, std::string message) {
-        Add(file, line, Severity::Error, std::move(message));
+    void Stop(DataFile file, int line, std::string message, const char* source = __builtin_FILE(),
+              int sourceLine = __builtin_LINE()) {
+        Add(file, line, Severity::Stop, std::move(message), {}, source, sourceLine);
     }
+    // The file is misread as a whole, as the finding just added says: what else is found
+    // in it follows from that and is left out (start-up stopping in it makes that
+    // finding stop too).
+    void ToldAsAWhole(DataFile file);
 
     int Errors() const;
     int Warnings() const;
-    // 0 clean, 1 warnings only, 2 errors.
     int ExitStatus() const;
-    // File by file in loading order, and by line within a file; the order of the checks
-    // is kept among findings on the same line.
-    void Sort();
+    // Adds the counts of the kinds cut short and puts the causes first: what concerns a
+    // whole file (its encoding, its absence), then the errors, then the warnings, each
+    // file by file in loading order and by line; the order of the checks is kept among
+    // findings on the same line.
+    void Finish();
+
+private:
+    struct Kind {
+        DataFile file;
+        Severity severity;
+        std::string_view source;
+        int sourceLine;
+        auto operator<=>(const Kind&) const = default;
+    };
+    struct Alike {
+        int shown = 0, more = 0, firstLine = 0, lastLine = 0;
+    };
+    std::map<Kind, Alike> alike_;
+    std::array<int, kDataFileCount> wholeFile_{};  // 1 + the finding that tells the file whole
 };
 
-// "FILE:LINE: error: message", the line left out when there is none.
+// "FILE:LINE: error: message", the line left out when there is none; the fix, with the
+// file's name quoted for the shell, ends it.
 std::string FormatFinding(const Finding& finding, std::string_view fileName);
+// The name as a shell word: as it stands when it needs no quotes, else in single quotes.
+std::string ShellWord(std::string_view name);
 // "1 line", "2 lines": the count and the noun, plural but for one.
 std::string Counted(std::size_t n, std::string_view noun);
 // A list in a message that names its first few items and counts them all:

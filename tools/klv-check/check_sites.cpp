@@ -21,13 +21,9 @@ void CheckSiteKeys(const IniIndex& index, int sectionEntry, const LookupSiteInfo
                    CheckReport& report) {
     for (const IniEntry* key : index.KeysOf(sectionEntry)) {
         if (key->name.empty() || key->name.front() == ';') continue;  // a comment
+        // Other keys are told with those of the other files (CheckUnreadKeys).
         const bool caption = EqualsIgnoreCaseCp1251(key->name, kSiteCaptionKey);
         const bool address = EqualsIgnoreCaseCp1251(key->name, kSiteAddressKey);
-        if (!caption && !address) {
-            report.Warn(DataFile::Sites, key->line,
-                        "key " + Quote(key->name) + " is never read: a site has Caption and Address");
-            continue;
-        }
         const std::string_view value = UnquoteIniValue(key->value);
         if (caption && value.empty() && index.FindKey(site.section, kSiteCaptionKey) == key)
             report.Warn(DataFile::Sites, key->line,
@@ -41,6 +37,8 @@ void CheckSiteKeys(const IniIndex& index, int sectionEntry, const LookupSiteInfo
 }
 
 }  // namespace
+
+bool IsLookupSiteSection(std::string_view section) { return SiteOfSection(section) != nullptr; }
 
 void CheckSites(const CheckedFolder& folder, CheckReport& report) {
     const IniIndex& index = folder.sites.index;

@@ -14,23 +14,35 @@ bool EndsWithBlank(std::string_view key) {
 
 void CheckTreeLevels(const CheckedFolder& folder, CheckReport& report) {
     for (const TreeLevelError& error : folder.treeErrors)
-        report.Fail(DataFile::Tree, TreeLine(error.item),
+        report.Stop(DataFile::Tree, TreeLine(error.item),
                     Printable(error.message, 100) + "; start-up stops here (a line may be at most "
                                                     "one level deeper than the line before it)");
 }
 
 void CheckTreeLines(const CheckedFolder& folder, CheckReport& report) {
     const std::string& bytes = folder.tree.bytes;
+    const std::size_t count = folder.treeItems.size();
+    // What a category with an empty key shows: the caption of a "[]" section, if any.
+    const std::string shows =
+        Quote(folder.nodeInfo.ini.ReadString("", "Caption", kMissingNodeCaption));
+    if (folder.tree.Blank() && count > 0) {
+        report.Warn(DataFile::Tree, 1,
+                    std::string(count == 1 ? "the file holds only a line end" : "the file holds only empty lines") +
+                        ": KLV shows " + (count == 1 ? "one category" : Counted(count, "category")) +
+                        " with an empty key, " + shows + ", and reads no other section of NodeInfo.ini");
+        return;
+    }
     if (!bytes.empty() && (bytes.front() == ' ' || bytes.front() == '\t'))
         report.Warn(DataFile::Tree, 1, "the first line is indented, but it always makes a top-level category");
-    for (std::size_t i = 0; i < folder.treeItems.size(); ++i)
+    for (std::size_t i = 0; i < count; ++i)
         if (folder.treeItems[i].Key.empty())
             report.Warn(DataFile::Tree, TreeLine(i),
-                        "an empty line makes a category with an empty key");
+                        "an empty line makes a category with an empty key: it shows " + shows);
 }
 
 void CheckNodeSections(const CheckedFolder& folder, CheckReport& report) {
-    if (!folder.nodeInfo.file.Readable()) return;  // told as a whole
+    // A NodeInfo.ini that cannot be read, or only as UTF-16, is told as a whole.
+    if (!folder.nodeInfo.file.Readable() || folder.Utf16(DataFile::NodeInfo)) return;
     const IniSource& nodeInfo = folder.nodeInfo;
     const std::string notFound = Quote(kMissingNodeCaption);
     std::vector<bool> seen(nodeInfo.index.Entries().size());
@@ -48,7 +60,8 @@ void CheckNodeSections(const CheckedFolder& folder, CheckReport& report) {
         if (seen[static_cast<std::size_t>(section)]) continue;
         seen[static_cast<std::size_t>(section)] = true;
         const int line = nodeInfo.index.Entries()[static_cast<std::size_t>(section)].line;
-        if (!nodeInfo.ini.HasKey(key, "Caption"))
+        if (!nodeInfo.ini.HasKey(key, "Caption") &&
+            !MisspelledKey(nodeInfo.index, section, DataFile::NodeInfo, "Caption"))
             report.Warn(DataFile::NodeInfo, line,
                         "section " + Quote(key) + " has no Caption: the category shows " + notFound);
         int32_t expanded;
@@ -61,7 +74,8 @@ void CheckNodeSections(const CheckedFolder& folder, CheckReport& report) {
 }
 
 void CheckUnnamedSections(const CheckedFolder& folder, CheckReport& report) {
-    if (!folder.tree.Readable()) return;
+    // A tree that cannot be read, or holds no key, names none: it is told as a whole.
+    if (!folder.tree.Readable() || folder.tree.Blank() || folder.Utf16(DataFile::Tree)) return;
     const IniIndex& index = folder.nodeInfo.index;
     std::vector<bool> named(index.Entries().size());
     for (const TreeItem& item : folder.treeItems) {

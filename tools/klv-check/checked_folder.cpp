@@ -121,7 +121,8 @@ std::array<LineFileUse, 2> CheckedFolder::LineFileUses() const {
                         typeInfo.file.Readable() && !Utf16(DataFile::TypeInfo)},
             LineFileUse{DataFile::NodeInfo, DataFile::NodeLines, &nodeInfo, &nodeLines, &nodeRefs,
                         "category", "Nodes.Opcodes", kMaxNodeOpcodes,
-                        nodeInfo.file.Readable() && !Utf16(DataFile::NodeInfo) && tree.Readable()}};
+                        nodeInfo.file.Readable() && !Utf16(DataFile::NodeInfo) && tree.Readable() &&
+                            !tree.Blank() && !Utf16(DataFile::Tree)}};
 }
 
 int32_t LineRead(const LineReference& ref) {

@@ -5,6 +5,9 @@
 #include "tools/klv-check/check_report.h"
 #include "tools/klv-check/checked_folder.h"
 
+// What the program does without the file, when it goes on loading; empty for the tree.
+const char* WithoutFile(DataFile file);
+
 // A file among the seven that is missing, unreadable or empty; a Sites.ini that is there
 // but unreadable.
 void CheckFilesPresent(const CheckedFolder& folder, CheckReport& report);
@@ -14,6 +17,16 @@ void CheckEncodings(const CheckedFolder& folder, CheckReport& report);
 // In each INI file: repeated sections and keys, lines the reader passes over, values
 // longer than the reader returns.
 void CheckIniLayout(const CheckedFolder& folder, CheckReport& report);
+
+// In TypeInfo.ini, NodeInfo.ini and Sites.ini: keys that are never read, with the key
+// that a misspelled one was meant to be.
+void CheckUnreadKeys(const CheckedFolder& folder, CheckReport& report);
+// Whether the sections of a file with such keys read `key`.
+bool IsReadKey(DataFile file, std::string_view key);
+// The key of the section at `sectionEntry` that misspells `key` ("Expaned" for
+// "Expanded"), which the section then lacks for it, or null.
+const IniEntry* MisspelledKey(const IniIndex& index, int sectionEntry, DataFile file,
+                              std::string_view key);
 
 // SASCM.ini and SASCM_RUS.ini: a missing [opcodes] section, keys that are never looked
 // up, count parts that are not integers, opcodes without a translation.
@@ -47,6 +60,7 @@ void CheckUnreadText(const CheckedFolder& folder, CheckReport& report);
 // Sites.ini: sections that are no look-up site, keys a site does not have, addresses
 // that are not http:// or https:// (the built-in address is opened instead).
 void CheckSites(const CheckedFolder& folder, CheckReport& report);
+bool IsLookupSiteSection(std::string_view section);
 
 // Listed opcodes that SASCM.ini does not define.
 void CheckCoverage(const CheckedFolder& folder, CheckReport& report);

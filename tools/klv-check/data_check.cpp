@@ -23,7 +23,7 @@ std::string DisplayName(const std::string& name) {
 using Check = void (*)(const CheckedFolder&, CheckReport&);
 
 constexpr Check kChecks[] = {
-    CheckEncodings,       CheckFilesPresent,   CheckIniLayout,    CheckOpcodeSections,
+    CheckEncodings,       CheckFilesPresent,   CheckIniLayout,    CheckUnreadKeys,     CheckOpcodeSections,
     CheckOpcodeKeys,      CheckCountParts,     CheckTranslations, CheckTypeCount,
     CheckTypeCaptions,    CheckTreeLevels,     CheckTreeLines,    CheckNodeSections,
     CheckUnnamedSections, CheckLineReferences, CheckLineEnds,     CheckUnreadText,
@@ -35,8 +35,13 @@ constexpr Check kChecks[] = {
 std::string MisplacedFolder(const std::string& folder) {
     const fs::path cd = PathOf(CurrentDir());
     std::error_code ec;
-    if (fs::is_directory(ResolveEntry(cd, "INI"), ec)) return {};
     const std::string named = folder.empty() ? "the current folder" : folder;
+    if (const fs::path ini = ResolveEntry(cd, "INI"); fs::is_directory(ini, ec)) {
+        // Its files could not be told apart from missing ones: one line says why.
+        fs::directory_iterator listing(ini, ec);
+        if (!ec) return {};
+        return "the INI folder of " + named + " cannot be read (" + ec.message() + ")";
+    }
     std::string problem = named + " holds no INI folder";
     if (SameEntryName(ResolveEntry(cd.parent_path(), "INI"), cd)) {
         fs::path parent = (PathOf(folder.empty() ? "." : folder) / "..").lexically_normal();
@@ -52,12 +57,6 @@ CheckReport CheckDatabase(const DatabaseFiles& files) {
     for (std::size_t i = 0; i < kDataFileCount; ++i)
         report.fileNames[i] = DisplayName(folder.File(static_cast<DataFile>(i)).name);
     for (Check check : kChecks) check(folder, report);
-    // A UTF-16 file is misread as a whole: its first finding, the encoding's, says so; the
-    // rest that it gives follow from that and would bury it.
-    std::array<bool, kDataFileCount> told{};
-    std::erase_if(report.findings, [&](const Finding& f) {
-        return folder.Utf16(f.file) && std::exchange(told[static_cast<std::size_t>(f.file)], true);
-    });
-    report.Sort();
+    report.Finish();
     return report;
 }

@@ -11,6 +11,7 @@
 #include "opcodes/files/file_names.h"
 #include "tools/klv-check/console.h"
 #include "tools/klv-check/data_check.h"
+#include "kelpra_version.h"
 
 namespace fs = std::filesystem;
 
@@ -18,6 +19,7 @@ namespace {
 
 constexpr std::string_view kHelp =
     "Usage: klv-check [--] [FOLDER]\n"
+    "       klv-check --help | --version\n"
     "\n"
     "Checks the data files of a KLV opcode database in FOLDER (the current directory\n"
     "when left out; it must hold the INI folder): INI/SASCM.ini, INI/SASCM_RUS.ini,\n"
@@ -29,17 +31,22 @@ constexpr std::string_view kHelp =
     "  FILE:LINE: warning: MESSAGE   it loads, but shows less or something odd\n"
     "\n"
     "LINE is left out where a problem concerns the whole file. Texts from the files\n"
-    "(Windows-1251) are quoted in UTF-8. A problem is told once, with what follows from\n"
-    "it (the opcodes that a line nobody names would list, say). A last line counts the\n"
-    "errors and warnings. \"--\" ends the options: a FOLDER after it may begin with \"-\".\n"
+    "(Windows-1251) are quoted in UTF-8. Causes come first: what concerns a whole file\n"
+    "(its encoding, its absence), then errors, then warnings, each file in the order\n"
+    "KLV loads them. A problem is told once, with what follows from it (the opcodes\n"
+    "that a line nobody names would list, say). After three findings of one kind in a\n"
+    "file the rest are counted (\"... and 52 more like this, lines 3-55\"). A last line\n"
+    "counts the errors and warnings. \"--\" ends the options: a FOLDER after it may\n"
+    "begin with \"-\".\n"
     "\n"
     "Encoding: KLV reads every file as Windows-1251 (CP1251). A file saved as UTF-8\n"
     "text, with a UTF-8 byte-order mark, or as UTF-16 (by its byte-order mark or its NUL\n"
-    "bytes) is told once, with the command that converts it, for example\n"
-    "iconv -f UTF-8 -t CP1251 FILE > FILE.new. UTF-8 text is an error in SASCM_RUS.ini,\n"
-    "TypeInfo.ini and NodeInfo.ini, whose Russian texts KLV would show garbled, and a\n"
-    "warning elsewhere; a UTF-16 file is an error (a warning for Sites.ini), and its\n"
-    "other problems, which all follow from it, are left out.\n"
+    "bytes) is told once, with a command that converts it in place, for example\n"
+    "iconv -f UTF-8 -t CP1251 F > F.tmp && mv F.tmp F; characters that Windows-1251\n"
+    "cannot hold are named first, with their lines. UTF-8 text is an error in\n"
+    "SASCM_RUS.ini, TypeInfo.ini and NodeInfo.ini, whose Russian texts KLV would show\n"
+    "garbled, and a warning elsewhere; a UTF-16 file is an error (a warning for\n"
+    "Sites.ini), and its other problems, which all follow from it, are left out.\n"
     "\n"
     "Errors: a parameter count in SASCM.ini that is not an integer; Opcodes.tree\n"
     "missing; Types.Opcodes missing while a type names a line of it; Nodes.Opcodes\n"
@@ -49,27 +56,31 @@ constexpr std::string_view kHelp =
     "\n"
     "Warnings: other files missing or empty; no [opcodes] section; SASCM.ini keys that\n"
     "are never looked up (fewer than four digits, above 0AF0, not a number); repeated\n"
-    "sections and keys; INI lines that are never read; values cut at 2047 characters;\n"
-    "opcodes without a translation, in no category or of no type; listed opcodes that\n"
-    "SASCM.ini does not define; more than 256 types; types and categories without a\n"
-    "caption; tree keys without a NodeInfo.ini section and sections no key names; an\n"
-    "indented first tree line, empty tree lines; Expanded that is not a number;\n"
-    "Opcodes that is not a number, below 1 or past the end of its line file; an empty\n"
-    "line or numbers above 0AF0 on a line that is read, more than 2800 numbers on a\n"
-    "category line; line ends other than CR LF and a 1A byte before the end of a line\n"
-    "file; lines that nothing names; in Sites.ini, sections other than OpcodeBase, Wiki\n"
-    "and IniEditor, keys other than Caption and Address, an empty Caption (KLV shows\n"
-    "its built-in name) and addresses that are not http:// or https:// (KLV opens its\n"
-    "built-in address instead); a UTF-8 byte-order mark.\n"
+    "sections and keys (a repeated TypeInfo.ini section is one more type); INI lines\n"
+    "that are never read, misspelled keys among them (\"did you mean Expanded?\"); values\n"
+    "cut at 2047 characters or by a NUL byte; opcodes without a translation, in no\n"
+    "category or of no type; listed opcodes that SASCM.ini does not define; more than\n"
+    "256 types; types and categories without a caption; tree keys without a\n"
+    "NodeInfo.ini section and sections no key names; an indented first tree line,\n"
+    "empty tree lines; Expanded that is not a number; Opcodes that is not a number,\n"
+    "below 1 or past the end of its line file; an empty line or numbers above 0AF0 on a\n"
+    "line that is read, more than 2800 numbers on a category line; line ends other than\n"
+    "CR LF and a 1A byte before the end of a line file; lines that nothing names; in\n"
+    "Sites.ini, sections other than OpcodeBase, Wiki and IniEditor, an empty Caption\n"
+    "(KLV shows its built-in name) and addresses that are not http:// or https:// (KLV\n"
+    "opens its built-in address instead); a UTF-8 byte-order mark.\n"
     "\n"
-    "Exit status: 0 no problems, 1 warnings only, 2 errors (or the folder cannot be\n"
-    "checked, as when it holds no INI folder).\n";
-
-constexpr int kCannotCheck = 2;
+    "Exit status:\n"
+    "  0  no problems\n"
+    "  1  warnings only\n"
+    "  2  errors: KLV starts, but misreads the data\n"
+    "  3  errors: KLV will not start (its start-up stops)\n"
+    "  4  the folder could not be checked (no INI folder, an unreadable one, a wrong\n"
+    "     command line)\n";
 
 int Usage(std::string_view problem) {
     std::cerr << "klv-check: " << problem << "\nUsage: klv-check [--] [FOLDER]; klv-check --help explains.\n";
-    return kCannotCheck;
+    return kExitNotChecked;
 }
 
 }  // namespace
@@ -88,7 +99,11 @@ int main(int argc, char** argv) {
         }
         if (options && (arg == "--help" || arg == "-h")) {
             std::cout << kHelp;
-            return 0;
+            return kExitClean;
+        }
+        if (options && arg == "--version") {
+            std::cout << "klv-check (Kelpra) " KELPRA_VERSION "\n";
+            return kExitClean;
         }
         if (options && arg.size() > 1 && arg.front() == '-')
             return Usage("unknown option " + std::string(arg));
@@ -102,13 +117,13 @@ int main(int argc, char** argv) {
         fs::current_path(PathOf(folder), ec);
         if (ec) {
             std::cerr << "klv-check: cannot open the folder " << folder << ": " << ec.message() << "\n";
-            return kCannotCheck;
+            return kExitNotChecked;
         }
     }
 
     if (const std::string problem = MisplacedFolder(folder); !problem.empty()) {
         std::cerr << "klv-check: " << problem << "\n";
-        return kCannotCheck;
+        return kExitNotChecked;
     }
     const CheckReport report = CheckDatabase(DatabaseFiles::ForCurrentDir(CurrentDir()));
     // Names as the user can open them from where klv-check was started.
