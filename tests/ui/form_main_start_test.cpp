@@ -5,10 +5,12 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QStyleFactory>
+#include <QTest>
 #include <QTreeWidgetItemIterator>
 #include <filesystem>
 
 #include "opcodes/errors.h"
+#include "tests/support/pathological_inputs.h"
 #include "tests/ui/form_fixture.h"
 #include "ui/application.h"
 #include "ui/main/hint_tracker.h"
@@ -87,6 +89,32 @@ TEST_F(FormMainTest, LoadingKeepsWhatWasLoadedBeforeAFailure) {
         Trigger(form.get(), "BrowseIniEditor"); // each item its own site
         EXPECT_EQ(fake.shell.opened.last(), u"https://ini-editor.org/editor/editor.php?opcode=0000"_s);
     }
+}
+
+// A tree file of many top-level lines that name nothing: the window opens and is drawn,
+// its tree's column fitted, every node there.
+TEST_F(FormMainTest, ATreeOfManyTopLevelLinesIsDrawn) {
+    constexpr int kLines = 20'000; // beyond the nodes the column's fit measures
+    dir.Write("INI/Opcodes.tree", "Все\r\n" + pathological::TopLevelLines(kLines));
+    CraftedDb db;
+    db.tree.reset();
+    auto form = Open(db);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    auto* tree = Named<QTreeWidget>(form.get(), "OpTreeView");
+    const QAbstractItemView* view = tree;
+    ASSERT_TRUE(QTest::qWaitFor([tree, view] {
+        return tree->header()->minimumSectionSize() == view->sizeHintForColumn(0);
+    }));
+    EXPECT_EQ(tree->topLevelItemCount(), kLines + 1);
+    EXPECT_EQ(tree->topLevelItem(kLines)->text(0), u"***НЕ_НАЙДЕНО***  (NodeInfo.ini)"_s);
+    // Drawn: the first node's name stands out of the tree's background.
+    const QImage drawn = tree->viewport()->grab(tree->visualItemRect(tree->topLevelItem(0))).toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            colours.insert(drawn.pixel(x, y));
+    EXPECT_GT(colours.size(), 2);
 }
 
 // The program installs its hint style before its first window; the tooltips' pause turns
