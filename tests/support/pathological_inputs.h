@@ -49,16 +49,6 @@ inline std::string WideTree(std::size_t lines) {
     return Lines(lines, [](std::size_t i) { return std::string(i % 4, '\t') + "k" + std::to_string(i); });
 }
 
-// `lines` top-level nodes whose keys name nothing, "key_00000000" and on: 14 bytes a line,
-// as a pasted file or a generator run wild makes them.
-inline std::string TopLevelLines(std::size_t lines) {
-    return Lines(lines, [](std::size_t i) {
-        char key[16];
-        std::snprintf(key, sizeof key, "key_%08zu", i);
-        return std::string(key);
-    });
-}
-
 // A chain of `levels` nodes, each one level below the one before, all with the key "n".
 inline std::string DeepTree(std::size_t levels) {
     return Lines(levels, [](std::size_t level) { return std::string(level, ' ') + "n"; });
