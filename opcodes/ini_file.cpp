@@ -48,13 +48,6 @@ struct TIniFile::Parsed {
     mutable std::span<const Key> keysOf;
 
     explicit Parsed(FileBytes content) : bytes(std::move(content)) {
-        // No more entries than lines: room for them all at once, so that a huge file is
-        // never copied as its tables grow. What stays unused is never touched.
-        const std::string_view text = bytes.view();
-        const std::size_t lines = std::max(std::count(text.begin(), text.end(), '\n'),
-                                           std::count(text.begin(), text.end(), '\r')) + 1;
-        sections.reserve(lines);
-        keys.reserve(lines);
         bool keep = false;  // the keys of the section being read count
         ForEachIniEntry(bytes.view(), [&](const IniEntry& entry) {
             if (entry.kind == IniEntry::Kind::Section) {
