@@ -93,13 +93,16 @@ TEST_F(FormMainTest, LoadingKeepsWhatWasLoadedBeforeAFailure) {
 
 // Many top-level lines that name nothing: the window is drawn, its column fitted.
 TEST_F(FormMainTest, ATreeOfManyTopLevelLinesIsDrawn) {
-    dir.Write("INI/Opcodes.tree", pathological::Lines(20'000, [](auto i) { return "k" + std::to_string(i); }));
+    dir.Write("INI/Opcodes.tree",
+              pathological::Lines(20'000, [](auto i) { return "k" + std::to_string(i); }));
     auto form = Open({.tree = std::nullopt});
     form->show();
     auto* tree = Named<QTreeWidget>(form.get(), "OpTreeView");
     const QAbstractItemView* view = tree;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return tree->header()->minimumSectionSize() == view->sizeHintForColumn(0); }));
-    QImage first = tree->viewport()->grab(tree->visualItemRect(tree->topLevelItem(0))).toImage(), blank = first;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return tree->header()->minimumSectionSize() == view->sizeHintForColumn(0); }));
+    const QRect row = tree->visualItemRect(tree->topLevelItem(0));
+    QImage first = tree->viewport()->grab(row).toImage(), blank = first;
     blank.fill(first.pixel(0, 0));
     EXPECT_NE(first, blank) << "the first node's name is drawn";
 }
