@@ -1,7 +1,13 @@
 #include "bench/startup_child.h"
 
+#include <QAction>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +17,7 @@
 
 #include "platform/system_platform.h"
 #include "ui/application.h"
+#include "ui/find/form_find.h"
 #include "ui/main/form_main.h"
 #include "kelpra_version.h"
 
@@ -37,11 +44,62 @@ void WaitUntilShown(QWidget& window) {
     std::_Exit(exitCode);
 }
 
+// Lets the window take up what an action posted: its layout, then the paint it leads to.
+void Settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+// The first top-level category listed, as a click on it lists it.
+void ListFirstCategory(TFormMain& form) {
+    auto* tree = form.findChild<QTreeWidget*>(QStringLiteral("OpTreeView"));
+    if (QTreeWidgetItem* first = tree->topLevelItem(0)) {
+        tree->setCurrentItem(first);
+        form.OpTreeViewChange(first);
+    }
+    Settle();
+}
+
+// One user action in the shown window, up to its result painted: "expand" (the tree's
+// expand all), "sort" (by the translation column), "quick" (a quick search that no row
+// matches), "list-all" (the search window's list of every row) or "copy-all" (the list's
+// copy of all rows); the last four on the first category's list. "none": the first paint
+// alone.
+void RunAction(TFormMain& form, const Platform& platform, const char* action) {
+    const auto is = [action](const char* name) { return std::strcmp(action, name) == 0; };
+    if (is("expand")) {
+        form.findChild<QAction*>(QStringLiteral("NTreeExpandAll"))->trigger();
+        return Settle();
+    }
+    if (is("none"))
+        return;
+    ListFirstCategory(form);
+    if (is("sort")) {
+        Q_EMIT form.OpList()->header()->sectionClicked(1);
+    } else if (is("quick")) {
+        auto* box = form.findChild<QPlainTextEdit*>(QStringLiteral("OpMemoFind"));
+        box->setPlainText(QStringLiteral("no such words"));
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QCoreApplication::sendEvent(box, &enter);
+    } else if (is("list-all")) {
+        auto* find = new TFormFind(form, platform);
+        find->show();
+        Settle();
+        find->BtnAll->click();
+    } else if (is("copy-all")) {
+        form.findChild<QAction*>(QStringLiteral("NCopyAll"))->trigger();
+    } else {
+        std::_Exit(3);
+    }
+    Settle();
+}
+
 } // namespace
 
 int RunStartupChild(const char* what, int argc, char** argv) {
     // As the program starts (main.cpp); Qt's windows start as Qt starts them.
-    if (std::strcmp(what, "full") == 0)
+    const char* action = std::strncmp(what, "growth:", 7) == 0 ? what + 7 : nullptr;
+    if (std::strcmp(what, "full") == 0 || action != nullptr)
         BeginStart();
     KelpraApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("KLV"));
@@ -66,6 +124,8 @@ int RunStartupChild(const char* what, int argc, char** argv) {
     // As the program starts: the search window is made only after the main window is drawn.
     TFormMain formMain(platform);
     WaitUntilShown(formMain);
+    if (action != nullptr)
+        RunAction(formMain, platform, action);
     ReportAndLeave(formMain,
                    formMain.OpcodeList() != nullptr ? 0 : 2); // a loading error voids the figure
 }

@@ -1,5 +1,7 @@
 #include "opcodes/category_tree.h"
 
+#include <algorithm>
+
 #include "opcodes/errors.h"
 #include "opcodes/line_ends.h"
 #include "opcodes/files/file_io.h"
@@ -11,6 +13,9 @@ namespace {
 // deeper than the item before it; when it returns, the line goes one level below.
 template <typename OnInvalid>
 void ParseTree(std::string_view text, std::vector<TreeItem>& items, OnInvalid&& onInvalid) {
+    // One item a line: a huge tree is made without copying its items as the vector grows.
+    const auto ends = [text](char end) { return std::count(text.begin(), text.end(), end); };
+    items.reserve(items.size() + static_cast<std::size_t>(std::max(ends('\n'), ends('\r'))) + 1);
     // branch[d] is the latest node of level d on the path to the node read last.
     std::vector<int> branch;
     LineSplitter lines(text);

@@ -6,10 +6,12 @@
 #include <QMenu>
 #include <QStyleFactory>
 #include <QTranslator>
+#include <QTest>
 #include <QTreeWidgetItemIterator>
 #include <filesystem>
 
 #include "opcodes/errors.h"
+#include "tests/support/pathological_inputs.h"
 #include "tests/ui/form_fixture.h"
 #include "ui/application.h"
 #include "ui/main/hint_tracker.h"
@@ -88,6 +90,22 @@ TEST_F(FormMainTest, LoadingKeepsWhatWasLoadedBeforeAFailure) {
         Trigger(form.get(), "BrowseIniEditor"); // each item its own site
         EXPECT_EQ(fake.shell.opened.last(), u"https://ini-editor.org/editor/editor.php?opcode=0000"_s);
     }
+}
+
+// Many top-level lines that name nothing: the window is drawn, its column fitted.
+TEST_F(FormMainTest, ATreeOfManyTopLevelLinesIsDrawn) {
+    dir.Write("INI/Opcodes.tree",
+              pathological::Lines(20'000, [](auto i) { return "k" + std::to_string(i); }));
+    auto form = Open({.tree = std::nullopt});
+    form->show();
+    auto* tree = Named<QTreeWidget>(form.get(), "OpTreeView");
+    const QAbstractItemView* view = tree;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return tree->header()->minimumSectionSize() == view->sizeHintForColumn(0); }));
+    const QRect row = tree->visualItemRect(tree->topLevelItem(0));
+    QImage first = tree->viewport()->grab(row).toImage(), blank = first;
+    blank.fill(first.pixel(0, 0));
+    EXPECT_NE(first, blank) << "the first node's name is drawn";
 }
 
 // The program installs its hint style before its first window; the tooltips' pause turns

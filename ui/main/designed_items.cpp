@@ -81,11 +81,11 @@ void AddDesignedTreeItems(QTreeWidget* tree) {
     for (const QString& line : QString::fromUtf16(kDesignedTree).split(u'\n', Qt::SkipEmptyParts)) {
         const qsizetype depth = line.lastIndexOf(u'\t') + 1;
         branch.resize(depth);
-        auto* item = depth == 0 ? new QTreeWidgetItem : new QTreeWidgetItem(branch.last());
+        auto* item = new CategoryNode(line.mid(depth), 0, 0);
         if (depth == 0)
             roots.append(item);
-        item->setText(0, line.mid(depth));
-        SetNodeImages(item, 0, 0);
+        else
+            branch.last()->addChild(item);
         branch.append(item);
     }
     tree->addTopLevelItems(roots);

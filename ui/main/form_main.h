@@ -219,7 +219,6 @@ class TFormMain : public QMainWindow {
 
     // FormCreate's steps: the database's loading into the controls.
     void LoadDatabase();
-    void LoadCategoryTree(DatabaseRead& read);
     void LoadTypeList(const DatabaseRead& read);
 
     Platform platform_;
@@ -233,10 +232,14 @@ class TFormMain : public QMainWindow {
     // their turn.
     struct Reading {
         DatabaseRead read;
-        NameWidths nodeNames;
+        // The nodes' names in tree order (their captions, or their keys where the
+        // categories were not read), equal names sharing one string, and their widths.
+        QStringList nodeNames;
+        NameWidths nodeWidths;
     };
     static Reading ReadDatabase();
     std::future<Reading> databaseReading_;
+    void LoadCategoryTree(Reading& reading);
     // The records attached to the tree's nodes; they live as long as the window.
     std::vector<CategoryInfo> categories_;
     // Whether the loading reached the tree and the type list: the designed items stand

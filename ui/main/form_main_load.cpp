@@ -19,34 +19,24 @@
 
 namespace {
 
-// The name a node shows: its category's caption where it has one, its key otherwise.
-QString NodeName(const std::vector<TreeItem>& items, const std::vector<CategoryInfo>& categories,
-                 std::size_t i) {
-    return FromCp1251(i < categories.size() ? categories[i].Caption : items[i].Key);
-}
-
-// Replaces the tree's nodes by the items' (in tree order), built outside the tree and
-// inserted at once. A node with a category shows its caption and pictures and carries
-// its record; the others show their keys.
+// Replaces the tree's nodes by the items' (in tree order), named by `names`, built outside
+// the tree and inserted at once. A node with a category shows its pictures and carries its
+// record; the others show their keys.
 std::vector<QTreeWidgetItem*> ReplaceTreeNodes(QTreeWidget* tree, const std::vector<TreeItem>& items,
+                                               QStringList names,
                                                const std::vector<CategoryInfo>& categories = {}) {
     std::vector<QTreeWidgetItem*> nodes;
     QList<QTreeWidgetItem*> roots;
     nodes.reserve(items.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
-        auto* node = new QTreeWidgetItem;
+        const bool category = i < categories.size();
+        auto* node = new CategoryNode(std::exchange(names[qsizetype(i)], {}), 0, category ? 1 : 0);
         if (items[i].Parent < 0)
             roots.append(node);
         else
             nodes[static_cast<std::size_t>(items[i].Parent)]->addChild(node);
-        node->setText(0, NodeName(items, categories, i));
-        if (i < categories.size()) {
-            SetNodeImages(node, 0, 1);
-            if (categories[i].Data)
-                SetNodeData(node, categories[i].Data.get());
-        } else {
-            SetNodeImages(node, 0, 0);
-        }
+        if (category && categories[i].Data)
+            SetNodeData(node, categories[i].Data.get());
         nodes.push_back(node);
     }
     tree->clear();
@@ -82,7 +72,7 @@ void TFormMain::LoadDatabase() {
     // Read since the window's making began; the parts' errors are raised here in turn.
     Reading reading = databaseReading_.valid() ? databaseReading_.get() : ReadDatabase();
     DatabaseRead& read = reading.read;
-    treeFit_->UseMeasured(std::move(reading.nodeNames));
+    treeFit_->UseMeasured(std::move(reading.nodeWidths));
     // Before anything that can fail: the look-up works whatever the rest of the data.
     lookupSites_ = std::move(read.sites);
     ShowLookupSites();
@@ -95,7 +85,7 @@ void TFormMain::LoadDatabase() {
     const QList<int> sizes = rightSplitter_->sizes();
     rightSplitter_->setSizes({qMax(1, sizes.value(0) + sizes.value(1) - 1), 1});
 
-    LoadCategoryTree(read);
+    LoadCategoryTree(reading);
     LoadTypeList(read);
 
     // A tree file without nodes leaves no first node to open; there is nothing to do then.
@@ -104,23 +94,29 @@ void TFormMain::LoadDatabase() {
 }
 
 TFormMain::Reading TFormMain::ReadDatabase() {
-    Reading reading{DatabaseRead::OfCurrentDir(), {}};
-    const DatabaseRead& read = reading.read;
-    if (!read.treeError && !read.categoriesError) {
-        QStringList names;
-        for (std::size_t i = 0; i < read.treeItems.size(); ++i)
-            names.append(NodeName(read.treeItems, read.categories, i));
-        reading.nodeNames = NameWidths(DesignedFont(), names);
+    Reading reading{DatabaseRead::OfCurrentDir(), {}, NameWidths(DesignedFont())};
+    DatabaseRead& read = reading.read;
+    // A node shows its caption where it has one, its key otherwise. Once a node's name is
+    // made, the core's copies of its texts are of no more use: they go at once, so that a
+    // huge tree never holds its texts three times over.
+    reading.nodeNames.reserve(qsizetype(read.treeItems.size()));
+    for (std::size_t i = 0; i < read.treeItems.size(); ++i) {
+        std::string& key = read.treeItems[i].Key;
+        std::string& text = i < read.categories.size() ? read.categories[i].Caption : key;
+        reading.nodeNames.append(reading.nodeWidths.Add(FromCp1251(text)));
+        std::string().swap(key);
+        std::string().swap(text);
     }
     return reading;
 }
 
-void TFormMain::LoadCategoryTree(DatabaseRead& read) {
+void TFormMain::LoadCategoryTree(Reading& reading) {
+    DatabaseRead& read = reading.read;
     if (read.treeError) {
         // The nodes read before a bad line replace the designed ones all the same.
         if (read.treeInPart) {
             treeLoaded_ = true;
-            ReplaceTreeNodes(OpTreeView, read.treeItems);
+            ReplaceTreeNodes(OpTreeView, read.treeItems, std::move(reading.nodeNames));
         }
         std::rethrow_exception(read.treeError);
     }
@@ -128,12 +124,12 @@ void TFormMain::LoadCategoryTree(DatabaseRead& read) {
     treeLoaded_ = true;
     if (read.categoriesError) {
         // The nodes stand with their keys.
-        ReplaceTreeNodes(OpTreeView, read.treeItems);
+        ReplaceTreeNodes(OpTreeView, read.treeItems, std::move(reading.nodeNames));
         std::rethrow_exception(read.categoriesError);
     }
     categories_ = std::move(read.categories);
     const std::vector<QTreeWidgetItem*> nodes =
-        ReplaceTreeNodes(OpTreeView, read.treeItems, categories_);
+        ReplaceTreeNodes(OpTreeView, read.treeItems, std::move(reading.nodeNames), categories_);
     for (std::size_t i = 0; i < nodes.size() && i < categories_.size(); ++i)
         if (categories_[i].Expanded)
             nodes[i]->setExpanded(true);

@@ -33,24 +33,30 @@ struct ShownNode {
     int level;
 };
 
-// The nodes the view shows, in order: those whose parents are all open.
-void AddShown(const QTreeWidgetItem* parent, int level, std::vector<ShownNode>& shown) {
+// The nodes the view shows, in order: those whose parents are all open. The walk stops
+// once `shown` holds more than `most` (a negative `most`: no limit), so that a tree of
+// millions of nodes costs the fit no more than the header's own measure does.
+void AddShown(const QTreeWidgetItem* parent, int level, std::ptrdiff_t most,
+              std::vector<ShownNode>& shown) {
     for (int i = 0; i < parent->childCount(); ++i) {
+        if (most >= 0 && std::ssize(shown) > most)
+            return;
         const QTreeWidgetItem* node = parent->child(i);
         if (node->isHidden())
             continue;
         shown.push_back({node, level});
-        if (node->isExpanded())
-            AddShown(node, level + 1, shown);
+        if (node->childCount() > 0 && node->isExpanded())
+            AddShown(node, level + 1, most, shown);
     }
 }
 
 } // namespace
 
-NameWidths::NameWidths(const QFont& font, const QStringList& names) : font_(font) {
-    widths_.reserve(names.size());
-    for (const QString& name : names)
-        widths_.insert(name, LaidOutWidth(font, name));
+QString NameWidths::Add(const QString& name) {
+    auto known = widths_.constFind(name);
+    if (known == widths_.cend())
+        known = widths_.insert(name, LaidOutWidth(font_, name));
+    return known.key();
 }
 
 int NameWidths::Width(const QFont& font, const QString& name) const {
@@ -70,12 +76,12 @@ TreeColumnFit::TreeColumnFit(QTreeWidget* tree)
 
 int TreeColumnFit::Widest() const {
     const QAbstractItemView* view = tree_;
-    std::vector<ShownNode> shown;
-    AddShown(tree_->invisibleRootItem(), 0, shown);
     // A node's width is its name's and its level's indentation, and a part of its own (the
     // margins, the picture, the same for all): that part from the view's own measure of
     // the first node. Beyond as many nodes as the header measures, the view picks some.
     const int precision = tree_->header()->resizeContentsPrecision();
+    std::vector<ShownNode> shown;
+    AddShown(tree_->invisibleRootItem(), 0, precision, shown);
     if (shown.empty() || (precision >= 0 && std::ssize(shown) > precision))
         return view->sizeHintForColumn(0);
     const QFont font = tree_->font();

@@ -16,8 +16,11 @@ class QTreeWidget;
 class NameWidths {
   public:
     NameWidths() = default;
-    // Lays the names out; on any thread.
-    NameWidths(const QFont& font, const QStringList& names);
+    explicit NameWidths(const QFont& font) : font_(font) {}
+
+    // Lays the name out, unless an equal one was, and gives the string kept for it: names
+    // taken from here share one string each. On any thread.
+    QString Add(const QString& name);
 
     // The width of `name` in `font`, or -1 where it was not laid out in that font.
     int Width(const QFont& font, const QString& name) const;
