@@ -22,8 +22,6 @@ public:
     TIniFile(TIniFile&&) noexcept;
     TIniFile& operator=(TIniFile&&) noexcept;
 
-    const std::string& FileName() const { return fileName_; }
-
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
     // The same value without a copy: it views the file's bytes (or `defaultValue`) and

@@ -48,9 +48,6 @@ public:
         return Next(line, unused);
     }
 
-    // Where the next line starts.
-    std::size_t Position() const { return pos_; }
-
     // The end of the line that starts at `from` (>= the last position handed out):
     // the offset of its CR or LF, or the text's size when it runs to the end.
     std::size_t EndFrom(std::size_t from, std::size_t& markAt) {

@@ -124,6 +124,8 @@ void TFormMain::createViews() {
     CheckListBoxType->setObjectName(QStringLiteral("CheckListBoxType"));
     CheckListBoxType->setUniformItemSizes(true);
 
+    // The third caption begins with a Latin "T", as the program has always shown it: the
+    // translation and the tests match it by these very bytes.
     OpListView = new OpcodeListView(
         {tr("Опкод"), tr("Русский перевод (от Tovin)"), tr("Tип"), tr("Кол-во парам")}, this);
     OpListView->setObjectName(QStringLiteral("OpListView"));

@@ -20,10 +20,8 @@ class OpListDelegate : public CellTextDelegate {
   public:
     using CellTextDelegate::CellTextDelegate;
 
-    bool GridLines() const { return gridLines_; }
     // The views that use the delegate lay their rows out anew.
     void SetGridLines(bool shown);
-    bool WholeRowSelection() const { return wholeRow_; }
     void SetWholeRowSelection(bool whole) { wholeRow_ = whole; }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -41,7 +39,6 @@ class TreeNodeDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    bool HotTracking() const { return hotTracking_; }
     void SetHotTracking(bool on) { hotTracking_ = on; }
 
   protected:
@@ -59,7 +56,6 @@ class TreeLinesStyle : public QProxyStyle {
     TreeLinesStyle();
     ~TreeLinesStyle() override;
 
-    bool LinesShown() const { return linesShown_; }
     void SetLinesShown(bool shown) { linesShown_ = shown; }
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
