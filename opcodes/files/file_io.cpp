@@ -163,6 +163,17 @@ FileResult AppendToFile(std::string_view windowsName, std::string_view bytes) {
     return WriteWithFlags(windowsName, bytes, O_CREAT | O_APPEND);
 }
 
+FileResult CheckAppendable(std::string_view windowsName) {
+    const fs::path path = ResolveFileName(windowsName);
+    // Non-blocking, so that a pipe under the name cannot hold the open.
+    Descriptor file{::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NONBLOCK)};
+    if (file.fd >= 0) return {};
+    if (errno != ENOENT) return FromErrno(errno, path);
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) return FromErrno(errno, path);
+    return {};
+}
+
 namespace {
 
 // The file a name stands for once its symbolic links are followed, a dangling link's

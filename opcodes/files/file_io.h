@@ -65,6 +65,11 @@ FileResult ReplaceFileAtomically(std::string_view windowsName, std::string_view 
 // Appends to the file, creating it when missing.
 FileResult AppendToFile(std::string_view windowsName, std::string_view bytes);
 
+// Whether AppendToFile could write the file now, found out without creating or changing
+// anything: an existing file is opened for writing, the folder of a missing one is asked
+// whether it takes a new file.
+FileResult CheckAppendable(std::string_view windowsName);
+
 // The message that the program's input/output errors carry for a failure:
 // "File not found", "Invalid filename", "File access denied", or the system's text.
 std::string InOutErrorMessage(const FileResult& result);

@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
+#include <QFontInfo>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <cstring>
@@ -40,28 +43,50 @@ TEST(DesktopServices, ClipboardLocatorAndTheSystemsTextOfFailures) {
 }
 
 // Boxes and the font dialog open above a stay-on-top window like the search window: one
-// beneath it would be hidden and the program frozen.
-TEST(QtMessageBoxes, BoxesAndTheFontDialogOpenAboveAStayOnTopWindow) {
-    QWidget onTop(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
+// beneath it would be hidden and the program frozen. A box gives the activation back to
+// the window that raised it, though the window manager handed it to another. The font
+// dialog confirmed unchanged keeps the face and style that show, the system's stand-in
+// for a missing face and a face whose regular style is not listed first included.
+TEST(QtMessageBoxes, BoxesAndTheFontDialogOpenAboveAStayOnTopWindowAndLeaveItsState) {
+    QWidget main;
+    QWidget onTop(&main, Qt::Tool | Qt::WindowStaysOnTopHint);
+    // The owned tool window shares its owner's activation: only the application tells.
+    const auto active = [](const QWidget* window) {
+        return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+    };
+    main.show();
     onTop.show();
+    onTop.activateWindow();
+    ASSERT_TRUE(active(&onTop));
     QStringList shown;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            shown.append(box->windowTitle());
-            EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint) << shown.size();
-            if (const auto* colors = box->findChild<QComboBox*>(QStringLiteral("FontColor")))
-                shown.append(
-                    colors->currentText() + QString::number(colors->count()) +
-                    QString::fromLatin1(colors->parentWidget()->metaObject()->className()));
-            box->close();
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint) << box->windowTitle().toStdString();
+        if (const auto* colors = box->findChild<QComboBox*>(QStringLiteral("FontColor"))) {
+            shown.append(colors->currentText() + QString::number(colors->count()) +
+                         QString::fromLatin1(colors->parentWidget()->metaObject()->className()));
+            return box->accept();
         }
+        box->close();
+        main.activateWindow();
+        ASSERT_TRUE(active(&main));
     });
     closer.start(10);
     QtMessageBoxes().Warning(QStringLiteral("w"));
-    EXPECT_FALSE(QtFontDialogs().Choose({onTop.font(), Qt::black}, &onTop).has_value());
-    // Both, and the font dialog has the classic dialog's basic colours, with the effects.
-    EXPECT_EQ(shown.mid(2), QStringList{QStringLiteral(u"Чёрный16QGroupBox")});
+    EXPECT_TRUE(active(&onTop));
+    for (const QFont& font : {QFont(QStringLiteral("MS Sans Serif"), 8),
+                              QFont(QFontInfo(QApplication::font()).family(), 8)}) {
+        const std::optional<FontChoice> chosen = QtFontDialogs().Choose({font, Qt::black}, &onTop);
+        ASSERT_TRUE(chosen.has_value());
+        const QFontInfo before(font), after(chosen->font);
+        EXPECT_EQ(after.family() + u' ' + after.styleName() + QString::number(after.pointSize()),
+                  before.family() + u' ' + before.styleName() + QString::number(before.pointSize()));
+    }
+    // The font dialog has the classic dialog's basic colours, with the effects.
+    EXPECT_EQ(shown, QStringList(2, QStringLiteral(u"Чёрный16QGroupBox")));
 }
 
 // The sound theme's events, and the bell for one that cannot be played. The real library

@@ -6,9 +6,11 @@
 #include <QMenu>
 #include <QStyleFactory>
 #include <QTreeWidgetItemIterator>
+#include <cstring>
 #include <filesystem>
 
 #include "opcodes/errors.h"
+#include "opcodes/files/file_names.h"
 #include "tests/ui/form_fixture.h"
 #include "ui/application.h"
 #include "ui/main/hint_tracker.h"
@@ -138,10 +140,15 @@ TEST_F(FormMainTest, ErrorsReachTheHandlerAndTheRestartReportsItsFailure) {
     EXPECT_EQ(fake.locator.addresses.at(2), error.RaiseAddress());
     EXPECT_EQ(fake.locator.addresses.at(3), nullptr);
 
+    // A log that cannot be written: the box says so, and why, in place of the record.
     std::filesystem::remove(dir.path() / "Errors.log");
     std::filesystem::create_directory(dir.path() / "errors.log");
     ReportException(std::make_exception_ptr(error));
-    EXPECT_EQ(fake.boxes.errors.size(), 5);
+    EXPECT_EQ(fake.boxes.errors.value(4),
+              u"Произошла неожиданная ошибка \"own\" (Класс EOSError).\r\nНе удалось записать в "
+              u"log-файл "_s + QString::fromStdString(CurrentDir() + "/errors.log") + u": "_s +
+                  QString::fromLocal8Bit(std::strerror(EISDIR)));
+    std::filesystem::remove(dir.path() / "errors.log");
 
     // The restart starts KLV minimised and ends this instance, or reports why it cannot.
     form->showNormal(); // the client area below the menu bar: 676 x 342
