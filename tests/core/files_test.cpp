@@ -24,7 +24,7 @@ TEST(Files, NamesFailuresAndWhatIsRead) {
     fs::resize_file(dir.path() / "big.ini", kMaxReadFileSize + 1);  // sparse
     std::string read;
     for (const std::string name : {"INI\\SASCM.ini", "INI\\sascm.ini", "Ini\\NODEINFO.INI", "absent.txt",
-                                   "NoFolder\\absent.txt", "sub", "PIPE.INI", "zero.ini", "big.ini", "!"}) {
+                                   "NoFolder\\absent.txt", "sub", "PIPE.INI", "ZERO.ini", "big.ini", "!"}) {
         std::string bytes = "old";
         const FileResult r = ReadWholeFile(name == "!" ? CurrentDir() + "\\iNi\\nodeinfo.ini" : name, bytes);
         read += (r.ok() ? bytes : InOutErrorMessage(r) + (bytes.empty() ? "" : " (bytes kept)")) + "|";

@@ -8,6 +8,7 @@
 
 #include "opcodes/cp1251.h"
 #include "opcodes/files/file_names.h"
+#include "opcodes/ini_file.h"
 #include "tests/support/start_up_load.h"
 #include "tests/support/temp_dir.h"
 #include "tools/klv-check/data_check.h"
@@ -132,10 +133,13 @@ const Case kCases[] = {
      "TypeInfo.ini:771: warning: type 'T256' is type number 257 of 260|nodeinfo.INI:6: warning: Opcodes 2147483647 is "
      "past the end|nodeinfo.INI:9: warning: Opcodes -2147483648 is below 1|Nodes.Opcodes:2: warning: no category"},
     {{{"Sites.ini", "; a comment\n[Wiki]\nCaption=Вики\nAddress=file:///etc/passwd\nColor=red\n"
-                    "[iniEDITOR]\nAddress=http://ini.example/\n[Forum]\nAddress=https://forum.example\n"}},
+                    "[iniEDITOR]\nAddress=http://ini.example/\n[Forum]\nAddress=https://forum.example\n"
+                    "[OpcodeBase]\nCaption=" + std::string(kIniMaxValueLength, 'c') +
+                    "\nAddress=https://" + std::string(kIniMaxValueLength - 7, 'a') + "\n"}},
      "Sites.ini:4: warning: Address 'file:///etc/passwd' is not an http:// or https:// address: the look-up opens "
      "the built-in https://script-wiki.org|Sites.ini:5: warning: key 'Color' is never read"
-     "|Sites.ini:8: warning: section 'Forum' is no look-up site"},
+     "|Sites.ini:8: warning: section 'Forum' is no look-up site|Sites.ini:12: warning: the value of 'Address' is "
+     "longer than 2047 characters"},
     // One cause, one finding: a byte 1A hides a line; a line number that is no number.
     {{{"Types.Opcodes", "=0000 0001\r\n\x1A" "0002\r\n"},
       {"TypeInfo.ini", "[A]\nCaption=Д\nShortCaption=Д\nOpcodes=1\n[B]\nCaption=П\nShortCaption=П\nOpcodes=2\n"

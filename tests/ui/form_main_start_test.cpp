@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QScreen>
 #include <QStyleFactory>
 #include <QTreeWidgetItemIterator>
 #include <cstring>
@@ -144,15 +145,16 @@ TEST_F(FormMainTest, ErrorsReachTheHandlerAndTheRestartReportsItsFailure) {
     std::filesystem::remove(dir.path() / "Errors.log");
     std::filesystem::create_directory(dir.path() / "errors.log");
     ReportException(std::make_exception_ptr(error));
-    EXPECT_EQ(fake.boxes.errors.value(4),
-              u"Произошла неожиданная ошибка \"own\" (Класс EOSError).\r\nНе удалось записать в "
-              u"log-файл "_s + QString::fromStdString(CurrentDir() + "/errors.log") + u": "_s +
-                  QString::fromLocal8Bit(std::strerror(EISDIR)));
+    EXPECT_EQ(fake.boxes.errors.value(4), u"Произошла неожиданная ошибка \"own\" (Класс EOSError).\r\nНе "
+                                          u"удалось записать в log-файл "_s + QString::fromStdString(CurrentDir()) +
+                                              u"/errors.log: "_s + QString::fromLocal8Bit(std::strerror(EISDIR)));
     std::filesystem::remove(dir.path() / "errors.log");
 
     // The restart starts KLV minimised and ends this instance, or reports why it cannot.
-    form->showNormal(); // the client area below the menu bar: 676 x 342
+    form->showNormal(); // the client area below the menu bar: 676 x 342, centred on the screen
     EXPECT_EQ(form->size() - QSize(0, form->menuWidget()->height()), QSize(676, 342));
+    EXPECT_LE((form->geometry().center() - form->screen()->availableGeometry().center())
+                  .manhattanLength(), 4); // give or take the frame the platform adds
     fake.processes.result = {false, u"Cannot start"_s};
     Trigger(form.get(), "NReExe");
     EXPECT_TRUE(form->isVisible());

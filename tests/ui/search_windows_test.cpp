@@ -160,9 +160,8 @@ TEST_F(SearchWindowsTest, ShowingKeysFadingAndHints) {
     stray.addAction(u"x"_s)->setStatusTip(u"stray"_s);
     stray.popup(formMain->mapToGlobal(QPoint(50, 50)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&stray));
-    const QString shown = panel->text();
     stray.setActiveAction(stray.actions().value(0));
-    EXPECT_EQ(panel->text(), shown);
+    EXPECT_NE(panel->text(), u"stray"_s);
 }
 
 // The copy items of both lists: the bytes they hand to the clipboard (the keyboard's copy

@@ -5,10 +5,8 @@ printf '[OPCODES]\r\n0001=x,broken count\r\n' >"$db/INI/SASCM.ini"
 pid=$(start_klv "$db")
 box=$(wait_window '^Error$' "$pid") || fail "no error box"
 screenshot error-box
-accessible >"$WORK/box.txt"
 check "the box tells the error in English" grep -cF \
-    "label: An unexpected error occurred: \"'x' is not a valid integer value\" (class EConvertError)." "$WORK/box.txt"
-check "and names the log file as it is written" grep -qF "Written to the log file errors.log" "$WORK/box.txt"
+    "label: An unexpected error occurred: \"'x' is not a valid integer value\" (class EConvertError)." <(accessible)
 check "the log is written only after the box is closed" test ! -e "$db/errors.log"
 keys "$box" Return
 main=$(wait_window '^Kelpra v\.0\.2b$' "$pid") || fail "the main window did not open after the error"
