@@ -18,13 +18,13 @@ namespace fs = std::filesystem;
 TEST(Files, NamesFailuresAndWhatIsRead) {
     TempDir dir;
     CurrentDirScope cd(dir.path());
-    for (const char* name : {"INI/SASCM.ini", "INI/sascm.ini", "INI/NodeInfo.ini", "sub/x", "big.ini"}) dir.Write(name, name);
+    for (const char* name : {"INI/SASCM.ini", "INI/sascm.ini", "INI/NodeInfo.ini", "sub/x", "bigZ.ini"}) dir.Write(name, name);
     ASSERT_EQ(::mkfifo(dir.Name("pipe.ini").c_str(), 0600), 0);
     fs::create_symlink("/dev/zero", dir.path() / "zero.ini");
-    fs::resize_file(dir.path() / "big.ini", kMaxReadFileSize + 1);  // sparse
+    fs::resize_file(dir.path() / "bigZ.ini", kMaxReadFileSize + 1);  // sparse
     std::string read;
     for (const std::string name : {"INI\\SASCM.ini", "INI\\sascm.ini", "Ini\\NODEINFO.INI", "absent.txt",
-                                   "NoFolder\\absent.txt", "sub", "PIPE.INI", "ZERO.ini", "big.ini", "!"}) {
+                                   "NoFolder\\absent.txt", "sub", "PIPE.INI", "ZERO.ini", "bigz.ini", "!"}) {
         std::string bytes = "old";
         const FileResult r = ReadWholeFile(name == "!" ? CurrentDir() + "\\iNi\\nodeinfo.ini" : name, bytes);
         read += (r.ok() ? bytes : InOutErrorMessage(r) + (bytes.empty() ? "" : " (bytes kept)")) + "|";

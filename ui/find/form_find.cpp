@@ -112,7 +112,8 @@ void TFormFind::NCopyOpClick(const QObject* sender) {
 }
 
 void TFormFind::Timer1Timer() {
-    // Not isActiveWindow(): an owned tool window shares its owner's activation.
+    // The active window itself: Qt may count a tool window active with the window it
+    // belongs to.
     if (QApplication::activeWindow() != this)
         SetAlphaBlendValue(kInactiveOpacity);
     else if (alphaBlendValue_ == kInactiveOpacity)

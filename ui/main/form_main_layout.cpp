@@ -151,8 +151,9 @@ void TFormMain::createLayout() {
     rightSplitter_ = NewSplit(this, Qt::Horizontal, centre, right,
                               {u"Splitter2", kSideMinimum, centreWidth, rightWidth, true, false});
     rightSplitter_->setObjectName(QStringLiteral("RightSplit"));
-    auto* main = NewSplit(this, Qt::Horizontal, createLeftPanel(), rightSplitter_,
-                          {u"Splitter1", kSideMinimum, leftWidth, rightSplitter_->width(), false, true});
+    auto* main =
+        NewSplit(this, Qt::Horizontal, createLeftPanel(), rightSplitter_,
+                 {u"Splitter1", kSideMinimum, leftWidth, rightSplitter_->width(), false, true});
     main->setObjectName(QStringLiteral("MainSplit"));
     setCentralWidget(main);
 
