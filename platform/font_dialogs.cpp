@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -54,7 +55,14 @@ QComboBox* NewColorBox(QWidget* parent, const QColor& windowText, const QColor& 
 } // namespace
 
 std::optional<FontChoice> QtFontDialogs::Choose(const FontChoice& initial, QWidget* parent) {
-    QFontDialog dialog(initial.font, parent);
+    // Opened at the face and the style that really show: given a face the system stands in
+    // for, or no style name, the dialog would select the first style it lists ("Oblique",
+    // say), and confirming it unchanged would change the font.
+    const QFontInfo shown(initial.font);
+    QFont font = initial.font;
+    font.setFamily(shown.family());
+    font.setStyleName(shown.styleName());
+    QFontDialog dialog(font, parent);
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     // Above the search window that stays on top, as the message boxes are.
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);

@@ -12,7 +12,7 @@ class MessageBoxes {
 };
 
 // The boxes on screen, over the active window and above every other window of the
-// program; each returns once the user closed it.
+// program; each returns once the user closed it, with that window active again.
 class QtMessageBoxes : public MessageBoxes {
   public:
     void Error(const QString& text) override;

@@ -385,7 +385,15 @@ Opcode 0000 is looked up instead</translation>
         <source>Произошла неожиданная ошибка &quot;%1&quot; (Класс %2).<byte value="xd"/>
 Записано в log-файл Errors.log</source>
         <translation>An unexpected error occurred: &quot;%1&quot; (class %2).<byte value="xd"/>
-Written to the log file Errors.log</translation>
+Written to the log file errors.log</translation>
+    </message>
+    <message>
+        <source>Произошла неожиданная ошибка &quot;%1&quot; (Класс %2).</source>
+        <translation>An unexpected error occurred: &quot;%1&quot; (class %2).</translation>
+    </message>
+    <message>
+        <source>Не удалось записать в log-файл %1: %2</source>
+        <translation>The log file %1 could not be written: %2</translation>
     </message>
     <message>
         <source>Мини-поиск. Введите часть слова для поиска и нажмите Enter.</source>

@@ -160,6 +160,16 @@ FileResult AppendToFile(std::string_view windowsName, std::string_view bytes) {
     return WriteAs(windowsName, bytes, system_file::Access::Append);
 }
 
+FileResult CheckAppendable(std::string_view windowsName) {
+    const fs::path path = ResolveFileName(windowsName);
+    Descriptor file{system_file::Open(path, system_file::Access::WriteExisting)};
+    if (file.fd >= 0) return {};
+    if (errno != ENOENT) return FromErrno(errno, path);
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    if (!system_file::Writable(folder)) return FromErrno(errno, path);
+    return {};
+}
+
 namespace {
 
 // The file a name stands for once its symbolic links are followed, a dangling link's

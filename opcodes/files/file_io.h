@@ -68,6 +68,11 @@ FileResult AppendToFile(std::string_view windowsName, std::string_view bytes);
 // True when the process may write the existing file the name stands for.
 bool CanWriteFile(std::string_view windowsName);
 
+// Whether AppendToFile could write the file now, found out without creating or changing
+// anything: an existing file is opened for writing, the folder of a missing one is asked
+// whether it takes a new file.
+FileResult CheckAppendable(std::string_view windowsName);
+
 // The message that the program's input/output errors carry for a failure:
 // "File not found", "Invalid filename", "File access denied", or the system's text.
 std::string InOutErrorMessage(const FileResult& result);

@@ -15,7 +15,8 @@ enum class Access {
     Read,          // an existing file; a pipe under the name does not hold the open
     Write,         // created or truncated
     Append,        // created when missing, written at its end
-    WriteExisting, // an existing file, written from its start, nothing cut
+    WriteExisting, // an existing file, written from its start, nothing cut; a pipe under
+                   // the name does not hold the open
 };
 int Open(const std::filesystem::path& path, Access access);
 

@@ -22,7 +22,8 @@ int Open(const fs::path& path, Access access) {
     case Access::WriteExisting:
         break;
     }
-    return ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    // Non-blocking too: a pipe without a reader fails at once instead of holding the open.
+    return ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
 }
 
 int Stat(int fd, Status& status) {

@@ -11,6 +11,7 @@
 
 #include "opcodes/cp1251.h"
 #include "opcodes/files/file_names.h"
+#include "opcodes/ini_file.h"
 #include "tests/support/start_up_load.h"
 #include "tests/support/temp_dir.h"
 #include "tools/klv-check/data_check.h"
@@ -148,10 +149,14 @@ const Case kCases[] = {
      "category 'First' lists opcode 0000 only|nodeinfo.INI:9: warning: Opcodes -2147483648 is below 1: "
      "the category 'Second' reads line 1 of Nodes.Opcodes|Nodes.Opcodes:2: warning: no category names "
      "this line; it is never read", 1},
+    // A value of the longest length is read whole; one character more is cut.
     {"look-up sites", {{"Sites.ini", "; a comment\n[Wiki]\nCaption=Вики\nAddress=file:///etc/passwd\nColor=red\n"
-                    "[iniEDITOR]\nAddress=http://ini.example/\n[Forum]\nAddress=https://forum.example\n"}},
+                    "[iniEDITOR]\nAddress=http://ini.example/\n[Forum]\nAddress=https://forum.example\n"
+                    "[OpcodeBase]\nCaption=" + std::string(kIniMaxValueLength, 'c') +
+                    "\nAddress=https://" + std::string(kIniMaxValueLength - 7, 'a') + "\n"}},
      "Sites.ini:4: warning: Address 'file:///etc/passwd' is not|Sites.ini:5: warning: key 'Color' is "
-     "never read: a site has|Sites.ini:8: warning: section 'Forum' is no look-up site", 1},
+     "never read: a site has|Sites.ini:8: warning: section 'Forum' is no look-up site"
+     "|Sites.ini:12: warning: the value of 'Address' is longer than 2047 characters", 1},
     // One cause, one finding: a byte 1A hides a line; a line number that is no number.
     {"1A byte hides a named line", {{"Types.Opcodes", "=0000 0001\r\n\x1A" "0002\r\n"},
       {"TypeInfo.ini", "[A]\nCaption=Д\nShortCaption=Д\nOpcodes=1\n[B]\nCaption=П\nShortCaption=П\nOpcodes=2\n"

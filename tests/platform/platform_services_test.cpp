@@ -4,7 +4,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
+#include <QFontInfo>
 #include <QLabel>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <cstring>
@@ -43,35 +46,48 @@ TEST(DesktopServices, ClipboardLocatorAndTheSystemsTextOfFailures) {
 }
 
 // Boxes and the font dialog open above a stay-on-top window like the search window: one
-// beneath it would be hidden and the program frozen.
-TEST(QtMessageBoxes, BoxesAndTheFontDialogOpenAboveAStayOnTopWindow) {
-    QWidget onTop(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
-    onTop.show();
+// beneath it would be hidden and the program frozen. A box gives the activation back to
+// the window that raised it, though the window manager handed it to another. The font
+// dialog confirmed unchanged keeps the face and style that show, whatever style the face
+// lists first.
+TEST(QtMessageBoxes, BoxesAndTheFontDialogOpenAboveAStayOnTopWindowAndLeaveItsState) {
+    QWidget main, onTop(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
+    main.show();
+    onTop.show(); // and active
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&onTop));
     QStringList shown;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            shown.append(box->windowTitle());
-            EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint) << shown.size();
-            if (const auto* label = box->findChild<QLabel*>(u"FontColorLabel"_s)) {
-                const auto* colors = static_cast<const QComboBox*>(label->buddy());
-                shown.append(label->text() + colors->currentText() + QString::number(colors->count()) +
-                             QString::fromLatin1(label->parentWidget()->metaObject()->className()));
-            }
-            box->close();
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint) << box->windowTitle().toStdString();
+        if (const auto* label = box->findChild<QLabel*>(u"FontColorLabel"_s)) {
+            const auto* colors = static_cast<const QComboBox*>(label->buddy());
+            shown.append(label->text() + colors->currentText() + QString::number(colors->count()) +
+                         QString::fromLatin1(label->parentWidget()->metaObject()->className()));
+            return box->accept();
         }
+        box->close();
+        main.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
     });
     closer.start(10);
     QtMessageBoxes().Warning(QStringLiteral("w"));
-    EXPECT_FALSE(QtFontDialogs().Choose({onTop.font(), Qt::black}, &onTop).has_value());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&onTop));
+    // The desktop's own face, without a style name, as the window's font is made.
+    const QFont font(QFontInfo(QApplication::font()).family(), 8);
+    const QFontInfo before(font),
+        after(QtFontDialogs().Choose({font, Qt::black}, &onTop).value_or(FontChoice{}).font);
+    EXPECT_EQ(after.family() + u' ' + after.styleName(), before.family() + u' ' + before.styleName());
     // Under a dark palette, whose text colour is none of the basic ones.
     QPalette dark = onTop.palette();
     dark.setColor(QPalette::Text, QColor(0xeeeeec));
     onTop.setPalette(dark);
-    EXPECT_FALSE(QtFontDialogs().Choose({onTop.font(), QColor(0xeeeeec)}, &onTop).has_value());
-    // All, and the font dialog has the window's text colour and the classic dialog's basic
-    // colours, labelled, with the effects.
-    EXPECT_EQ(shown.filter(u"QGroupBox"_s), QStringList(2, u"&Цвет:Цвет текста окна17QGroupBox"_s));
+    EXPECT_TRUE(QtFontDialogs().Choose({font, QColor(0xeeeeec)}, &onTop).has_value());
+    // Both times the font dialog has the window's text colour and the classic dialog's
+    // basic colours, labelled, with the effects.
+    EXPECT_EQ(shown, QStringList(2, u"&Цвет:Цвет текста окна17QGroupBox"_s));
 }
 
 // The sound theme's events, and the bell for one that cannot be played. The real library

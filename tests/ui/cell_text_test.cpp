@@ -8,11 +8,13 @@
 #include <QStandardItemModel>
 #include <QStyleFactory>
 #include <QStyledItemDelegate>
+#include <QTextLayout>
 #include <QTreeView>
 
 #include <memory>
 
 #include "ui/cell_text_delegate.h"
+#include "ui/right_elision.h"
 
 namespace {
 
@@ -63,6 +65,23 @@ TEST(CellTextTest, CellsLookAsTheStyleDrawsThem) {
                           Painted(model, style.get(), font, width, false))
                     << name << ", " << font.family().toStdString() << " in " << width << " px";
     }
+}
+
+// Where nothing but the ellipsis fits, it stands where the line starts, wherever that is.
+TEST(RightElisionTest, AnEllipsisAloneStandsWhereTheLineStarts) {
+    const QFont font(QStringLiteral("DejaVu Sans"), 8);
+    QTextLayout layout(QStringLiteral("WWWW"), font);
+    QTextOption option;
+    option.setTextDirection(Qt::LeftToRight);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    layout.createLine().setPosition({40, 0});
+    layout.endLayout();
+    QList<QGlyphRun> glyphs;
+    const int width = QFontMetrics(font).horizontalAdvance(QChar(0x2026)) + 1;
+    ASSERT_TRUE(RightElision().Glyphs(layout, true, option, width, glyphs));
+    ASSERT_EQ(glyphs.size(), 1);
+    EXPECT_EQ(glyphs[0].positions().value(0).x(), 40);
 }
 
 } // namespace

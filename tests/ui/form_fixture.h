@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QTest>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -126,6 +128,12 @@ class FormMainTest : public ::testing::Test {
     FakePlatform fake;
     std::optional<CurrentDirScope> cd;
 };
+
+// Waits until the window is the application's active one: the search window shares its
+// owner's activation, so neither window's own state tells which of the two has it.
+inline bool WaitUntilActive(const QWidget* window) {
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
 
 // Readable failures for Qt strings.
 inline void PrintTo(const QString& text, std::ostream* out) {

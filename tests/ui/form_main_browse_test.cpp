@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSplitterHandle>
 #include <QTest>
+#include <QSplitter>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -43,7 +44,7 @@ class BrowseTest : public FormMainTest {
         list = Named<OpcodeListView>(form.get(), "OpListView");
         form->show();
         form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_TRUE(WaitUntilActive(form.get()));
     }
 
     QTreeWidgetItem* Node(const char* caption) const {
@@ -51,10 +52,10 @@ class BrowseTest : public FormMainTest {
             .value(0);
     }
     // Clicks the node (its parents must be open) and waits for the list's rebuild.
-    void ClickNode(const char* caption, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    void ClickNode(const char* caption, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                   Qt::MouseButton button = Qt::LeftButton) {
         const QRect row = tree->visualItemRect(Node(caption));
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, modifiers,
-                          {row.left() + 5, row.center().y()});
+        QTest::mouseClick(tree->viewport(), button, modifiers, {row.left() + 5, row.center().y()});
         const QTimer* delay = Named<QTimer>(form.get(), "OpTreeViewChangeDelay");
         ASSERT_TRUE(QTest::qWaitFor([delay] { return !delay->isActive(); }, 2000));
     }
@@ -92,7 +93,10 @@ TEST_F(BrowseTest, TreeAndTypeFilterRebuildTheListAndBothWindowsCounts) {
     EXPECT_EQ(Numbers() + Panel(1) + find->StatusPanel(2)->text(), u"Опкодов: 0из: 0"_s);
     ClickNode("Актёры", Qt::ControlModifier);
     EXPECT_EQ(Numbers() + Panel(1), u"00A1Опкодов: 4"_s);
-    // A click on the empty space below the nodes and a drag across them select nothing.
+    // A right or middle click on a node, a click on the empty space below the nodes and a
+    // drag across them select nothing.
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
+        ClickNode("Игрок", {}, button);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, {5, tree->viewport()->height() - 2});
     QTest::mousePress(tree->viewport(), Qt::LeftButton, {},
                       tree->visualItemRect(Node("Все")).center());
@@ -164,7 +168,6 @@ TEST_F(BrowseTest, QuickSearchKeysSearchTheBoxsFirstLineAndAHeaderClickSorts) {
 
 TEST_F(BrowseTest, ViewAndTreeItemsChangeHowTheListAndTheTreeShow) {
     Trigger(form.get(), "NOpListRowselect");
-    EXPECT_FALSE(list->allColumnsShowFocus());
     const FontChoice initial{form->font(), list->palette().color(QPalette::Text)};
     fake.fonts.answer = FontChoice{QFont(u"DejaVu Serif"_s, 20), Qt::darkRed};
     Trigger(form.get(), "NOpListFont");
@@ -190,6 +193,7 @@ TEST_F(BrowseTest, ViewAndTreeItemsChangeHowTheListAndTheTreeShow) {
     ClickNode("Все");
     const auto cell = [&] { return list->visualRect(list->Rows()->index(2, 1)); };
     const QRect plain = cell();
+    EXPECT_EQ(list->visualRect(list->Rows()->index(2, 0)).left(), 0); // no room for a root
     const QImage before = list->viewport()->grab(plain.adjusted(0, 0, -1, 0)).toImage();
     Trigger(form.get(), "NOpListGridline");
     ASSERT_TRUE(QTest::qWaitFor([&] { return cell().height() == plain.height() + 1; }, 1000));
@@ -224,17 +228,20 @@ TEST_F(BrowseTest, ViewAndTreeItemsChangeHowTheListAndTheTreeShow) {
     Trigger(form.get(), "NTreeShow"); // the tree's panel closes to a strip
     EXPECT_EQ(Named<QWidget>(form.get(), "Panel1")->width(), 1);
     // Splitter1 dragged open stops at its least size; dragged across the window, at the
-    // least size of the list's panel, whatever the right panel holds.
-    auto* handle = Named<QSplitterHandle>(form.get(), "Splitter1");
-    const auto drag = [handle](int by, const char* panel) {
+    // least size of the list's panel, whatever the right panel holds; Splitter2 dragged
+    // then towards the list leaves it that least size.
+    const auto drag = [this](const char* splitter, int by, const char* panel) {
+        auto* handle = Named<QSplitterHandle>(form.get(), splitter);
         const QPoint grip = handle->rect().center();
         QTest::mousePress(handle, Qt::LeftButton, {}, grip);
         QTest::mouseMove(handle, grip + QPoint(by, 0));
         QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(by, 0));
-        return Named<QWidget>(handle->window(), panel)->width();
+        return Named<QWidget>(form.get(), panel)->width();
     };
-    EXPECT_EQ(drag(5, "Panel1"), 30);
-    EXPECT_EQ(drag(2000, "Panel2"), 30);
+    EXPECT_EQ(drag("Splitter1", 5, "Panel1"), 30);
+    EXPECT_EQ(drag("Splitter1", 2000, "Panel2"), 30);
+    for (const int by : {-27, -2000})
+        EXPECT_EQ(drag("Splitter2", by, "Panel2"), 30) << by;
 }
 
 // Every control of both windows that takes the focus, and each splitter handle, tells a
@@ -271,7 +278,7 @@ TEST_F(BrowseTest, EachKeyActsWhereTheWindowsSayWhateverControlHasTheFocus) {
         {"Ctrl+Alt+E", "CCCCCCC...."}, {"Ctrl+F1", "WWWWWWW...."},  {"Ctrl+F2", "WWWWWWW...."},
         {"Ctrl+F3", "WWWWWWW...."},    {"Ctrl+C", "c.........c"},   {"Ctrl+Alt+C", "c.........c"},
         {"Return", ".q.....qqqq"},     {"Ctrl+K", ".q........."},   {"Ctrl+I", ".q........."},
-        {"Tab", ">>>>>>>>>>>"},        {"Shift+Tab", "<<<<<<<<<<<"}};
+        {"Tab", ">>>>>>>>>>>"},        {"Shift+Tab", "<<<<<<<<<<<"}, {"X", "..........."}};
     ClickNode("Все");
     // Each window's controls in their Tab order.
     const char* names[] = {"OpListView", "OpMemoFind",       "OpMemoNote",   "Edit1",  "Button1",
@@ -286,9 +293,16 @@ TEST_F(BrowseTest, EachKeyActsWhereTheWindowsSayWhateverControlHasTheFocus) {
                                  !Node("Все")->isExpanded(), fake.shell.opened.size(),
                                  fake.clipboard.writes)
                    .split(u' ')
-               << QGuiApplication::clipboard()->text() + tree->currentIndex().data().toString()
+               << QGuiApplication::clipboard()->text() + tree->currentIndex().data().toString() +
+                      static_cast<QPlainTextEdit*>(control(2))->toPlainText()
                << Numbers(true);
     };
+    // While the right panel is the strip it opens as, Tab passes over its controls; the
+    // table has it open.
+    control(1)->setFocus();
+    QTest::keyClick(control(1), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), control(5));
+    Named<QSplitter>(form.get(), "RightSplit")->setSizes({400, 221});
     fake.processes.result = {false, u"no"_s};
     // The desktop's line edits bind Ctrl+E themselves (to the end of the line), as the
     // offscreen platform's do not: here the edit box claims every key for itself.
@@ -303,7 +317,7 @@ TEST_F(BrowseTest, EachKeyActsWhereTheWindowsSayWhateverControlHasTheFocus) {
             const std::size_t base = at < 7 ? 0 : 7;
             find->setVisible(at >= 7);
             control(at)->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(control(at)->window()));
+            ASSERT_TRUE(WaitUntilActive(control(at)->window()));
             Trigger(form.get(), "NTreeExpandAll");
             Node("Актёры")->setExpanded(false);
             static_cast<QPlainTextEdit*>(control(1))->setPlainText(u"0"_s);

@@ -4,14 +4,17 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QScreen>
 #include <QStyleFactory>
 #include <QTranslator>
 #include <QTest>
 #include <QTreeWidgetItemIterator>
+#include <cstring>
 #include <filesystem>
 
 #include "opcodes/errors.h"
 #include "tests/support/pathological_inputs.h"
+#include "opcodes/files/file_names.h"
 #include "tests/ui/form_fixture.h"
 #include "ui/application.h"
 #include "ui/main/hint_tracker.h"
@@ -167,14 +170,20 @@ TEST_F(FormMainTest, ErrorsReachTheHandlerAndTheRestartReportsItsFailure) {
     QCoreApplication::removeTranslator(&english);
     EXPECT_EQ(fake.shell.opened.mid(1), (QStringList{u"Intro.html"_s, u"Intro.en.html"_s}));
 
+    // A log that cannot be written: the box says so, and why, in place of the record.
     std::filesystem::remove(dir.path() / "Errors.log");
     std::filesystem::create_directory(dir.path() / "errors.log");
     ReportException(std::make_exception_ptr(error));
-    EXPECT_EQ(fake.boxes.errors.size(), 5);
+    EXPECT_EQ(fake.boxes.errors.value(4), u"Произошла неожиданная ошибка \"own\" (Класс EOSError).\r\nНе "
+                                          u"удалось записать в log-файл "_s + QString::fromStdString(CurrentDir()) +
+                                              u"/errors.log: "_s + QString::fromLocal8Bit(std::strerror(EISDIR)));
+    std::filesystem::remove(dir.path() / "errors.log");
 
     // The restart starts KLV minimised and ends this instance, or reports why it cannot.
-    form->showNormal(); // the client area below the menu bar: 676 x 342
+    form->showNormal(); // the client area below the menu bar: 676 x 342, centred on the screen
     EXPECT_EQ(form->size() - QSize(0, form->menuWidget()->height()), QSize(676, 342));
+    EXPECT_LE((form->geometry().center() - form->screen()->availableGeometry().center())
+                  .manhattanLength(), 4); // give or take the frame the platform adds
     fake.processes.result = {false, u"Cannot start"_s};
     Trigger(form.get(), "NReExe");
     EXPECT_TRUE(form->isVisible());

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QWindow>
 #include <deque>
 #include <filesystem>
 
@@ -97,11 +98,12 @@ TEST_F(SearchWindowsTest, ButtonsAndShowInListActOnTheMainList) {
 }
 
 // Closing only hides the window, its fields and results kept; showing it brings a minimised
-// one back. Its panel 3 shows the main window's total, and it fades while another window
-// is active. Status panel 0 shows the hint under the mouse (in either window) when it
-// changes: a control's own, its parent's for a child without one, none for none; going
-// back from a control onto its parent, which gets no Enter, too. In menus: the
-// highlighted item's, and a disabled item's although Qt highlights no disabled item.
+// one back, owned by the main window. Its panel 3 shows the main window's total, and it
+// fades while another window is active. Status panel 0 shows the hint under the mouse (in
+// either window) when it changes: a control's own, its parent's for a child without one,
+// none for none; going back from a control onto its parent, which gets no Enter, too. In
+// menus: the highlighted item's, and a disabled item's although Qt highlights no disabled
+// item; none of a menu of no window of the program.
 TEST_F(SearchWindowsTest, ShowingKeysFadingAndHints) {
     Search(formFind->BtnAll, "jump");
     formFind->BitBtn1->click();
@@ -109,8 +111,10 @@ TEST_F(SearchWindowsTest, ShowingKeysFadingAndHints) {
     formFind->setWindowState(Qt::WindowMinimized);
     Trigger(formMain.get(), "NFindWin");
     EXPECT_FALSE(formFind->isMinimized());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(formFind.get()));
+    ASSERT_TRUE(WaitUntilActive(formFind.get()));
     EXPECT_EQ(formFind->ListViewFind->Rows()->Count(), 1);
+    // The main window's own tool window on the desktop.
+    EXPECT_EQ(formFind->windowHandle()->transientParent(), formMain->windowHandle());
     const QLabel* panel = Named<QLabel>(formMain.get(), "StatusPanel0");
     const auto hintOver = [&](QWidget* widget, QPoint at) {
         QTest::mouseMove(widget, at);
@@ -126,7 +130,7 @@ TEST_F(SearchWindowsTest, ShowingKeysFadingAndHints) {
     for (QWidget* active :
          std::initializer_list<QWidget*>{formMain.get(), formFind.get(), formMain.get()}) {
         active->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(active));
+        ASSERT_TRUE(WaitUntilActive(active));
         EXPECT_EQ(formFind->AlphaBlendValue(), active == formFind.get() ? 252 : 200);
     }
     Named<QSplitter>(formMain.get(), "RightSplit")->setSizes({300, 221}); // the right panel open
@@ -152,6 +156,12 @@ TEST_F(SearchWindowsTest, ShowingKeysFadingAndHints) {
     QTest::mouseMove(menu, menu->actionGeometry(internet).center());
     EXPECT_TRUE(QTest::qWaitFor([&] { return panel->text() == internet->statusTip(); }));
     menu->close();
+    QMenu stray;
+    stray.addAction(u"x"_s)->setStatusTip(u"stray"_s);
+    stray.popup(formMain->mapToGlobal(QPoint(50, 50)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&stray));
+    stray.setActiveAction(stray.actions().value(0));
+    EXPECT_NE(panel->text(), u"stray"_s);
 }
 
 // The copy items of both lists: the bytes they hand to the clipboard (the keyboard's copy

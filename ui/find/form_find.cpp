@@ -1,11 +1,13 @@
 #include "ui/find/form_find.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 #include "platform/message_boxes.h"
 #include "platform/sounds.h"
@@ -110,7 +112,9 @@ void TFormFind::NCopyOpClick(const QObject* sender) {
 }
 
 void TFormFind::Timer1Timer() {
-    if (!isActiveWindow())
+    // The active window itself: Qt may count a tool window active with the window it
+    // belongs to.
+    if (QApplication::activeWindow() != this)
         SetAlphaBlendValue(kInactiveOpacity);
     else if (alphaBlendValue_ == kInactiveOpacity)
         SetAlphaBlendValue(kActiveOpacity);
@@ -127,6 +131,15 @@ void TFormFind::changeEvent(QEvent* event) {
 void TFormFind::SetAlphaBlendValue(int value) {
     alphaBlendValue_ = value;
     setWindowOpacity(value / 255.0);
+}
+
+// The main window's own tool window, for the desktop: kept above it, minimised and restored
+// with it. Owned only there: a tool window that Qt knows as owned would take the main
+// window's shortcuts as its own.
+void TFormFind::showEvent(QShowEvent* event) {
+    formMain_.winId(); // made where it is not yet shown
+    windowHandle()->setTransientParent(formMain_.windowHandle());
+    QWidget::showEvent(event);
 }
 
 void TFormFind::keyPressEvent(QKeyEvent* event) {

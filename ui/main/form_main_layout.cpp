@@ -22,6 +22,7 @@
 #include "ui/main/event_hooks.h"
 #include "ui/main/form_main.h"
 #include "ui/main/hint_tracker.h"
+#include "ui/main/panel_focus.h"
 #include "ui/main/splitter.h"
 #include "ui/main/tree_fit.h"
 #include "ui/main/view_styles.h"
@@ -33,6 +34,8 @@ namespace {
 // Outer size when restored: 684 x 396 with the frame, 676 x 342 inside.
 constexpr QSize kRestoredClientSize(676, 342);
 constexpr int kSplitterWidth = 3;
+// The least width that dragging leaves either side panel and the list.
+constexpr int kSideMinimum = 30;
 
 QWidget* NewPanel(QWidget* parent, const char16_t* name, QWidget* content) {
     auto* panel = new QWidget(parent);
@@ -79,22 +82,29 @@ MinSizeSplitter* NewSplit(QWidget* parent, Qt::Orientation orientation, QWidget*
     return splitter;
 }
 
-// Only a click on a node selects in the tree (Ctrl and Shift add to the selection): a
-// click on the empty space below the nodes and a drag across them select nothing. Set up
-// before the tree's other mouse handlers, which thus still see every movement.
+// Only a left click on a node selects in the tree (Ctrl and Shift add to the selection):
+// the other buttons, a click on the empty space below the nodes and a drag across them
+// select nothing (the tree has no context menu). Set up before the tree's other mouse
+// handlers, which thus still see every press and movement.
 void SelectOnlyByClicks(QTreeWidget* tree) {
     const auto nodeAt = [tree](QEvent* event) {
         return tree->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
     };
+    const auto leftButton = [](QEvent* event) {
+        return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    };
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick})
-        OnEvent(tree->viewport(), type,
-                [nodeAt](QEvent* event) { return !nodeAt(event).isValid(); });
+        OnEvent(tree->viewport(), type, [nodeAt, leftButton](QEvent* event) {
+            return !leftButton(event) || !nodeAt(event).isValid();
+        });
     OnEvent(tree->viewport(), QEvent::MouseMove, [](QEvent* event) {
         return static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton;
     });
     // A release away from the pressed node would select the node it ends on.
     OnEvent(tree->viewport(), QEvent::MouseButtonRelease,
-            [tree, nodeAt](QEvent* event) { return nodeAt(event) != tree->currentIndex(); });
+            [tree, nodeAt, leftButton](QEvent* event) {
+                return !leftButton(event) || nodeAt(event) != tree->currentIndex();
+            });
 }
 
 } // namespace
@@ -144,11 +154,11 @@ void TFormMain::createLayout() {
     const int centreWidth =
         kRestoredClientSize.width() - leftWidth - rightWidth - 2 * kSplitterWidth;
     rightSplitter_ = NewSplit(this, Qt::Horizontal, centre, right,
-                              {u"Splitter2", tr("Ширина правой панели"), 30, centreWidth,
-                               rightWidth, true, false});
+                              {u"Splitter2", tr("Ширина правой панели"), kSideMinimum,
+                               centreWidth, rightWidth, true, false});
     rightSplitter_->setObjectName(QStringLiteral("RightSplit"));
     auto* main = NewSplit(this, Qt::Horizontal, createLeftPanel(), rightSplitter_,
-                          {u"Splitter1", tr("Ширина дерева категорий"), 30, leftWidth,
+                          {u"Splitter1", tr("Ширина дерева категорий"), kSideMinimum, leftWidth,
                            rightSplitter_->width(), false, true});
     main->setObjectName(QStringLiteral("MainSplit"));
     setCentralWidget(main);
@@ -159,6 +169,9 @@ void TFormMain::createLayout() {
     setTabOrder(Edit1, Button1);
     setTabOrder(Button1, OpTreeView);
     setTabOrder(OpTreeView, CheckListBoxType);
+    // The right panel opens closed to a strip, and the tree's may be closed so.
+    new PanelFocus(Panel1, {OpTreeView, CheckListBoxType}, kSideMinimum);
+    new PanelFocus(Panel3, {OpMemoNote, Edit1, Button1}, kSideMinimum);
     OpListView->setFocus();
 
     NameForScreenReaders(OpTreeView, tr("Категории"));

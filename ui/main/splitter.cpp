@@ -95,8 +95,12 @@ int MinSizeSplitter::clampedHandlePosition(int index, int pos) const {
         (horizontal ? b.left() : b.top()) + minimum + DockedExtent(before, orientation());
     const int upper = (horizontal ? a.right() : a.bottom()) + 1 - handleWidth() - minimum -
                       DockedExtent(after, orientation());
-    if (lower > upper)
-        return pos;
+    if (lower > upper) {
+        // Too narrow for both least sizes: the handle moves only where it takes no side
+        // below its least size, nor further below it than it already is.
+        const int current = (horizontal ? b.right() : b.bottom()) + 1;
+        return std::clamp(pos, std::min(current, lower), std::max(current, upper));
+    }
     return std::clamp(pos, lower, upper);
 }
 

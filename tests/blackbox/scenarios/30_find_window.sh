@@ -45,4 +45,11 @@ sleep 0.3
 screenshot box-above-search-window
 check "the message box lies above the search window" stacked_above "$box" "$find"
 keys "$box" Return
+
+# A box that the search window raises gives the activation back to it: Ctrl+C in its result
+# list, which a new "Искать всё" leaves without a selection ("Поиск!" had the focus).
+keys "$find" Tab Tab Tab space shift+Tab ctrl+c
+keys "$(wait_window '^Error$' "$pid")" Return
+sleep 0.3
+check "closing the box activates the search window again" test "$(xdotool getactivewindow)" = "$find"
 check "KLV ends when its window is closed" close_klv "$win" "$pid"
