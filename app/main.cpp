@@ -17,7 +17,7 @@
 #include "ui/application.h"
 #include "ui/find/form_find.h"
 #include "ui/lookup_server.h"
-#include "ui/main/event_hooks.h"
+#include "ui/event_hooks.h"
 #include "ui/main/form_main.h"
 
 namespace {

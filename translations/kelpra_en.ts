@@ -129,6 +129,10 @@
 <context>
     <name>TFormFind</name>
     <message>
+        <source>из: %1</source>
+        <translation>of: %1</translation>
+    </message>
+    <message>
         <source>Расширенный поиск (F3)</source>
         <translation>Advanced Search (F3)</translation>
     </message>
@@ -464,14 +468,6 @@ its description.</translation>
     <message>
         <source>Опкодов: %1</source>
         <translation>Opcodes: %1</translation>
-    </message>
-    <message>
-        <source>из: %1</source>
-        <translation>of: %1</translation>
-    </message>
-    <message>
-        <source>Найдено: 0</source>
-        <translation>Found: 0</translation>
     </message>
     <message>
         <source>Готов.</source>

@@ -6,7 +6,7 @@
 #include "ui/accessible_names.h"
 #include "ui/error_info.h"
 #include "ui/language.h"
-#include "ui/main/hint_tracker.h"
+#include "ui/hint_tracker.h"
 #include "ui/window_look.h"
 
 #ifdef __GLIBC__

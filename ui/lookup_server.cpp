@@ -9,7 +9,7 @@
 #include "platform/lookup_socket.h"
 #include "ui/application.h"
 #include "ui/lookup_view.h"
-#include "ui/main/event_hooks.h"
+#include "ui/event_hooks.h"
 #include "ui/main/form_main.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "opcodes/row_compare.h"
-#include "ui/qt_text.h"
+#include "platform/qt_text.h"
 
 OpcodeRowModel::OpcodeRowModel(const QStringList& headers, QObject* parent)
     : QAbstractTableModel(parent), headers_(headers) {}

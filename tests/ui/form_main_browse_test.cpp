@@ -18,7 +18,7 @@
 
 #include "tests/ui/form_fixture.h"
 #include "ui/find/form_find.h"
-#include "ui/main/event_hooks.h"
+#include "ui/event_hooks.h"
 
 using namespace Qt::StringLiterals;
 

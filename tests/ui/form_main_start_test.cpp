@@ -17,7 +17,7 @@
 #include "opcodes/files/file_names.h"
 #include "tests/ui/form_fixture.h"
 #include "ui/application.h"
-#include "ui/main/hint_tracker.h"
+#include "ui/hint_tracker.h"
 #include "ui/main/tree_nodes.h"
 #include "ui/window_look.h"
 

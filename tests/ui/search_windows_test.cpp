@@ -18,7 +18,7 @@
 #include "opcodes/cp1251.h"
 #include "tests/ui/form_fixture.h"
 #include "ui/find/form_find.h"
-#include "ui/main/hint_tracker.h"
+#include "ui/hint_tracker.h"
 #include "ui/opcode_rows.h"
 
 namespace fs = std::filesystem;

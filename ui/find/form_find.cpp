@@ -14,9 +14,9 @@
 #include "ui/application.h"
 #include "ui/copy_commands.h"
 #include "ui/main/form_main.h"
-#include "ui/main/hint_tracker.h"
+#include "ui/hint_tracker.h"
 #include "ui/opcode_rows.h"
-#include "ui/qt_text.h"
+#include "platform/qt_text.h"
 #include "ui/window_keys.h"
 #include "ui/window_look.h"
 
@@ -48,6 +48,11 @@ TFormFind::TFormFind(TFormMain& formMain, const Platform& platform, QWidget* par
 }
 
 void TFormFind::connectCommands() {
+    // A new list in the main window: its count, and nothing found in it yet.
+    connect(&formMain_, &TFormMain::ListCounted, this, [this](int count) {
+        StatusPanel(2)->setText(tr("из: %1").arg(count));
+        StatusPanel(1)->setText(tr("Найдено: 0"));
+    });
     // Closing only hides the window (a close of a window without a parent hides it), so
     // the fields and the results are there at the next showing.
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);

@@ -1,7 +1,7 @@
 #include "ui/main/form_main.h"
 
 #include "ui/application.h"
-#include "ui/main/hint_tracker.h"
+#include "ui/hint_tracker.h"
 #include "ui/window_keys.h"
 #include "ui/window_look.h"
 

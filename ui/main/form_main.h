@@ -73,6 +73,10 @@ class TFormMain : public QMainWindow {
     // Every error that no command handles ends here: sound, error box, "errors.log".
     void ApplicationEvents1Exception(std::exception_ptr error) noexcept;
 
+  Q_SIGNALS:
+    // The list was built anew with that many rows; the search window shows the count.
+    void ListCounted(int count);
+
   private:
     // The loading sequence of the window's creation.
     void FormCreate();

@@ -7,7 +7,7 @@
 #include "platform/sounds.h"
 #include "ui/main/form_main.h"
 #include "ui/opcode_rows.h"
-#include "ui/qt_text.h"
+#include "platform/qt_text.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QTreeWidget>
 
 #include "ui/application.h"
-#include "ui/main/event_hooks.h"
+#include "ui/event_hooks.h"
 #include "ui/main/form_main.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "platform/sounds.h"
 #include "ui/error_info.h"
 #include "ui/main/form_main.h"
-#include "ui/qt_text.h"
+#include "platform/qt_text.h"
 
 void TFormMain::NReExeClick() {
     const StartResult result = platform_.processes.Start(QStringLiteral("KLV"), true);

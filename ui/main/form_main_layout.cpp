@@ -19,9 +19,9 @@
 
 #include "ui/accessible_names.h"
 #include "ui/main/caption_header.h"
-#include "ui/main/event_hooks.h"
+#include "ui/event_hooks.h"
 #include "ui/main/form_main.h"
-#include "ui/main/hint_tracker.h"
+#include "ui/hint_tracker.h"
 #include "ui/main/panel_focus.h"
 #include "ui/main/splitter.h"
 #include "ui/main/tree_fit.h"

@@ -68,9 +68,6 @@ void TFormMain::FillList(const TNodedata& node) {
 
 void TFormMain::ShowListCounts(int count) {
     StatusPanel(1)->setText(tr("Опкодов: %1").arg(count));
-    if (formFind_ != nullptr) {
-        formFind_->StatusPanel(2)->setText(tr("из: %1").arg(count));
-        formFind_->StatusPanel(1)->setText(tr("Найдено: 0"));
-    }
+    Q_EMIT ListCounted(count);
     StatusPanel(0)->setText(tr("Готов."));
 }

@@ -11,10 +11,10 @@
 #include "opcodes/files/file_names.h"
 #include "ui/main/designed_items.h"
 #include "ui/main/form_main.h"
-#include "ui/main/hint_tracker.h"
+#include "ui/hint_tracker.h"
 #include "ui/main/splitter.h"
 #include "ui/main/tree_nodes.h"
-#include "ui/qt_text.h"
+#include "platform/qt_text.h"
 #include "ui/window_look.h"
 
 namespace {

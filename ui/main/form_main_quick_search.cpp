@@ -9,7 +9,7 @@
 
 #include "opcodes/cp1251.h"
 #include "opcodes/text_search.h"
-#include "ui/main/event_hooks.h"
+#include "ui/event_hooks.h"
 #include "ui/main/form_main.h"
 #include "ui/opcode_rows.h"
 

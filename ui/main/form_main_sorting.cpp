@@ -4,10 +4,10 @@
 #include <QTreeWidget>
 
 #include "ui/main/form_main.h"
-#include "ui/main/hint_tracker.h"
+#include "ui/hint_tracker.h"
 #include "ui/main/tree_nodes.h"
 #include "ui/opcode_rows.h"
-#include "ui/qt_text.h"
+#include "platform/qt_text.h"
 
 void TFormMain::OpListViewColumnClick(int column) {
     SortColumn = column;

@@ -7,7 +7,7 @@
 #include <QStyleFactory>
 #include <vector>
 
-#include "ui/main/event_hooks.h"
+#include "ui/event_hooks.h"
 #include "ui/window_look.h"
 
 void OpListDelegate::SetGridLines(bool shown) {

@@ -1,4 +1,4 @@
-#include "ui/main/hint_tracker.h"
+#include "ui/hint_tracker.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "ui/main/event_hooks.h"
+#include "ui/event_hooks.h"
 
 #include <QObject>
 
