@@ -15,9 +15,9 @@
 #include "platform/process_starter.h"
 #include "platform/system_platform.h"
 #include "ui/application.h"
+#include "ui/event_hooks.h"
 #include "ui/find/form_find.h"
 #include "ui/lookup_server.h"
-#include "ui/event_hooks.h"
 #include "ui/main/form_main.h"
 
 namespace {

@@ -11,9 +11,9 @@
 
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QItemSelection>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
@@ -83,8 +83,12 @@ void ListShown(benchmark::State& state, bool qtPainting) {
         window.Relist();
     state.counters["rows"] = window.Rows();
 }
-void BM_ListCategoryShown(benchmark::State& state) { ListShown(state, false); }
-void BM_ListCategoryShownQtFloor(benchmark::State& state) { ListShown(state, true); }
+void BM_ListCategoryShown(benchmark::State& state) {
+    ListShown(state, false);
+}
+void BM_ListCategoryShownQtFloor(benchmark::State& state) {
+    ListShown(state, true);
+}
 BENCHMARK(BM_ListCategoryShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListCategoryShownQtFloor)->Unit(benchmark::kMillisecond);
 
@@ -118,8 +122,12 @@ void SortColumn(benchmark::State& state, bool qtPainting) {
     }
     state.counters["rows"] = window.Rows();
 }
-void BM_SortColumn(benchmark::State& state) { SortColumn(state, false); }
-void BM_SortColumnQtFloor(benchmark::State& state) { SortColumn(state, true); }
+void BM_SortColumn(benchmark::State& state) {
+    SortColumn(state, false);
+}
+void BM_SortColumnQtFloor(benchmark::State& state) {
+    SortColumn(state, true);
+}
 BENCHMARK(BM_SortColumn)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortColumnQtFloor)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
@@ -159,8 +167,12 @@ Clock::duration TimedSort(BrowsingWindow& window, int column) {
     return Clock::now() - start;
 }
 
-void BM_ListShownVsQtFloor(benchmark::State& state) { VsQtFloor(state, TimedRelist); }
-void BM_SortColumnVsQtFloor(benchmark::State& state) { VsQtFloor(state, TimedSort); }
+void BM_ListShownVsQtFloor(benchmark::State& state) {
+    VsQtFloor(state, TimedRelist);
+}
+void BM_SortColumnVsQtFloor(benchmark::State& state) {
+    VsQtFloor(state, TimedSort);
+}
 BENCHMARK(BM_ListShownVsQtFloor)->Arg(0)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortColumnVsQtFloor)->DenseRange(0, 3)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -35,4 +35,4 @@ void BM_CheckDatabase(benchmark::State& state) {
 }
 BENCHMARK(BM_CheckDatabase)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace

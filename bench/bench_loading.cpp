@@ -14,9 +14,9 @@
 #include "opcodes/categories.h"
 #include "opcodes/category_tree.h"
 #include "opcodes/database_files.h"
+#include "opcodes/files/file_names.h"
 #include "opcodes/ini_file.h"
 #include "opcodes/opcode.h"
-#include "opcodes/files/file_names.h"
 
 namespace fs = std::filesystem;
 
@@ -32,7 +32,8 @@ struct LoadedDatabase {
 LoadedDatabase LoadAll() {
     const DatabaseFiles files = DatabaseFiles::ForCurrentDir(CurrentDir());
     const TIniFile typeInfo(files.TypeInfo);
-    LoadedDatabase db{TOpcodesList(files.Opcodes, files.Translation, typeInfo, files.TypeLines), {}, {}, {}};
+    LoadedDatabase db{
+        TOpcodesList(files.Opcodes, files.Translation, typeInfo, files.TypeLines), {}, {}, {}};
     ReadCategoryTree(files.Tree, db.tree);
     db.categories = ReadCategories(db.tree, files.NodeInfo, files.NodeLines);
     db.types = ReadTypeCaptions(typeInfo);
@@ -41,14 +42,16 @@ LoadedDatabase LoadAll() {
 
 std::size_t FolderBytes() {
     std::size_t total = 0;
-    for (const auto& entry : fs::directory_iterator("INI")) total += entry.file_size();
+    for (const auto& entry : fs::directory_iterator("INI"))
+        total += entry.file_size();
     return total;
 }
 
 // Loading the whole database: opcode table, tree, node information, type list.
 void BM_LoadDatabase(benchmark::State& state) {
     SyntheticFolder folder({.fillerSections = static_cast<int>(state.range(0))});
-    for (auto _ : state) benchmark::DoNotOptimize(LoadAll());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LoadAll());
     state.counters["bytes"] = static_cast<double>(FolderBytes());
 }
 BENCHMARK(BM_LoadDatabase)->Arg(0)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
@@ -82,7 +85,8 @@ std::size_t ReadAndSplit() {
 
 void BM_ReadAndSplitFloor(benchmark::State& state) {
     SyntheticFolder folder({.fillerSections = static_cast<int>(state.range(0))});
-    for (auto _ : state) benchmark::DoNotOptimize(ReadAndSplit());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadAndSplit());
 }
 BENCHMARK(BM_ReadAndSplitFloor)->Arg(0)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
 
@@ -116,23 +120,26 @@ BENCHMARK(BM_LoadDatabaseVsFloor)
 void BM_LoadedDatabaseMemory(benchmark::State& state) {
     SyntheticFolder folder;
     LoadedDatabase db = LoadAll();
-    for (auto _ : state) benchmark::DoNotOptimize(db.types.size());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(db.types.size());
     std::size_t bytes = sizeof(TOpcode) * kOpcodeCount;
     for (int32_t n = 0; n < kOpcodeCount; ++n) {
         const TOpcode& op = db.opcodes.GetItem(n);
         bytes += op.Text.size() + op.RusText.size() + op.ParamCountText.capacity() +
-                 op.TypeText.size();  // the texts lie in the table's blocks, back to back
+                 op.TypeText.size(); // the texts lie in the table's blocks, back to back
     }
-    std::set<const void*> lines;  // nodes naming one line share its numbers
+    std::set<const void*> lines; // nodes naming one line share its numbers
     for (const auto& c : db.categories) {
         bytes += sizeof(CategoryInfo) + c.Caption.capacity();
-        if (!c.Data) continue;
+        if (!c.Data)
+            continue;
         bytes += sizeof(TNodedata) + c.Data->Name.capacity() + c.Data->Note.capacity();
         const OpcodeNumbers& numbers = c.Data->Opcodes;
-        if (lines.insert(numbers.Identity()).second) bytes += numbers.Bytes();
+        if (lines.insert(numbers.Identity()).second)
+            bytes += numbers.Bytes();
     }
     state.counters["db_bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_LoadedDatabaseMemory)->Iterations(1);
 
-}  // namespace
+} // namespace

@@ -34,7 +34,8 @@ double RunProgram(std::vector<std::string> args, int status) {
     const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     int exit = 0;
-    if (spawned != 0 || waitpid(pid, &exit, 0) != pid || !WIFEXITED(exit) || WEXITSTATUS(exit) != status)
+    if (spawned != 0 || waitpid(pid, &exit, 0) != pid || !WIFEXITED(exit) ||
+        WEXITSTATUS(exit) != status)
         throw std::runtime_error("cannot run " + args.front());
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }

@@ -30,23 +30,27 @@ namespace {
 
 void WriteFile(const std::filesystem::path& file, std::string_view bytes) {
     std::filesystem::create_directories(file.parent_path());
-    if (!std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(bytes.size())))
+    if (!std::ofstream(file, std::ios::binary | std::ios::trunc)
+             .write(bytes.data(), std::streamsize(bytes.size())))
         throw std::runtime_error("cannot write " + file.string());
 }
 
 // `bytes` bytes of sections without keys, each named differently.
 std::string IniOfSections(std::size_t bytes) {
-    return pi::Lines(0, [](std::size_t n) { return "[s" + std::to_string(n) + "]"; }, bytes);
+    return pi::Lines(
+        0, [](std::size_t n) { return "[s" + std::to_string(n) + "]"; }, bytes);
 }
 
 // One section whose one key has a value of `chars` characters, in quotes.
-std::string IniOfOneValue(std::size_t chars) { return "[s]\r\nk=\"" + std::string(chars, 'v') + "\"\r\n"; }
+std::string IniOfOneValue(std::size_t chars) {
+    return "[s]\r\nk=\"" + std::string(chars, 'v') + "\"\r\n";
+}
 
 // `bytes` random bytes, the same for the same seed.
 std::string Garbage(std::size_t bytes, uint64_t seed) {
     std::string text(bytes, '\0');
     for (char& ch : text) {
-        uint64_t z = seed += 0x9E3779B97F4A7C15ull;  // splitmix64
+        uint64_t z = seed += 0x9E3779B97F4A7C15ull; // splitmix64
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
         ch = static_cast<char>(z ^ (z >> 31));
@@ -69,30 +73,36 @@ std::atomic<std::ptrdiff_t> gPeakHeap{0};
 void CountAllocation(void* p) {
     const auto size = static_cast<std::ptrdiff_t>(malloc_usable_size(p));
     const std::ptrdiff_t live = gLiveHeap.fetch_add(size, std::memory_order_relaxed) + size;
-    if (live > gPeakHeap.load(std::memory_order_relaxed)) gPeakHeap.store(live, std::memory_order_relaxed);
+    if (live > gPeakHeap.load(std::memory_order_relaxed))
+        gPeakHeap.store(live, std::memory_order_relaxed);
 }
 
-}  // namespace
+} // namespace
 
 void* operator new(std::size_t size) {
     void* p = std::malloc(size == 0 ? 1 : size);
-    if (p == nullptr) throw std::bad_alloc();
-    if (gCounting.load(std::memory_order_relaxed)) CountAllocation(p);
+    if (p == nullptr)
+        throw std::bad_alloc();
+    if (gCounting.load(std::memory_order_relaxed))
+        CountAllocation(p);
     return p;
 }
 void operator delete(void* p) noexcept {
-    if (p == nullptr) return;
+    if (p == nullptr)
+        return;
     if (gCounting.load(std::memory_order_relaxed))
-        gLiveHeap.fetch_sub(static_cast<std::ptrdiff_t>(malloc_usable_size(p)), std::memory_order_relaxed);
+        gLiveHeap.fetch_sub(static_cast<std::ptrdiff_t>(malloc_usable_size(p)),
+                            std::memory_order_relaxed);
     std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+void operator delete(void* p, std::size_t) noexcept {
+    operator delete(p);
+}
 
 namespace {
 
 // The most heap `run` holds at once.
-template <typename Run>
-std::size_t PeakHeap(Run&& run) {
+template <typename Run> std::size_t PeakHeap(Run&& run) {
     gLiveHeap.store(0);
     gPeakHeap.store(0);
     gCounting.store(true);
@@ -103,10 +113,11 @@ std::size_t PeakHeap(Run&& run) {
 
 // A database folder of its own; files not written are missing.
 class Folder {
-public:
+  public:
     Folder() {
         std::string pattern = (fs::temp_directory_path() / "kelpra-patho-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("mkdtemp failed");
         dir_ = pattern;
     }
     ~Folder() {
@@ -126,7 +137,7 @@ public:
         return files;
     }
 
-private:
+  private:
     fs::path dir_;
 };
 
@@ -142,13 +153,14 @@ void LoadDatabase(const DatabaseFiles& files) {
     }
 }
 
-template <typename Run>
-void Measure(benchmark::State& state, std::size_t inputBytes, Run&& run) {
+template <typename Run> void Measure(benchmark::State& state, std::size_t inputBytes, Run&& run) {
     const std::size_t peak = PeakHeap(run);
-    for (auto _ : state) run();
+    for (auto _ : state)
+        run();
     state.counters["input_MB"] = static_cast<double>(inputBytes) / 1e6;
     state.counters["peak_heap_MB"] = static_cast<double>(peak) / 1e6;
-    state.counters["heap_per_input_byte"] = static_cast<double>(peak) / static_cast<double>(inputBytes);
+    state.counters["heap_per_input_byte"] =
+        static_cast<double>(peak) / static_cast<double>(inputBytes);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * inputBytes));
 }
 
@@ -177,7 +189,8 @@ void BM_IniLongValue(benchmark::State& state) {
     Folder folder;
     const std::size_t bytes = folder.Write("NodeInfo.ini", IniOfOneValue(state.range(0)));
     const std::string name = folder.Files().NodeInfo;
-    Measure(state, bytes, [&] { benchmark::DoNotOptimize(TIniFile(name).ReadString("s", "k", "")); });
+    Measure(state, bytes,
+            [&] { benchmark::DoNotOptimize(TIniFile(name).ReadString("s", "k", "")); });
 }
 BENCHMARK(BM_IniLongValue)->Arg(500000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
@@ -198,7 +211,8 @@ void BM_WideTree(benchmark::State& state) {
     Folder folder;
     const auto nodes = static_cast<std::size_t>(state.range(0));
     std::string nodeInfo;
-    for (std::size_t i = 0; i < nodes; ++i) nodeInfo += "[k" + std::to_string(i) + "]\r\nOpcodes=1\r\n";
+    for (std::size_t i = 0; i < nodes; ++i)
+        nodeInfo += "[k" + std::to_string(i) + "]\r\nOpcodes=1\r\n";
     std::size_t bytes = folder.Write("Opcodes.tree", pi::WideTree(nodes));
     bytes += folder.Write("NodeInfo.ini", nodeInfo);
     bytes += folder.Write("Nodes.Opcodes", pi::LongOpcodeLine(2800 * 5) + "\r\n");
@@ -234,9 +248,11 @@ BENCHMARK(BM_TypeSections)->Arg(500)->Arg(1000)->Unit(benchmark::kMillisecond);
 void BM_CrOnlyFiles(benchmark::State& state) {
     Folder folder;
     const auto megabytes = static_cast<std::size_t>(state.range(0));
-    std::size_t bytes = folder.Write("SASCM.ini", pi::WithLineEnds(pi::LargeOpcodesIni(megabytes * kMB), "\r"));
+    std::size_t bytes =
+        folder.Write("SASCM.ini", pi::WithLineEnds(pi::LargeOpcodesIni(megabytes * kMB), "\r"));
     bytes += folder.Write("Opcodes.tree", pi::WithLineEnds(pi::WideTree(megabytes * 4000), "\r"));
-    bytes += folder.Write("Nodes.Opcodes", pi::WithLineEnds(pi::LongOpcodeLine(2800 * 5) + "\r\n0001\r\n", "\r"));
+    bytes += folder.Write("Nodes.Opcodes",
+                          pi::WithLineEnds(pi::LongOpcodeLine(2800 * 5) + "\r\n0001\r\n", "\r"));
     const DatabaseFiles files = folder.Files();
     Measure(state, bytes, [&] { LoadDatabase(files); });
 }
@@ -255,4 +271,4 @@ void BM_GarbageDatabase(benchmark::State& state) {
 }
 BENCHMARK(BM_GarbageDatabase)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace

@@ -15,7 +15,7 @@ namespace {
 // A full category of 2800 rows with captions of the usual length, held as the list
 // holds them: bytes by row, and the selection.
 class BenchRows : public RowList {
-public:
+  public:
     BenchRows() {
         for (int n = 0; n < 2800; ++n) {
             char caption[96];
@@ -39,7 +39,8 @@ public:
 // The worst case of a quick search: nothing matches, both walks cover the whole list.
 void BM_QuickSearchNoMatch(benchmark::State& state) {
     BenchRows rows;
-    for (auto _ : state) benchmark::DoNotOptimize(QuickSearch(rows, "no such words"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(QuickSearch(rows, "no such words"));
 }
 BENCHMARK(BM_QuickSearchNoMatch)->Unit(benchmark::kMicrosecond);
 
@@ -70,4 +71,4 @@ void BM_SortRows(benchmark::State& state) {
 }
 BENCHMARK(BM_SortRows)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace

@@ -15,11 +15,11 @@
 #include <fstream>
 #include <string>
 
+#include "kelpra_version.h"
 #include "platform/system_platform.h"
 #include "ui/application.h"
 #include "ui/find/form_find.h"
 #include "ui/main/form_main.h"
-#include "kelpra_version.h"
 
 namespace {
 

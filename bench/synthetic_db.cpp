@@ -12,9 +12,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kWords[] = {"wait",   "actor", "car",    "player", "text",  "pickup",
+const char* const kWords[] = {"wait",   "actor", "car",    "player", "text",   "pickup",
                               "object", "set",   "get",    "create", "remove", "is",
-                              "near",   "point", "sphere", "radar",  "hud",   "flame"};
+                              "near",   "point", "sphere", "radar",  "hud",    "flame"};
 constexpr int kWordCount = sizeof kWords / sizeof kWords[0];
 
 struct Random {
@@ -32,7 +32,8 @@ std::string OpcodeLine(Random& rng, int count) {
     std::string line;
     line.reserve(static_cast<std::size_t>(count) * 5);
     for (int i = 0; i < count; ++i) {
-        if (i > 0) line += ' ';
+        if (i > 0)
+            line += ' ';
         line += OpcodeKey(rng.Below(kOpcodeCount));
     }
     return line;
@@ -49,8 +50,10 @@ std::string OpcodesIni(Random& rng, bool russian, int fillerSections, int textLe
             text += kWords[rng.Below(kWordCount)];
             text += w < 3 ? "_" : " ";
         }
-        for (int p = 1; p <= (count < 0 ? 3 : count); ++p) text += "%" + std::to_string(p) + "d% ";
-        for (int length = 0; length < textLength; length += 6) text += "wordy ";
+        for (int p = 1; p <= (count < 0 ? 3 : count); ++p)
+            text += "%" + std::to_string(p) + "d% ";
+        for (int length = 0; length < textLength; length += 6)
+            text += "wordy ";
         text += "\r\n";
     }
     for (int s = 0; s < fillerSections; ++s) {
@@ -61,14 +64,16 @@ std::string OpcodesIni(Random& rng, bool russian, int fillerSections, int textLe
     return text;
 }
 
-}  // namespace
+} // namespace
 
 void WriteSyntheticDatabase(const fs::path& dir, const SyntheticDbOptions& options) {
     const fs::path ini = dir / "INI";
     fs::create_directories(ini);
     Random rng;
-    WriteFile(ini / "SASCM.ini", OpcodesIni(rng, false, options.fillerSections, options.textLength));
-    WriteFile(ini / "SASCM_RUS.ini", OpcodesIni(rng, true, options.fillerSections, options.textLength));
+    WriteFile(ini / "SASCM.ini",
+              OpcodesIni(rng, false, options.fillerSections, options.textLength));
+    WriteFile(ini / "SASCM_RUS.ini",
+              OpcodesIni(rng, true, options.fillerSections, options.textLength));
 
     std::string typeInfo, typeLines;
     for (int t = 0; t < options.types; ++t) {
@@ -77,7 +82,8 @@ void WriteSyntheticDatabase(const fs::path& dir, const SyntheticDbOptions& optio
                     "\r\nOpcodes=" + std::to_string(t + 1) + "\r\n\r\n";
         typeLines += OpcodeLine(rng, t < 8 ? 400 : 40) + "\r\n";
     }
-    for (int line = 0; line < options.extraLines; ++line) typeLines += OpcodeLine(rng, 40) + "\r\n";
+    for (int line = 0; line < options.extraLines; ++line)
+        typeLines += OpcodeLine(rng, 40) + "\r\n";
     WriteFile(ini / "TypeInfo.ini", typeInfo);
     WriteFile(ini / "Types.Opcodes", typeLines);
 
@@ -90,28 +96,33 @@ void WriteSyntheticDatabase(const fs::path& dir, const SyntheticDbOptions& optio
         tree += std::string(static_cast<std::size_t>(level), '\t') + key + "\r\n";
         nodeInfo += "[" + key + "]\r\nCaption=" + Utf8ToCp1251("Категория ") + std::to_string(c) +
                     "\r\nNote=" + Utf8ToCp1251("Заметка о категории ") + std::to_string(c) +
-                    "\r\nOpcodes=" + std::to_string(c + 1) +
-                    (level < 2 ? "\r\nExpanded=1" : "") + "\r\n\r\n";
+                    "\r\nOpcodes=" + std::to_string(c + 1) + (level < 2 ? "\r\nExpanded=1" : "") +
+                    "\r\n\r\n";
         nodeLines += OpcodeLine(rng, c % 50 == 0 ? 2800 : 20 + rng.Below(200)) + "\r\n";
         for (int level = 1; c == 0 && level <= options.chainDepth; ++level)
             tree += std::string(static_cast<std::size_t>(level), '\t') + "chain\r\n";
     }
-    if (options.chainDepth > 0) nodeInfo += "[chain]\r\nCaption=" + Utf8ToCp1251("Звено") + "\r\n\r\n";
+    if (options.chainDepth > 0)
+        nodeInfo += "[chain]\r\nCaption=" + Utf8ToCp1251("Звено") + "\r\n\r\n";
     char key[16];
     for (int root = 0; root < options.extraRoots; ++root) {
         std::snprintf(key, sizeof key, "key_%08d", root);
         tree += std::string(key) + "\r\n";
     }
     for (int section = 0; section < options.extraNodeSections; ++section)
-        nodeInfo += "[unnamed_" + std::to_string(section) + "]\r\nCaption=" + Utf8ToCp1251("Никем не названа") +
+        nodeInfo += "[unnamed_" + std::to_string(section) +
+                    "]\r\nCaption=" + Utf8ToCp1251("Никем не названа") +
                     "\r\nNote=" + Utf8ToCp1251("Заметка") + "\r\nOpcodes=1\r\n\r\n";
-    for (int line = 0; line < options.extraLines; ++line) nodeLines += OpcodeLine(rng, 40) + "\r\n";
+    for (int line = 0; line < options.extraLines; ++line)
+        nodeLines += OpcodeLine(rng, 40) + "\r\n";
     if (options.extraSiteSections > 0) {
-        std::string sites = "[OpcodeBase]\r\nCaption=OpcodeBase\r\nAddress=https://opcode-base.org\r\n"
-                            "[Wiki]\r\nCaption=Wiki\r\nAddress=https://script-wiki.org\r\n"
-                            "[IniEditor]\r\nCaption=IniEditor\r\nAddress=https://ini-editor.org\r\n";
+        std::string sites =
+            "[OpcodeBase]\r\nCaption=OpcodeBase\r\nAddress=https://opcode-base.org\r\n"
+            "[Wiki]\r\nCaption=Wiki\r\nAddress=https://script-wiki.org\r\n"
+            "[IniEditor]\r\nCaption=IniEditor\r\nAddress=https://ini-editor.org\r\n";
         for (int section = 0; section < options.extraSiteSections; ++section)
-            sites += "[Mirror" + std::to_string(section) + "]\r\nCaption=Mirror\r\nAddress=https://mirror.org\r\n";
+            sites += "[Mirror" + std::to_string(section) +
+                     "]\r\nCaption=Mirror\r\nAddress=https://mirror.org\r\n";
         WriteFile(ini / "Sites.ini", sites);
     }
     WriteFile(ini / "Opcodes.tree", tree);

@@ -25,16 +25,17 @@ struct SyntheticDbOptions {
 };
 
 // Writes INI/ with the seven data files into `dir` (created when missing).
-void WriteSyntheticDatabase(const std::filesystem::path& dir, const SyntheticDbOptions& options = {});
+void WriteSyntheticDatabase(const std::filesystem::path& dir,
+                            const SyntheticDbOptions& options = {});
 
 // A synthetic database in a fresh folder, made the current directory while it lives.
 class SyntheticFolder {
-public:
+  public:
     explicit SyntheticFolder(const SyntheticDbOptions& options = {});
     ~SyntheticFolder();
     SyntheticFolder(const SyntheticFolder&) = delete;
     SyntheticFolder& operator=(const SyntheticFolder&) = delete;
 
-private:
+  private:
     std::filesystem::path dir_, previous_;
 };

@@ -10,7 +10,7 @@
 #include <vector>
 
 class TargetSummary : public benchmark::ConsoleReporter {
-public:
+  public:
     explicit TargetSummary(OutputOptions options) : ConsoleReporter(options) {}
     // The report the program's arguments ask for (read before the library takes them):
     // colours and columns as the library's own console report would have them, none
@@ -20,6 +20,6 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override;
     void Finalize() override;
 
-private:
-    std::map<std::string, double> found_;  // "benchmark/arguments|counter" -> value
+  private:
+    std::map<std::string, double> found_; // "benchmark/arguments|counter" -> value
 };

@@ -11,7 +11,7 @@ constexpr const char* kFiles[] = {"INI/SASCM.ini",     "INI/SASCM_RUS.ini", "INI
                                   "INI/Types.Opcodes", "INI/Opcodes.tree",  "INI/NodeInfo.ini",
                                   "INI/Nodes.Opcodes"};
 
-}  // namespace
+} // namespace
 
 void LayOutDatabase(std::string_view bytes) {
     std::size_t file = 0;
@@ -19,9 +19,11 @@ void LayOutDatabase(std::string_view bytes) {
         const std::size_t cut = bytes.find(kDatabaseFileMarker);
         WriteScratchFile(kFiles[file], bytes.substr(0, cut));
         more = cut != std::string_view::npos;
-        if (more) bytes.remove_prefix(cut + kDatabaseFileMarker.size());
+        if (more)
+            bytes.remove_prefix(cut + kDatabaseFileMarker.size());
     }
-    for (; file < std::size(kFiles); ++file) RemoveScratchFile(kFiles[file]);
+    for (; file < std::size(kFiles); ++file)
+        RemoveScratchFile(kFiles[file]);
 }
 
 DatabaseFiles ScratchDatabaseFiles() {

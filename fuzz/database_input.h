@@ -7,7 +7,8 @@
 #include "opcodes/database_files.h"
 
 // Also in database.dict, so the fuzzer can cut and join files.
-inline constexpr std::string_view kDatabaseFileMarker = "\x1F" "KELPRA\x1F";
+inline constexpr std::string_view kDatabaseFileMarker = "\x1F"
+                                                        "KELPRA\x1F";
 
 // Writes the files into the scratch folder's INI folder.
 void LayOutDatabase(std::string_view bytes);

@@ -24,7 +24,7 @@ void CheckTree(const std::vector<TreeItem>& items) {
     }
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string_view text = InputBytes(data, size);

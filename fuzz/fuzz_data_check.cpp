@@ -10,6 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     LayOutDatabase(InputBytes(data, size));
     const DatabaseFiles files = ScratchDatabaseFiles();
     const CheckReport report = CheckDatabase(files);
-    if (StartUpLoadStops(files)) FUZZ_CHECK(report.Errors() > 0);
+    if (StartUpLoadStops(files))
+        FUZZ_CHECK(report.Errors() > 0);
     return 0;
 }

@@ -17,7 +17,8 @@ namespace {
 
 bool IsOneOf(const Exception& e, std::initializer_list<const char*> classes) {
     for (const char* name : classes)
-        if (std::strcmp(e.ClassName(), name) == 0) return true;
+        if (std::strcmp(e.ClassName(), name) == 0)
+            return true;
     return false;
 }
 
@@ -30,12 +31,15 @@ void CheckTable(const TOpcodesList& table) {
     }
 }
 
-void CheckCategories(const std::vector<TreeItem>& tree, const std::vector<CategoryInfo>& categories) {
+void CheckCategories(const std::vector<TreeItem>& tree,
+                     const std::vector<CategoryInfo>& categories) {
     FUZZ_CHECK(categories.size() == tree.size());
     for (const CategoryInfo& category : categories) {
-        if (!category.Data) continue;
+        if (!category.Data)
+            continue;
         FUZZ_CHECK(category.Data->Count() <= kMaxNodeOpcodes);
-        for (int32_t n : category.Data->Opcodes) FUZZ_CHECK(TOpcodesList::IsOpcodeNumber(n));
+        for (int32_t n : category.Data->Opcodes)
+            FUZZ_CHECK(TOpcodesList::IsOpcodeNumber(n));
     }
 }
 
@@ -66,7 +70,7 @@ void Load() {
     FUZZ_CHECK(captions.size() <= static_cast<std::size_t>(kMaxTypes));
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     LayOutDatabase(InputBytes(data, size));

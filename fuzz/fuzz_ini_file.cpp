@@ -14,8 +14,10 @@ constexpr std::size_t kMaxSections = 16;
 constexpr std::size_t kMaxKeys = 32;
 
 std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -27,12 +29,13 @@ std::vector<std::string> CandidateKeys(std::string_view bytes) {
         const std::string_view line = bytes.substr(0, end);
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
         const std::size_t eq = line.find('=');
-        if (eq != std::string_view::npos) keys.emplace_back(TrimBlanks(line.substr(0, eq)));
+        if (eq != std::string_view::npos)
+            keys.emplace_back(TrimBlanks(line.substr(0, eq)));
     }
     return keys;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string_view bytes = InputBytes(data, size);
@@ -55,7 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
             FUZZ_CHECK(ini.ReadString(UpperLatin(section), UpperLatin(key), fallback) == value);
             const int32_t number = ini.ReadInteger(section, key, -1);
             FUZZ_CHECK(found || number == -1);
-            if (number != -1) FUZZ_CHECK(ini.ReadBool(section, key, false) == (number != 0));
+            if (number != -1)
+                FUZZ_CHECK(ini.ReadBool(section, key, false) == (number != 0));
         }
     }
     // A name that no line of the file can hold.

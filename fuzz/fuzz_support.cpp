@@ -16,7 +16,8 @@ namespace {
 
 fs::path MakeScratchDir() {
     std::string pattern = (fs::temp_directory_path() / "kelpra-fuzz-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) Fail("cannot make " + pattern);
+    if (::mkdtemp(pattern.data()) == nullptr)
+        Fail("cannot make " + pattern);
     return pattern;
 }
 
@@ -30,7 +31,7 @@ struct Scratch {
     }
 };
 
-}  // namespace
+} // namespace
 
 const fs::path& ScratchDir() {
     static const Scratch scratch;
@@ -44,7 +45,8 @@ void WriteScratchFile(std::string_view relative, std::string_view bytes) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out) Fail("cannot write " + file.string());
+    if (!out)
+        Fail("cannot write " + file.string());
 }
 
 void RemoveScratchFile(std::string_view relative) {

@@ -23,5 +23,5 @@ inline std::string_view InputBytes(const uint8_t* data, std::size_t size) {
 [[noreturn]] void FuzzCheckFailed(const char* condition, const char* file, int line);
 
 // An invariant of the code under test. Unlike assert() it stays on in every build type.
-#define FUZZ_CHECK(condition) \
+#define FUZZ_CHECK(condition)                                                                      \
     ((condition) ? static_cast<void>(0) : FuzzCheckFailed(#condition, __FILE__, __LINE__))

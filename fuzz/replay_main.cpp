@@ -20,7 +20,8 @@ namespace {
 std::vector<fs::path> Inputs(int argc, char** argv) {
     std::vector<fs::path> inputs;
     for (int i = 1; i < argc; ++i) {
-        if (argv[i][0] == '-') continue;
+        if (argv[i][0] == '-')
+            continue;
         const fs::path arg(argv[i]);
         if (!fs::is_directory(arg)) {
             inputs.push_back(arg);
@@ -28,20 +29,21 @@ std::vector<fs::path> Inputs(int argc, char** argv) {
         }
         std::vector<fs::path> files;
         for (const auto& entry : fs::directory_iterator(arg))
-            if (entry.is_regular_file()) files.push_back(entry.path());
+            if (entry.is_regular_file())
+                files.push_back(entry.path());
         std::sort(files.begin(), files.end());
         inputs.insert(inputs.end(), files.begin(), files.end());
     }
     return inputs;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     const std::vector<fs::path> inputs = Inputs(argc, argv);
     if (inputs.empty()) {
         std::fprintf(stderr, "no inputs given\n");
-        return 1;  // an empty corpus would pass without testing anything
+        return 1; // an empty corpus would pass without testing anything
     }
     for (const fs::path& input : inputs) {
         std::ifstream in(input, std::ios::binary);

@@ -20,7 +20,7 @@ OpcodeNumbers ReadNodeLine(const OpcodeLineFile& lines, int32_t line) {
     return OpcodeNumbers::Of(std::move(numbers));
 }
 
-}  // namespace
+} // namespace
 
 OpcodeNumbers::OpcodeNumbers(const std::vector<int32_t>& numbers) {
     std::vector<uint16_t> kept(numbers.size());
@@ -34,11 +34,12 @@ std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,
                                          const std::string& nodeInfoFile,
                                          const std::string& nodeLinesFile) {
     std::vector<CategoryInfo> categories;
-    if (items.empty()) return categories;
+    if (items.empty())
+        return categories;
 
     const OpcodeLineFile lines = OpcodeLineFile::Open(nodeLinesFile);
     const TIniFile nodeInfo(nodeInfoFile);
-    std::unordered_map<int32_t, OpcodeNumbers> lineNumbers;  // each line is read once
+    std::unordered_map<int32_t, OpcodeNumbers> lineNumbers; // each line is read once
     categories.reserve(items.size());
     for (const TreeItem& item : items) {
         CategoryInfo info;
@@ -48,7 +49,8 @@ std::vector<CategoryInfo> ReadCategories(const std::vector<TreeItem>& items,
         if (line != -1) {
             auto data = std::make_unique<TNodedata>();
             auto [known, fresh] = lineNumbers.try_emplace(line);
-            if (fresh) known->second = ReadNodeLine(lines, line);
+            if (fresh)
+                known->second = ReadNodeLine(lines, line);
             data->Opcodes = known->second;
             data->Name = item.Key;
             data->Note = nodeInfo.ReadString(item.Key, "Note", "");

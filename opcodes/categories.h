@@ -13,7 +13,7 @@ class TIniFile;
 
 inline constexpr int kMaxNodeOpcodes = 2800;
 
-extern const std::string kMissingNodeCaption;  // "***НЕ_НАЙДЕНО***  (NodeInfo.ini)"
+extern const std::string kMissingNodeCaption; // "***НЕ_НАЙДЕНО***  (NodeInfo.ini)"
 
 // The numbers of one category line, read-only; it reads like a const container of
 // int32_t. Every node that names the same line holds the same numbers, so a tree of a
@@ -21,7 +21,7 @@ extern const std::string kMissingNodeCaption;  // "***НЕ_НАЙДЕНО***  (N
 // Opcode numbers fit in 16 bits, which halves what the lines take; a number that names no
 // record is kept as kNoRecord, which names none either.
 class OpcodeNumbers {
-public:
+  public:
     using value_type = int32_t;
     using const_iterator = std::vector<uint16_t>::const_iterator;
     using iterator = const_iterator;
@@ -44,9 +44,11 @@ public:
     // The bytes the numbers take (shared by every node of the line).
     std::size_t Bytes() const { return numbers_->capacity() * sizeof(uint16_t); }
     const void* Identity() const { return numbers_.get(); }
-    friend bool operator==(const OpcodeNumbers& a, const OpcodeNumbers& b) { return *a.numbers_ == *b.numbers_; }
+    friend bool operator==(const OpcodeNumbers& a, const OpcodeNumbers& b) {
+        return *a.numbers_ == *b.numbers_;
+    }
 
-private:
+  private:
     static const std::shared_ptr<const std::vector<uint16_t>>& Empty() {
         static const auto empty = std::make_shared<const std::vector<uint16_t>>();
         return empty;
@@ -56,16 +58,16 @@ private:
 
 // The data of a category node that has an opcode line.
 struct TNodedata {
-    OpcodeNumbers Opcodes;  // the line's numbers in order, at most 2800, all <= 0AF0
-    std::string Name;              // the node's key
-    std::string Note;              // its "Note"
+    OpcodeNumbers Opcodes; // the line's numbers in order, at most 2800, all <= 0AF0
+    std::string Name;      // the node's key
+    std::string Note;      // its "Note"
     int32_t Count() const { return static_cast<int32_t>(Opcodes.size()); }
 };
 
 struct CategoryInfo {
-    std::string Caption;              // the node's visible text
-    bool Expanded = false;            // starts expanded (one level)
-    std::unique_ptr<TNodedata> Data;  // null when the node has no opcode line
+    std::string Caption;             // the node's visible text
+    bool Expanded = false;           // starts expanded (one level)
+    std::unique_ptr<TNodedata> Data; // null when the node has no opcode line
 };
 
 // One entry per tree item, in the items' order. Throws EInOutError when there is at

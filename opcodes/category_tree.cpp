@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "opcodes/errors.h"
-#include "opcodes/line_ends.h"
 #include "opcodes/files/file_io.h"
 #include "opcodes/files/file_names.h"
+#include "opcodes/line_ends.h"
 
 namespace {
 
@@ -22,14 +22,15 @@ void ParseTree(std::string_view text, std::vector<TreeItem>& items, OnInvalid&& 
     std::string_view line;
     while (lines.Next(line)) {
         std::size_t indent = 0;
-        while (indent < line.size() && (line[indent] == ' ' || line[indent] == '\t')) ++indent;
+        while (indent < line.size() && (line[indent] == ' ' || line[indent] == '\t'))
+            ++indent;
         TreeItem item{std::string(line.substr(indent)), 0, -1};
 
         if (!branch.empty()) {
             const std::size_t previousLevel = branch.size() - 1;
             if (indent > previousLevel + 1) {
-                onInvalid("Invalid level (" + std::to_string(indent) + ") for item \"" +
-                          item.Key + "\"");
+                onInvalid("Invalid level (" + std::to_string(indent) + ") for item \"" + item.Key +
+                          "\"");
                 indent = previousLevel + 1;
             }
             // Same level: a sibling; one deeper: a child; shallower: a sibling of the
@@ -43,7 +44,7 @@ void ParseTree(std::string_view text, std::vector<TreeItem>& items, OnInvalid&& 
     }
 }
 
-}  // namespace
+} // namespace
 
 void ParseCategoryTree(std::string_view text, std::vector<TreeItem>& items) {
     ParseTree(text, items, [](std::string message) { throw ETreeViewError(std::move(message)); });

@@ -7,9 +7,9 @@
 #include <vector>
 
 struct TreeItem {
-    std::string Key;  // the text of the line after its indentation, trailing blanks kept
-    int Level = 0;    // 0 for a top-level node
-    int Parent = -1;  // index of the parent item, -1 for a top-level node
+    std::string Key; // the text of the line after its indentation, trailing blanks kept
+    int Level = 0;   // 0 for a top-level node
+    int Parent = -1; // index of the parent item, -1 for a top-level node
 };
 
 // Appends the nodes of the text to `items` in tree order. A line more than one level
@@ -19,8 +19,8 @@ void ParseCategoryTree(std::string_view text, std::vector<TreeItem>& items);
 
 // A line that ParseCategoryTree would stop at.
 struct TreeLevelError {
-    std::size_t item;     // the index of the item the line made; its line is item + 1
-    std::string message;  // the message ParseCategoryTree throws for it
+    std::size_t item;    // the index of the item the line made; its line is item + 1
+    std::string message; // the message ParseCategoryTree throws for it
 };
 
 // Reads every line where ParseCategoryTree would stop at the first bad one, so that a

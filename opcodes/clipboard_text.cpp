@@ -1,7 +1,8 @@
 #include "opcodes/clipboard_text.h"
 
 std::optional<CopyCommand> CopyCommandOfTag(int tag) {
-    if (tag < 1 || tag > 4) return std::nullopt;
+    if (tag < 1 || tag > 4)
+        return std::nullopt;
     return static_cast<CopyCommand>(tag);
 }
 
@@ -23,7 +24,8 @@ std::string MainListLine(std::string_view rowText, std::string_view translation)
 std::string SelectionText(std::span<const std::string> lines) {
     std::string text;
     for (const auto& line : lines) {
-        if (&line != &lines.front()) text.append(kLineBreak);
+        if (&line != &lines.front())
+            text.append(kLineBreak);
         text.append(line);
     }
     return text;
@@ -31,10 +33,12 @@ std::string SelectionText(std::span<const std::string> lines) {
 
 std::string AllRowsText(std::span<const std::string> rowTexts) {
     std::size_t size = 0;
-    for (const auto& row : rowTexts) size += kLineBreak.size() + row.size();
+    for (const auto& row : rowTexts)
+        size += kLineBreak.size() + row.size();
     std::string text;
     text.reserve(size);
-    for (const auto& row : rowTexts) text.append(kLineBreak).append(row);
+    for (const auto& row : rowTexts)
+        text.append(kLineBreak).append(row);
     return text;
 }
 

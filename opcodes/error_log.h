@@ -21,8 +21,7 @@ inline constexpr std::size_t kErrorLogRecordLimit = 512;
 // before it (the message's own CR LF included) is cut to kErrorLogRecordLimit bytes, so
 // a cut record ends with those bytes and that one CR LF.
 std::string ErrorLogRecord(std::string_view dateTime, std::string_view className,
-                           std::string_view moduleName, uint32_t offset,
-                           std::string_view message);
+                           std::string_view moduleName, uint32_t offset, std::string_view message);
 
 // Local date and time as Russian regional settings show them: "dd.MM.yyyy hh:mm:ss".
 std::string FormatLogDateTime(const std::tm& time);

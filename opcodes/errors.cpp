@@ -12,8 +12,8 @@ __attribute__((noinline)) Exception::Exception(std::string message)
 Exception::Exception(const char* className, std::string message, const void* raiseAddress)
     : className_(className), message_(std::move(message)), raiseAddress_(raiseAddress) {}
 
-#define KELPRA_DEFINE_ERROR(Name)                                                           \
-    __attribute__((noinline)) Name::Name(std::string message)                               \
+#define KELPRA_DEFINE_ERROR(Name)                                                                  \
+    __attribute__((noinline)) Name::Name(std::string message)                                      \
         : Exception(#Name, std::move(message), KELPRA_RAISE_ADDRESS) {}
 
 KELPRA_DEFINE_ERROR(EConvertError)

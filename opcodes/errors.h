@@ -7,7 +7,7 @@
 #include <string>
 
 class Exception : public std::exception {
-public:
+  public:
     Exception(std::string message);
     const std::string& Message() const noexcept { return message_; }
     const char* ClassName() const noexcept { return className_; }
@@ -15,19 +15,19 @@ public:
     const void* RaiseAddress() const noexcept { return raiseAddress_; }
     const char* what() const noexcept override { return message_.c_str(); }
 
-protected:
+  protected:
     Exception(const char* className, std::string message, const void* raiseAddress);
 
-private:
+  private:
     const char* className_;
     std::string message_;
     const void* raiseAddress_;
 };
 
-#define KELPRA_DECLARE_ERROR(Name)                                                          \
-    class Name : public Exception {                                                         \
-    public:                                                                                 \
-        explicit Name(std::string message);                                                 \
+#define KELPRA_DECLARE_ERROR(Name)                                                                 \
+    class Name : public Exception {                                                                \
+      public:                                                                                      \
+        explicit Name(std::string message);                                                        \
     };
 
 // "'%s' is not a valid integer value"

@@ -15,7 +15,7 @@
 #include "opcodes/ini_entries.h"
 
 class TIniFile {
-public:
+  public:
     // Nothing is opened yet: the file is read at the first call that needs it.
     explicit TIniFile(std::string fileName);
     ~TIniFile();
@@ -30,8 +30,7 @@ public:
                                     std::string_view defaultValue) const;
     // "0x"/"0X" followed by hexadecimal digits, or a signed decimal integer; anything else
     // (empty, not a number, out of 32-bit range) gives the default.
-    int32_t ReadInteger(std::string_view section, std::string_view key,
-                        int32_t defaultValue) const;
+    int32_t ReadInteger(std::string_view section, std::string_view key, int32_t defaultValue) const;
     // ReadInteger with 1/0 as the default; true when the number is not 0.
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
     // All section names in file order (a repeated section is listed each time it stands).
@@ -45,7 +44,7 @@ public:
 
     struct Parsed;
 
-private:
+  private:
     const Parsed& parsed() const;
 
     std::string fileName_;
@@ -88,7 +87,8 @@ void ForEachIniSectionKey(std::string_view bytes, std::string_view section, Visi
     bool inside = false;
     ForEachIniEntry(bytes, [&](const IniEntry& entry) {
         if (entry.kind == IniEntry::Kind::Section) {
-            if (inside) return false;
+            if (inside)
+                return false;
             inside = EqualsIgnoreCaseCp1251(entry.name, section);
         } else if (entry.kind == IniEntry::Kind::Key && inside) {
             visit(entry.name, IniValue(entry.value));

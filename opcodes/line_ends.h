@@ -22,7 +22,7 @@ inline std::size_t SkipLineEnd(std::string_view text, std::size_t end) {
 // costs one classification per block. A line end at the very end of the text starts no
 // further line.
 class LineSplitter {
-public:
+  public:
     static constexpr std::size_t npos = std::string_view::npos;
 
     // Splits `text` from offset `from`, finding the first `mark` of each line when
@@ -30,16 +30,19 @@ public:
     explicit LineSplitter(std::string_view text, std::size_t from = 0, bool findMark = false,
                           char mark = '\0')
         : text_(text), pos_(from), base_(from), findMark_(findMark), mark_(mark) {
-        if (pos_ < text_.size()) Classify();
+        if (pos_ < text_.size())
+            Classify();
     }
 
     // The next line, without its end; false when none is left. `markAt` is the offset in
     // `line` of its first mark, npos when it has none (or no mark was asked for).
     bool Next(std::string_view& line, std::size_t& markAt) {
-        if (pos_ >= text_.size()) return false;
+        if (pos_ >= text_.size())
+            return false;
         const std::size_t end = EndFrom(pos_, markAt);
         line = text_.substr(pos_, end - pos_);
-        if (markAt != npos) markAt -= pos_;
+        if (markAt != npos)
+            markAt -= pos_;
         pos_ = end == text_.size() ? end : SkipLineEnd(text_, end);
         return true;
     }
@@ -59,16 +62,19 @@ public:
             if (markAt == npos && (marks_ & below) != 0) {
                 const uint64_t marks = marks_ & below;
                 const auto at = static_cast<unsigned>(std::countr_zero(marks));
-                if (ends == 0 || at < static_cast<unsigned>(std::countr_zero(ends))) markAt = base_ + at;
+                if (ends == 0 || at < static_cast<unsigned>(std::countr_zero(ends)))
+                    markAt = base_ + at;
             }
-            if (ends != 0) return base_ + static_cast<std::size_t>(std::countr_zero(ends));
-            if (base_ + 64 >= text_.size()) return text_.size();
+            if (ends != 0)
+                return base_ + static_cast<std::size_t>(std::countr_zero(ends));
+            if (base_ + 64 >= text_.size())
+                return text_.size();
             base_ += 64;
             Classify();
         }
     }
 
-private:
+  private:
     // The masks of the 64 bytes from base_ (fewer at the text's end: the bits past it stay 0).
     void Classify() {
         const std::size_t left = text_.size() - base_;
@@ -106,14 +112,15 @@ private:
         ends_ = marks_ = 0;
         for (unsigned i = 0; i < 64; ++i) {
             ends_ |= uint64_t{p[i] == '\r' || p[i] == '\n'} << i;
-            if (findMark_) marks_ |= uint64_t{p[i] == mark_} << i;
+            if (findMark_)
+                marks_ |= uint64_t{p[i] == mark_} << i;
         }
 #endif
     }
 
     std::string_view text_;
-    std::size_t pos_;   // where the next line starts
-    std::size_t base_;  // where the classified block starts
+    std::size_t pos_;  // where the next line starts
+    std::size_t base_; // where the classified block starts
     bool findMark_;
     char mark_;
     uint64_t ends_ = 0, marks_ = 0;
@@ -121,7 +128,8 @@ private:
 
 // The position of the first CR or LF at or after `from`, or npos.
 inline std::size_t FindLineEnd(std::string_view text, std::size_t from = 0) {
-    if (from >= text.size()) return std::string_view::npos;
+    if (from >= text.size())
+        return std::string_view::npos;
     LineSplitter lines(text, from);
     std::size_t unused;
     const std::size_t end = lines.EndFrom(from, unused);
@@ -140,9 +148,10 @@ inline std::size_t FindLongLineEnd(std::string_view text, std::size_t from = 0) 
         const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', length));
         const std::size_t span = lf ? static_cast<std::size_t>(lf - begin) : length;
         const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', span));
-        if (cr) return start + static_cast<std::size_t>(cr - begin);
-        if (lf) return start + span;
+        if (cr)
+            return start + static_cast<std::size_t>(cr - begin);
+        if (lf)
+            return start + span;
     }
     return std::string_view::npos;
 }
-

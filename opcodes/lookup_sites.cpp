@@ -8,8 +8,8 @@ namespace {
 constexpr std::array<LookupSiteInfo, 3> kSites{{
     {LookupSite::OpcodeBase, "BrowseOpcodeBase", "NOpcodeBase", "OpcodeBase", "OpcodeBase",
      "Ctrl+F1", "https://opcode-base.org", "/?search=", "&show=all"},
-    {LookupSite::Wiki, "BrowseWiki", "NWiki", "Wiki", "Wiki", "Ctrl+F3",
-     "https://script-wiki.org", "/index.php?title=", ""},
+    {LookupSite::Wiki, "BrowseWiki", "NWiki", "Wiki", "Wiki", "Ctrl+F3", "https://script-wiki.org",
+     "/index.php?title=", ""},
     {LookupSite::IniEditor, "BrowseIniEditor", "NIniEditor", "IniEditor", "IniEditor", "Ctrl+F2",
      "https://ini-editor.org", "/editor/editor.php?opcode=", ""},
 }};
@@ -18,7 +18,9 @@ constexpr std::array<LookupSiteInfo, 3> kSites{{
 static_assert(kSites[0].site == LookupSite::OpcodeBase && kSites[1].site == LookupSite::Wiki &&
               kSites[2].site == LookupSite::IniEditor);
 
-std::size_t IndexOf(LookupSite site) { return static_cast<std::size_t>(site); }
+std::size_t IndexOf(LookupSite site) {
+    return static_cast<std::size_t>(site);
+}
 
 bool IsUnreserved(unsigned char ch) {
     return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') ||
@@ -44,20 +46,29 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
            EqualsIgnoreCaseCp1251(text.substr(0, prefix.size()), prefix);
 }
 
-}  // namespace
+} // namespace
 
-std::span<const LookupSiteInfo> LookupSites() { return kSites; }
+std::span<const LookupSiteInfo> LookupSites() {
+    return kSites;
+}
 
-const LookupSiteInfo& LookupSiteOf(LookupSite site) { return kSites[IndexOf(site)]; }
+const LookupSiteInfo& LookupSiteOf(LookupSite site) {
+    return kSites[IndexOf(site)];
+}
 
 bool IsWebAddress(std::string_view address) {
     std::string_view host;
-    if (StartsWithIgnoringCase(address, "https://")) host = address.substr(8);
-    else if (StartsWithIgnoringCase(address, "http://")) host = address.substr(7);
-    else return false;
-    if (host.empty() || host.front() == '/') return false;
+    if (StartsWithIgnoringCase(address, "https://"))
+        host = address.substr(8);
+    else if (StartsWithIgnoringCase(address, "http://"))
+        host = address.substr(7);
+    else
+        return false;
+    if (host.empty() || host.front() == '/')
+        return false;
     for (const char ch : host)
-        if (static_cast<unsigned char>(ch) <= ' ' || ch == '\x7F') return false;
+        if (static_cast<unsigned char>(ch) <= ' ' || ch == '\x7F')
+            return false;
     return true;
 }
 
@@ -74,11 +85,14 @@ LookupSiteSettings LookupSiteSettings::Read(const std::string& fileName) {
     for (const LookupSiteInfo& info : kSites) {
         const std::size_t i = IndexOf(info.site);
         const std::string name = ini.ReadString(info.section, kSiteCaptionKey, "");
-        if (!name.empty()) settings.names_[i] = name;
+        if (!name.empty())
+            settings.names_[i] = name;
         std::string address = ini.ReadString(info.section, kSiteAddressKey, "");
         // "https://wiki.example/" would give the paths a doubled slash.
-        if (!address.empty() && address.back() == '/') address.pop_back();
-        if (IsWebAddress(address)) settings.addresses_[i] = address;
+        if (!address.empty() && address.back() == '/')
+            address.pop_back();
+        if (IsWebAddress(address))
+            settings.addresses_[i] = address;
     }
     return settings;
 }

@@ -14,14 +14,14 @@ enum class LookupSite { OpcodeBase, Wiki, IniEditor };
 
 struct LookupSiteInfo {
     LookupSite site;
-    std::string_view actionName;    // the action's object name
-    std::string_view menuItemName;  // its item in the internet resources submenu
-    std::string_view section;       // its section in Sites.ini
-    std::string_view shortName;     // the built-in short name (caption and hint)
-    std::string_view shortcut;      // portable key sequence text
-    std::string_view baseAddress;   // the built-in scheme and host
-    std::string_view pathPrefix;    // path and query up to the opcode text
-    std::string_view pathSuffix;    // whatever follows the opcode text
+    std::string_view actionName;   // the action's object name
+    std::string_view menuItemName; // its item in the internet resources submenu
+    std::string_view section;      // its section in Sites.ini
+    std::string_view shortName;    // the built-in short name (caption and hint)
+    std::string_view shortcut;     // portable key sequence text
+    std::string_view baseAddress;  // the built-in scheme and host
+    std::string_view pathPrefix;   // path and query up to the opcode text
+    std::string_view pathSuffix;   // whatever follows the opcode text
 };
 
 // All three, in the submenu's order (which is not their shortcuts' order).
@@ -39,7 +39,7 @@ bool IsWebAddress(std::string_view address);
 
 // The sites' short names and base addresses in use.
 class LookupSiteSettings {
-public:
+  public:
     // The built-in ones.
     LookupSiteSettings();
     // Those of an INI file with the sections [OpcodeBase], [Wiki] and [IniEditor], keys
@@ -58,7 +58,7 @@ public:
     // as they are.
     std::string Address(LookupSite site, std::string_view opcodeText) const;
 
-private:
+  private:
     std::array<std::string, 3> names_, addresses_;
 };
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "opcodes/errors.h"
-#include "opcodes/line_ends.h"
 #include "opcodes/files/file_io.h"
+#include "opcodes/line_ends.h"
 
 namespace {
 
@@ -18,17 +18,19 @@ struct HexPairValues {
     constexpr HexPairValues() {
         for (unsigned first = 0; first < 256; ++first)
             for (unsigned second = 0; second < 256; ++second)
-                value[first | second << 8] = static_cast<uint8_t>(
-                    (kHexDigitValues.value[first] & 0xFu) << 4 | (kHexDigitValues.value[second] & 0xFu));
+                value[first | second << 8] =
+                    static_cast<uint8_t>((kHexDigitValues.value[first] & 0xFu) << 4 |
+                                         (kHexDigitValues.value[second] & 0xFu));
     }
 };
 constexpr HexPairValues kHexPairs;
 
-}  // namespace
+} // namespace
 
 int32_t HexToInt(std::string_view text) {
     uint32_t value = 0;
-    for (char ch : text) value = value * 16u + (HexDigitValue(ch) & 0xFu);
+    for (char ch : text)
+        value = value * 16u + (HexDigitValue(ch) & 0xFu);
     return static_cast<int32_t>(value);
 }
 
@@ -43,23 +45,27 @@ void ParseNumbers(std::string_view line, std::vector<Number>& numbers, std::size
     const bool shortLast = line.size() % kOpcodeGroupLength != 0 || line.empty();
     const std::size_t count = std::min(whole + (shortLast ? 1 : 0), maxNumbers);
     numbers.resize(count);
-    const auto pair = [](const unsigned char* at) { return uint32_t{kHexPairs.value[at[0] | at[1] << 8]}; };
+    const auto pair = [](const unsigned char* at) {
+        return uint32_t{kHexPairs.value[at[0] | at[1] << 8]};
+    };
     const auto* d = reinterpret_cast<const unsigned char*>(line.data());
     Number* out = numbers.data();
     Number* const end = out + std::min(whole, count);
     for (; out != end; ++out, d += kOpcodeGroupLength)
         *out = static_cast<Number>(pair(d) << 8 | pair(d + 2));
     if (count > whole)
-        *out = static_cast<Number>(HexToInt(line.substr(whole * kOpcodeGroupLength, kOpcodeGroupLength - 1)));
+        *out = static_cast<Number>(
+            HexToInt(line.substr(whole * kOpcodeGroupLength, kOpcodeGroupLength - 1)));
 }
 
-}  // namespace
+} // namespace
 
 void ParseOpcodeLine(std::string_view line, std::vector<int32_t>& numbers, std::size_t maxNumbers) {
     ParseNumbers(line, numbers, maxNumbers);
 }
 
-void ParseOpcodeLine(std::string_view line, std::vector<uint16_t>& numbers, std::size_t maxNumbers) {
+void ParseOpcodeLine(std::string_view line, std::vector<uint16_t>& numbers,
+                     std::size_t maxNumbers) {
     ParseNumbers(line, numbers, maxNumbers);
 }
 
@@ -82,7 +88,8 @@ OpcodeLineFile::OpcodeLineFile(FileBytes bytes) : bytes_(std::move(bytes)), text
 OpcodeLineFile OpcodeLineFile::Open(const std::string& fileName) {
     FileBytes bytes;
     const FileResult result = ReadWholeFile(fileName, bytes);
-    if (!result.ok()) throw EInOutError(InOutErrorMessage(result));
+    if (!result.ok())
+        throw EInOutError(InOutErrorMessage(result));
     return OpcodeLineFile(std::move(bytes));
 }
 
@@ -95,7 +102,8 @@ OpcodeLineFile OpcodeLineFile::FromBytes(std::string_view bytes) {
 
 std::string_view OpcodeLineFile::LineText(int32_t lineNumber) const {
     const std::size_t index = lineNumber <= 1 ? 0 : static_cast<std::size_t>(lineNumber) - 1;
-    if (index >= lineStarts_.size()) return {};
+    if (index >= lineStarts_.size())
+        return {};
     return text_.substr(lineStarts_[index], lineEnds_[index] - lineStarts_[index]);
 }
 
@@ -107,7 +115,8 @@ void OpcodeLineFile::ReadLine(int32_t lineNumber, std::vector<int32_t>& numbers)
     ParseOpcodeLine(LineText(lineNumber), numbers);
 }
 
-void OpcodeLineFile::ReadLine(int32_t lineNumber, std::vector<uint16_t>& numbers, std::size_t maxNumbers) const {
+void OpcodeLineFile::ReadLine(int32_t lineNumber, std::vector<uint16_t>& numbers,
+                              std::size_t maxNumbers) const {
     ParseOpcodeLine(LineText(lineNumber), numbers, maxNumbers);
 }
 

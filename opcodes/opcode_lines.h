@@ -20,16 +20,24 @@ int32_t HexToInt(std::string_view text);
 struct HexDigitValues {
     unsigned char value[256]{};
     constexpr HexDigitValues() {
-        for (unsigned char& v : value) v = 16;
-        for (int c = '0'; c <= '9'; ++c) value[c] = static_cast<unsigned char>(c - '0');
-        for (int c = 'A'; c <= 'F'; ++c) value[c] = static_cast<unsigned char>(c - 'A' + 10);
-        for (int c = 'a'; c <= 'f'; ++c) value[c] = static_cast<unsigned char>(c - 'a' + 10);
+        for (unsigned char& v : value)
+            v = 16;
+        for (int c = '0'; c <= '9'; ++c)
+            value[c] = static_cast<unsigned char>(c - '0');
+        for (int c = 'A'; c <= 'F'; ++c)
+            value[c] = static_cast<unsigned char>(c - 'A' + 10);
+        for (int c = 'a'; c <= 'f'; ++c)
+            value[c] = static_cast<unsigned char>(c - 'a' + 10);
     }
 };
 inline constexpr HexDigitValues kHexDigitValues;
 
-inline unsigned HexDigitValue(char ch) { return kHexDigitValues.value[static_cast<unsigned char>(ch)]; }
-inline bool IsHexDigit(char ch) { return HexDigitValue(ch) < 16; }
+inline unsigned HexDigitValue(char ch) {
+    return kHexDigitValues.value[static_cast<unsigned char>(ch)];
+}
+inline bool IsHexDigit(char ch) {
+    return HexDigitValue(ch) < 16;
+}
 
 // The characters of one number: four hexadecimal digits and one separator.
 inline constexpr std::size_t kOpcodeGroupLength = 5;
@@ -38,20 +46,21 @@ inline constexpr std::size_t kOpcodeGroupLength = 5;
 // `digits` is the group's first four characters (fewer at the end of the line), `offset`
 // where the group starts. An empty line is one empty group. Stops early when `visit`
 // returns false.
-template <typename Visit>
-void ForEachOpcodeGroup(std::string_view line, Visit&& visit) {
+template <typename Visit> void ForEachOpcodeGroup(std::string_view line, Visit&& visit) {
     std::size_t offset = 0;
     do {
         const std::string_view group = line.substr(offset, kOpcodeGroupLength);
-        if (!visit(group.substr(0, kOpcodeGroupLength - 1), offset)) return;
+        if (!visit(group.substr(0, kOpcodeGroupLength - 1), offset))
+            return;
         offset += group.size();
     } while (offset < line.size());
 }
 
 // The numbers of one line's text (without its line end), at most maxNumbers of them.
 // An empty line gives the single number 0.
-std::vector<int32_t> ParseOpcodeLine(std::string_view line,
-                                     std::size_t maxNumbers = std::numeric_limits<std::size_t>::max());
+std::vector<int32_t>
+ParseOpcodeLine(std::string_view line,
+                std::size_t maxNumbers = std::numeric_limits<std::size_t>::max());
 // The same into `numbers` (replacing what it held), for a reader that reuses one buffer.
 void ParseOpcodeLine(std::string_view line, std::vector<int32_t>& numbers,
                      std::size_t maxNumbers = std::numeric_limits<std::size_t>::max());
@@ -60,7 +69,7 @@ void ParseOpcodeLine(std::string_view line, std::vector<uint16_t>& numbers, std:
 
 // A line file read once; its lines are then looked up by number without rereading.
 class OpcodeLineFile {
-public:
+  public:
     // Reads the file. Throws EInOutError ("File not found", "Invalid filename", ...).
     static OpcodeLineFile Open(const std::string& fileName);
     // A file held in memory (tests, checks).
@@ -68,8 +77,9 @@ public:
 
     // The numbers of line `lineNumber` counted from 1; 1 or less reads the first line,
     // a line beyond the end of the file gives the single number 0.
-    std::vector<int32_t> ReadLine(int32_t lineNumber,
-                                  std::size_t maxNumbers = std::numeric_limits<std::size_t>::max()) const;
+    std::vector<int32_t>
+    ReadLine(int32_t lineNumber,
+             std::size_t maxNumbers = std::numeric_limits<std::size_t>::max()) const;
     void ReadLine(int32_t lineNumber, std::vector<int32_t>& numbers) const;
     // The same in 16 bits, which every number of a line fits in.
     void ReadLine(int32_t lineNumber, std::vector<uint16_t>& numbers, std::size_t maxNumbers) const;
@@ -79,13 +89,13 @@ public:
     // How many lines the file holds (a final line end adds no line).
     std::size_t LineCount() const { return lineStarts_.size(); }
 
-private:
+  private:
     explicit OpcodeLineFile(FileBytes bytes);
 
     FileBytes bytes_;
-    std::string_view text_;                // the bytes up to, not including, the first 1A
-    std::vector<std::size_t> lineStarts_;  // offset of each line
-    std::vector<std::size_t> lineEnds_;    // offset of each line's end
+    std::string_view text_;               // the bytes up to, not including, the first 1A
+    std::vector<std::size_t> lineStarts_; // offset of each line
+    std::vector<std::size_t> lineEnds_;   // offset of each line's end
 };
 
 // One line of a line file, opened afresh for the call.

@@ -6,9 +6,9 @@
 
 #include "opcodes/cp1251.h"
 #include "opcodes/errors.h"
-#include "opcodes/line_ends.h"
 #include "opcodes/files/file_io.h"
 #include "opcodes/files/file_names.h"
+#include "opcodes/line_ends.h"
 
 namespace {
 
@@ -34,7 +34,8 @@ struct ProfileFile {
         }
         const auto ended =
             std::find_if(lines.begin(), lines.end(), [](const Line& l) { return l.HasEnd(); });
-        if (ended != lines.end()) eol = bytes.substr(ended->textEnd, ended->end - ended->textEnd);
+        if (ended != lines.end())
+            eol = bytes.substr(ended->textEnd, ended->end - ended->textEnd);
     }
 
     std::string_view Text(std::size_t i) const {
@@ -50,18 +51,23 @@ struct ProfileFile {
     }
 };
 
-bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
+bool IsBlank(char ch) {
+    return ch == ' ' || ch == '\t';
+}
 
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && IsBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
 // The name of a section header line; false when the line is no header.
 bool SectionName(std::string_view text, std::string_view& name) {
     text = Trim(text);
-    if (text.empty() || text.front() != '[') return false;
+    if (text.empty() || text.front() != '[')
+        return false;
     text.remove_prefix(1);
     name = Trim(text.substr(0, text.find(']')));
     return true;
@@ -70,7 +76,8 @@ bool SectionName(std::string_view text, std::string_view& name) {
 // The key of a "key=value" line as written there, without the blanks around it.
 bool KeyOfLine(std::string_view text, std::string_view& key) {
     const std::size_t eq = text.find('=');
-    if (eq == std::string_view::npos) return false;
+    if (eq == std::string_view::npos)
+        return false;
     key = Trim(text.substr(0, eq));
     return true;
 }
@@ -100,7 +107,8 @@ std::size_t FindSection(const ProfileFile& file, std::string_view section) {
 std::string AppendSection(const ProfileFile& file, std::string_view section,
                           std::string_view entry) {
     std::string added;
-    if (!file.lines.empty() && !file.lines.back().HasEnd()) added.append(file.eol);
+    if (!file.lines.empty() && !file.lines.back().HasEnd())
+        added.append(file.eol);
     added.append("[").append(section).append("]").append(file.eol);
     added.append(entry).append(file.eol);
     return file.Spliced(file.bytes.size(), file.bytes.size(), added);
@@ -115,8 +123,10 @@ std::string SetInSection(const ProfileFile& file, std::size_t header, std::strin
     for (std::size_t i = header + 1; i < file.lines.size(); ++i) {
         const std::string_view text = file.Text(i);
         std::string_view name, lineKey;
-        if (SectionName(text, name)) break;
-        if (Trim(text).empty()) continue;
+        if (SectionName(text, name))
+            break;
+        if (Trim(text).empty())
+            continue;
         lastFilled = i;
         if (KeyOfLine(text, lineKey) && EqualsIgnoreCaseCp1251(lineKey, Trim(key))) {
             const std::string line = std::string(lineKey) + "=" + std::string(value);
@@ -125,12 +135,13 @@ std::string SetInSection(const ProfileFile& file, std::size_t header, std::strin
     }
     const Line& after = file.lines[lastFilled];
     std::string added;
-    if (!after.HasEnd()) added.append(file.eol);
+    if (!after.HasEnd())
+        added.append(file.eol);
     added.append(key).append("=").append(value).append(file.eol);
     return file.Spliced(after.end, after.end, added);
 }
 
-}  // namespace
+} // namespace
 
 std::string WriteProfileString(std::string_view fileBytes, std::string_view section,
                                std::string_view key, std::string_view value) {
@@ -144,18 +155,23 @@ std::string WriteProfileString(std::string_view fileBytes, std::string_view sect
 
 void SetProfileStringInFile(const std::string& fileName, std::string_view section,
                             std::string_view key, std::string_view value) {
-    const auto fail = [&] { throw EIniFileException("Unable to write to " + FullFileName(fileName)); };
+    const auto fail = [&] {
+        throw EIniFileException("Unable to write to " + FullFileName(fileName));
+    };
     std::string bytes;
     const FileResult read = ReadWholeFile(fileName, bytes);
-    if (!read.ok() && read.error != FileError::NotFound) fail();
+    if (!read.ok() && read.error != FileError::NotFound)
+        fail();
     // The atomic replace goes through the folder, so a read-only file would be replaced
     // regardless: its own protection must stop the write as it stops any other.
-    if (read.ok() && !CanWriteFile(fileName)) fail();
+    if (read.ok() && !CanWriteFile(fileName))
+        fail();
     std::string updated;
     try {
         updated = WriteProfileString(bytes, section, key, value);
     } catch (const std::invalid_argument&) {
         fail();
     }
-    if (!ReplaceFileAtomically(fileName, updated).ok()) fail();
+    if (!ReplaceFileAtomically(fileName, updated).ok())
+        fail();
 }

@@ -18,8 +18,10 @@ int CompareCp1251(std::string_view a, std::string_view b) {
     for (; i < common; ++i) {
         const int x = static_cast<unsigned char>(a[i]);
         const int y = static_cast<unsigned char>(b[i]);
-        if (x != y) return x - y;
+        if (x != y)
+            return x - y;
     }
-    if (a.size() == b.size()) return 0;
+    if (a.size() == b.size())
+        return 0;
     return a.size() < b.size() ? -1 : 1;
 }

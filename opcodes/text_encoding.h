@@ -6,8 +6,8 @@
 #include <string_view>
 
 enum class TextEncoding {
-    Windows1251,  // or plain ASCII: read as written
-    Utf8,         // non-ASCII text that is valid UTF-8 and unlikely Windows-1251
+    Windows1251, // or plain ASCII: read as written
+    Utf8,        // non-ASCII text that is valid UTF-8 and unlikely Windows-1251
     Utf16Le,
     Utf16Be,
 };
@@ -17,7 +17,7 @@ inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 struct EncodingGuess {
     TextEncoding encoding = TextEncoding::Windows1251;
-    bool byteOrderMark = false;  // the file begins with one (EF BB BF, FF FE or FE FF)
+    bool byteOrderMark = false; // the file begins with one (EF BB BF, FF FE or FE FF)
 };
 
 // A file of numbers (`text` false) is only told apart by its marks and as UTF-16: any

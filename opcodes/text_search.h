@@ -10,7 +10,7 @@
 // The main opcode list as the searches see it. Rows are counted from 0 in the list's
 // current (display) order; captions are the first column's Windows-1251 bytes.
 class RowList {
-public:
+  public:
     virtual ~RowList() = default;
     virtual int Count() const = 0;
     virtual std::string Caption(int row) const = 0;

@@ -121,21 +121,24 @@ HandOver SendLookup(const std::string& path, std::string_view what, int answerMs
     request.append(what).append("\n");
     if (!WriteAll(socket.get(), request))
         return HandOver::NoAnswer;
-    return ReadAnswer(socket.get(), answerMs) == kLookupTaken ? HandOver::Taken : HandOver::NoAnswer;
+    return ReadAnswer(socket.get(), answerMs) == kLookupTaken ? HandOver::Taken
+                                                              : HandOver::NoAnswer;
 }
 
 SocketFile SocketFileAt(const std::string& path) {
-    struct stat status{};
+    struct stat status {};
     if (path.empty() || ::lstat(path.c_str(), &status) != 0)
         return {};
-    return {static_cast<unsigned long long>(status.st_dev), static_cast<unsigned long long>(status.st_ino)};
+    return {static_cast<unsigned long long>(status.st_dev),
+            static_cast<unsigned long long>(status.st_ino)};
 }
 
 void RemoveOwnSocketFile(const std::string& path, const SocketFile& mine,
                          const std::function<void()>& removeFile) {
     const SocketFile there = SocketFileAt(path);
     const std::string aside = path + ".taken";
-    const bool keep = there != SocketFile{} && there != mine && ::link(path.c_str(), aside.c_str()) == 0;
+    const bool keep =
+        there != SocketFile{} && there != mine && ::link(path.c_str(), aside.c_str()) == 0;
     removeFile();
     if (keep)
         ::rename(aside.c_str(), path.c_str());

@@ -19,9 +19,9 @@ inline constexpr std::string_view kLookupRequestHead = "KLV show\n";
 inline constexpr std::string_view kLookupTaken = "taken\n";
 
 enum class HandOver {
-    Taken,     // the window queued the request
-    NoWindow,  // nobody listens on the socket: a new window must show it
-    NoAnswer,  // a window listens but did not take the request in time
+    Taken,    // the window queued the request
+    NoWindow, // nobody listens on the socket: a new window must show it
+    NoAnswer, // a window listens but did not take the request in time
 };
 
 // Sends the look-up to the window that listens on `path`, waiting up to `answerMs` for it

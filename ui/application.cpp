@@ -5,8 +5,8 @@
 
 #include "ui/accessible_names.h"
 #include "ui/error_info.h"
-#include "ui/language.h"
 #include "ui/hint_tracker.h"
+#include "ui/language.h"
 #include "ui/window_look.h"
 
 #ifdef __GLIBC__

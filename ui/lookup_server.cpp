@@ -8,8 +8,8 @@
 #include "opcodes/opcode_lookup.h"
 #include "platform/lookup_socket.h"
 #include "ui/application.h"
-#include "ui/lookup_view.h"
 #include "ui/event_hooks.h"
+#include "ui/lookup_view.h"
 #include "ui/main/form_main.h"
 
 namespace {
@@ -58,7 +58,9 @@ bool LookupServer::Listen(const QString& path) {
     return true;
 }
 
-void LookupServer::Enqueue(const QString& what) { waiting_.push_back(what); }
+void LookupServer::Enqueue(const QString& what) {
+    waiting_.push_back(what);
+}
 
 void LookupServer::Attach(TFormMain* window) {
     window_ = window;
@@ -102,7 +104,8 @@ void LookupServer::Read(QLocalSocket* socket) {
 void LookupServer::ShowWaiting() {
     // Each look-up changes the window as a whole or not at all; none runs inside a modal
     // box's loop, nor before the window has loaded.
-    while (window_ != nullptr && !waiting_.empty() && QApplication::activeModalWidget() == nullptr) {
+    while (window_ != nullptr && !waiting_.empty() &&
+           QApplication::activeModalWidget() == nullptr) {
         const QString what = waiting_.front();
         waiting_.pop_front();
         ShowLookup(*window_, what);

@@ -22,9 +22,11 @@ void BringToFront(TFormMain& window) {
 
 QString NotListed(const LookupQuery& query, const QString& what) {
     if (query.kind == LookupQuery::Kind::Number)
-        return QCoreApplication::translate("LookupView", "Опкод %1 не показан ни в одной категории.")
+        return QCoreApplication::translate("LookupView",
+                                           "Опкод %1 не показан ни в одной категории.")
             .arg(QString::fromStdString(OpcodeKey(query.number)));
-    return QCoreApplication::translate("LookupView", "Ни в одной категории нет опкода с «%1».").arg(what);
+    return QCoreApplication::translate("LookupView", "Ни в одной категории нет опкода с «%1».")
+        .arg(what);
 }
 
 } // namespace
@@ -41,8 +43,9 @@ void ShowLookup(TFormMain& window, const QString& what) {
     for (const QTreeWidgetItem* node : nodes)
         categories.push_back(NodeData(node));
     const std::optional<LookupHit> hit =
-        opcodes == nullptr ? std::nullopt
-                           : FindFirstListed(categories, *opcodes, window.TickedTypes(), *parse.query);
+        opcodes == nullptr
+            ? std::nullopt
+            : FindFirstListed(categories, *opcodes, window.TickedTypes(), *parse.query);
     if (!hit) {
         window.StatusPanel(0)->setText(NotListed(*parse.query, what));
         return;

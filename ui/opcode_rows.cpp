@@ -24,9 +24,13 @@ std::vector<bool> OpcodeRows::Selected() const {
     return selected;
 }
 
-int OpcodeRows::Count() const { return list_->Rows()->Count(); }
+int OpcodeRows::Count() const {
+    return list_->Rows()->Count();
+}
 
-std::string OpcodeRows::Caption(int row) const { return std::string(list_->Rows()->Bytes(row, 0)); }
+std::string OpcodeRows::Caption(int row) const {
+    return std::string(list_->Rows()->Bytes(row, 0));
+}
 
 int OpcodeRows::FirstSelected() const {
     const std::vector<bool> selected = Selected();

@@ -1,10 +1,10 @@
 #include "opcodes/files/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <algorithm>
 #include <filesystem>
 
 #include "opcodes/cp1251.h"
@@ -45,7 +45,8 @@ FileResult FromErrno(int err, const fs::path& path) {
 struct Descriptor {
     int fd;
     ~Descriptor() {
-        if (fd >= 0) system_file::Close(fd);
+        if (fd >= 0)
+            system_file::Close(fd);
     }
 };
 
@@ -53,7 +54,8 @@ struct Descriptor {
 FileResult Close(Descriptor& file, FileResult result, const fs::path& path) {
     const int fd = file.fd;
     file.fd = -1;
-    if (system_file::Close(fd) != 0 && result.ok()) result = FromErrno(errno, path);
+    if (system_file::Close(fd) != 0 && result.ok())
+        result = FromErrno(errno, path);
     return result;
 }
 
@@ -62,7 +64,8 @@ FileResult WriteAll(int fd, std::string_view bytes, const fs::path& path) {
     while (done < bytes.size()) {
         const std::ptrdiff_t n = system_file::Write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return FromErrno(errno, path);
         }
         done += static_cast<std::size_t>(n);
@@ -70,30 +73,36 @@ FileResult WriteAll(int fd, std::string_view bytes, const fs::path& path) {
     return {};
 }
 
-FileResult WriteAs(std::string_view windowsName, std::string_view bytes, system_file::Access access) {
+FileResult WriteAs(std::string_view windowsName, std::string_view bytes,
+                   system_file::Access access) {
     const fs::path path = ResolveFileName(windowsName);
     Descriptor file{system_file::Open(path, access)};
-    if (file.fd < 0) return FromErrno(errno, path);
+    if (file.fd < 0)
+        return FromErrno(errno, path);
     return Close(file, WriteAll(file.fd, bytes, path), path);
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
 // Reads the whole file into a buffer: `room(size, keep)` makes it hold `size` bytes with
 // the first `keep` kept and returns where they start.
-template <typename Room>
-FileResult ReadInto(std::string_view windowsName, Room&& room) {
+template <typename Room> FileResult ReadInto(std::string_view windowsName, Room&& room) {
     std::size_t got = 0;
     const fs::path path = ResolveFileName(windowsName);
     Descriptor file{system_file::Open(path, system_file::Access::Read)};
-    if (file.fd < 0) return FromErrno(errno, path);
+    if (file.fd < 0)
+        return FromErrno(errno, path);
     system_file::Status st;
-    if (system_file::Stat(file.fd, st) != 0) return FromErrno(errno, path);
-    if (st.folder) return FromErrno(EISDIR, path);
-    if (!st.regular) return {FileError::AccessDenied, "Not a regular file"};
-    if (st.size > kMaxReadFileSize) return FromErrno(EFBIG, path);
+    if (system_file::Stat(file.fd, st) != 0)
+        return FromErrno(errno, path);
+    if (st.folder)
+        return FromErrno(EISDIR, path);
+    if (!st.regular)
+        return {FileError::AccessDenied, "Not a regular file"};
+    if (st.size > kMaxReadFileSize)
+        return FromErrno(EFBIG, path);
     // Read straight into the buffer at the size fstat gave; a file that grew since goes
     // on through a buffer of its own, one that shrank is cut to what was read.
     std::size_t size = static_cast<std::size_t>(st.size);
@@ -103,8 +112,10 @@ FileResult ReadInto(std::string_view windowsName, Room&& room) {
         const bool direct = got < size;
         const std::ptrdiff_t n = direct ? system_file::Read(file.fd, data + got, size - got)
                                         : system_file::Read(file.fd, more, sizeof more);
-        if (n == 0) break;
-        if (n < 0 && errno == EINTR) continue;
+        if (n == 0)
+            break;
+        if (n < 0 && errno == EINTR)
+            continue;
         // A file that grows while it is read is held to the same bound.
         const int err = n < 0 ? errno : 0;
         if (err != 0 || got + static_cast<std::size_t>(n) > kMaxReadFileSize) {
@@ -122,13 +133,14 @@ FileResult ReadInto(std::string_view windowsName, Room&& room) {
     return {};
 }
 
-}  // namespace
+} // namespace
 
 FileResult ReadWholeFile(std::string_view windowsName, std::string& bytes) {
     bytes.clear();
     return ReadInto(windowsName, [&bytes](std::size_t size, std::size_t) {
         bytes.resize(size);
-        if (size == 0) bytes.shrink_to_fit();
+        if (size == 0)
+            bytes.shrink_to_fit();
         return bytes.data();
     });
 }
@@ -138,9 +150,10 @@ void FileBytes::Resize(std::size_t size, std::size_t keep) {
         data_.reset();
     } else if (size > size_ || keep < size) {
         auto fresh = std::make_unique_for_overwrite<char[]>(size);
-        if (keep > 0) std::memcpy(fresh.get(), data_.get(), std::min({keep, size, size_}));
+        if (keep > 0)
+            std::memcpy(fresh.get(), data_.get(), std::min({keep, size, size_}));
         data_ = std::move(fresh);
-    }  // else cut to what was read: the block stays as it is
+    } // else cut to what was read: the block stays as it is
     size_ = size;
 }
 
@@ -163,10 +176,13 @@ FileResult AppendToFile(std::string_view windowsName, std::string_view bytes) {
 FileResult CheckAppendable(std::string_view windowsName) {
     const fs::path path = ResolveFileName(windowsName);
     Descriptor file{system_file::Open(path, system_file::Access::WriteExisting)};
-    if (file.fd >= 0) return {};
-    if (errno != ENOENT) return FromErrno(errno, path);
+    if (file.fd >= 0)
+        return {};
+    if (errno != ENOENT)
+        return FromErrno(errno, path);
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    if (!system_file::Writable(folder)) return FromErrno(errno, path);
+    if (!system_file::Writable(folder))
+        return FromErrno(errno, path);
     return {};
 }
 
@@ -177,9 +193,11 @@ namespace {
 fs::path FollowLinks(fs::path path) {
     for (int hops = 0; hops < 40; ++hops) {
         std::error_code ec;
-        if (!fs::is_symlink(fs::symlink_status(path, ec))) break;
+        if (!fs::is_symlink(fs::symlink_status(path, ec)))
+            break;
         const fs::path target = fs::read_symlink(path, ec);
-        if (ec) break;
+        if (ec)
+            break;
         path = target.is_absolute() ? target : path.parent_path() / target;
     }
     return path;
@@ -191,14 +209,17 @@ bool FolderRefuses(int err) {
     return err == EACCES || err == EPERM || err == EROFS || err == ENAMETOOLONG;
 }
 
-FileResult ReplaceThroughTemporaryFile(const fs::path& target, int tempFd,
-                                       const fs::path& tempPath, std::string_view bytes) {
+FileResult ReplaceThroughTemporaryFile(const fs::path& target, int tempFd, const fs::path& tempPath,
+                                       std::string_view bytes) {
     Descriptor file{tempFd};
     FileResult result = WriteAll(file.fd, bytes, target);
-    if (result.ok() && system_file::Commit(file.fd) != 0) result = FromErrno(errno, target);
+    if (result.ok() && system_file::Commit(file.fd) != 0)
+        result = FromErrno(errno, target);
     result = Close(file, result, target);
-    if (result.ok() && system_file::ReplaceWith(tempPath, target) != 0) result = FromErrno(errno, target);
-    if (!result.ok()) system_file::Remove(tempPath);
+    if (result.ok() && system_file::ReplaceWith(tempPath, target) != 0)
+        result = FromErrno(errno, target);
+    if (!result.ok())
+        system_file::Remove(tempPath);
     return result;
 }
 
@@ -207,33 +228,43 @@ FileResult ReplaceThroughTemporaryFile(const fs::path& target, int tempFd,
 // goes in with one write, the old tail is cut off and the file is synced.
 FileResult RewriteInPlace(const fs::path& target, std::string_view bytes) {
     Descriptor file{system_file::Open(target, system_file::Access::WriteExisting)};
-    if (file.fd < 0) return FromErrno(errno, target);
+    if (file.fd < 0)
+        return FromErrno(errno, target);
     system_file::Status st;
-    if (system_file::Stat(file.fd, st) != 0) return FromErrno(errno, target);
-    if (!st.regular) return FromErrno(EACCES, target);
+    if (system_file::Stat(file.fd, st) != 0)
+        return FromErrno(errno, target);
+    if (!st.regular)
+        return FromErrno(EACCES, target);
     if (st.size < bytes.size())
-        if (const int err = system_file::Reserve(file.fd, bytes.size()); err != 0) return FromErrno(err, target);
+        if (const int err = system_file::Reserve(file.fd, bytes.size()); err != 0)
+            return FromErrno(err, target);
     FileResult result = WriteAll(file.fd, bytes, target);
-    if (result.ok() && system_file::Truncate(file.fd, bytes.size()) != 0) result = FromErrno(errno, target);
-    if (result.ok() && system_file::Commit(file.fd) != 0) result = FromErrno(errno, target);
+    if (result.ok() && system_file::Truncate(file.fd, bytes.size()) != 0)
+        result = FromErrno(errno, target);
+    if (result.ok() && system_file::Commit(file.fd) != 0)
+        result = FromErrno(errno, target);
     return Close(file, result, target);
 }
 
-}  // namespace
+} // namespace
 
 FileResult ReplaceFileAtomically(std::string_view windowsName, std::string_view bytes) {
     const fs::path target = FollowLinks(ResolveFileName(windowsName));
     // The temporary file lies beside the target, so the rename stays on one file system.
     fs::path temp;
     const int fd = system_file::CreateBeside(target, temp);
-    if (fd >= 0) return ReplaceThroughTemporaryFile(target, fd, temp, bytes);
+    if (fd >= 0)
+        return ReplaceThroughTemporaryFile(target, fd, temp, bytes);
     const int err = errno;
     std::error_code ec;
-    if (FolderRefuses(err) && fs::is_regular_file(target, ec)) return RewriteInPlace(target, bytes);
+    if (FolderRefuses(err) && fs::is_regular_file(target, ec))
+        return RewriteInPlace(target, bytes);
     return FromErrno(err, target);
 }
 
-bool CanWriteFile(std::string_view windowsName) { return system_file::Writable(ResolveFileName(windowsName)); }
+bool CanWriteFile(std::string_view windowsName) {
+    return system_file::Writable(ResolveFileName(windowsName));
+}
 
 std::string InOutErrorMessage(const FileResult& result) {
     switch (result.error) {

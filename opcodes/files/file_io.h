@@ -9,15 +9,15 @@
 
 enum class FileError {
     None,
-    NotFound,      // the file does not exist
-    PathNotFound,  // a folder on the way does not exist
-    AccessDenied,  // it exists but cannot be opened (rights, a folder, ...)
-    Other,         // any other failure of the file system
+    NotFound,     // the file does not exist
+    PathNotFound, // a folder on the way does not exist
+    AccessDenied, // it exists but cannot be opened (rights, a folder, ...)
+    Other,        // any other failure of the file system
 };
 
 struct FileResult {
     FileError error = FileError::None;
-    std::string systemMessage;  // the file system's own text (Windows-1251), empty on success
+    std::string systemMessage; // the file system's own text (Windows-1251), empty on success
     bool ok() const { return error == FileError::None; }
 };
 
@@ -35,7 +35,7 @@ FileResult ReadWholeFile(std::string_view windowsName, std::string& bytes);
 // where they stand for as long as the block lives, moves included (a short std::string
 // would move its bytes), so that a reader can keep views into them or rewrite them in place.
 class FileBytes {
-public:
+  public:
     std::string_view view() const { return {data_.get(), size_}; }
     char* data() { return data_.get(); }
     std::size_t size() const { return size_; }
@@ -44,7 +44,7 @@ public:
     // Room for `size` bytes, the first `keep` of the old ones kept.
     void Resize(std::size_t size, std::size_t keep = 0);
 
-private:
+  private:
     std::unique_ptr<char[]> data_;
     std::size_t size_ = 0;
 };

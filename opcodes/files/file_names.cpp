@@ -15,30 +15,43 @@ namespace fs = std::filesystem;
 #ifdef _WIN32
 
 fs::path PathOf(std::string_view name) {
-    if (name.empty()) return {};
+    if (name.empty())
+        return {};
     const int size = static_cast<int>(name.size());
-    std::wstring wide(static_cast<std::size_t>(::MultiByteToWideChar(CP_UTF8, 0, name.data(), size, nullptr, 0)), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, name.data(), size, wide.data(), static_cast<int>(wide.size()));
+    std::wstring wide(
+        static_cast<std::size_t>(::MultiByteToWideChar(CP_UTF8, 0, name.data(), size, nullptr, 0)),
+        L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, name.data(), size, wide.data(),
+                          static_cast<int>(wide.size()));
     return fs::path(std::move(wide));
 }
 
 namespace {
 std::string Utf8Of(const std::wstring& wide) {
-    if (wide.empty()) return {};
+    if (wide.empty())
+        return {};
     const int size = static_cast<int>(wide.size());
-    std::string name(static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr)), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, name.data(), static_cast<int>(name.size()), nullptr, nullptr);
+    std::string name(static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size,
+                                                                    nullptr, 0, nullptr, nullptr)),
+                     '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, name.data(), static_cast<int>(name.size()),
+                          nullptr, nullptr);
     return name;
 }
-}  // namespace
+} // namespace
 
-std::string NarrowName(const fs::path& path) { return Utf8Of(path.native()); }
-std::string GenericName(const fs::path& path) { return Utf8Of(path.generic_wstring()); }
+std::string NarrowName(const fs::path& path) {
+    return Utf8Of(path.native());
+}
+std::string GenericName(const fs::path& path) {
+    return Utf8Of(path.generic_wstring());
+}
 
 bool SameEntryName(const fs::path& a, const fs::path& b) {
-    const std::wstring x = fs::path(a).make_preferred().native(), y = fs::path(b).make_preferred().native();
-    return ::CompareStringOrdinal(x.c_str(), static_cast<int>(x.size()), y.c_str(), static_cast<int>(y.size()), TRUE) ==
-           CSTR_EQUAL;
+    const std::wstring x = fs::path(a).make_preferred().native(),
+                       y = fs::path(b).make_preferred().native();
+    return ::CompareStringOrdinal(x.c_str(), static_cast<int>(x.size()), y.c_str(),
+                                  static_cast<int>(y.size()), TRUE) == CSTR_EQUAL;
 }
 
 fs::path SpelledAsOnDisk(const fs::path& path) {
@@ -52,24 +65,37 @@ fs::path SpelledAsOnDisk(const fs::path& path) {
         }
         std::wstring spelled(size, L'\0');
         spelled.resize(::GetLongPathNameW(existing.c_str(), spelled.data(), size));
-        if (!spelled.empty()) return rest.empty() ? fs::path(spelled) : fs::path(spelled) / rest;
+        if (!spelled.empty())
+            return rest.empty() ? fs::path(spelled) : fs::path(spelled) / rest;
     }
     return path;
 }
 
 #else
 
-fs::path SpelledAsOnDisk(const fs::path& path) { return path; }
-fs::path PathOf(std::string_view name) { return fs::path(std::string(name)); }
-std::string NarrowName(const fs::path& path) { return path.string(); }
-std::string GenericName(const fs::path& path) { return path.generic_string(); }
-bool SameEntryName(const fs::path& a, const fs::path& b) { return a == b; }
+fs::path SpelledAsOnDisk(const fs::path& path) {
+    return path;
+}
+fs::path PathOf(std::string_view name) {
+    return fs::path(std::string(name));
+}
+std::string NarrowName(const fs::path& path) {
+    return path.string();
+}
+std::string GenericName(const fs::path& path) {
+    return path.generic_string();
+}
+bool SameEntryName(const fs::path& a, const fs::path& b) {
+    return a == b;
+}
 
 #endif
 
 namespace {
 
-bool IsSeparator(char ch) { return ch == '\\' || ch == '/'; }
+bool IsSeparator(char ch) {
+    return ch == '\\' || ch == '/';
+}
 
 // The root a name begins with, and how many of its characters that root takes.
 struct Root {
@@ -79,37 +105,47 @@ struct Root {
 
 Root RootOf(std::string_view name) {
 #ifdef _WIN32
-    if (name.size() >= 2 && IsSeparator(name[0]) && IsSeparator(name[1])) {  // \\server\share
+    if (name.size() >= 2 && IsSeparator(name[0]) && IsSeparator(name[1])) { // \\server\share
         std::size_t end = 2;
         for (int part = 0; part < 2 && end < name.size(); ++part) {
-            while (end < name.size() && !IsSeparator(name[end])) ++end;
-            if (part == 0 && end < name.size()) ++end;
+            while (end < name.size() && !IsSeparator(name[end]))
+                ++end;
+            if (part == 0 && end < name.size())
+                ++end;
         }
         std::string root(name.substr(0, end));
         for (char& ch : root)
-            if (ch == '/') ch = '\\';
+            if (ch == '/')
+                ch = '\\';
         return {PathOf(root + '\\'), end};
     }
     const bool drive = name.size() >= 2 && name[1] == ':' &&
                        ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
     if (drive) {
         const bool absolute = name.size() > 2 && IsSeparator(name[2]);
-        return {PathOf(std::string(name.substr(0, 2)) + (absolute ? "\\" : "")), absolute ? 3u : 2u};
+        return {PathOf(std::string(name.substr(0, 2)) + (absolute ? "\\" : "")),
+                absolute ? 3u : 2u};
     }
-    if (!name.empty() && IsSeparator(name[0])) return {fs::path(L"\\"), 1};
+    if (!name.empty() && IsSeparator(name[0]))
+        return {fs::path(L"\\"), 1};
 #else
-    if (!name.empty() && IsSeparator(name[0])) return {fs::path("/"), 1};
+    if (!name.empty() && IsSeparator(name[0]))
+        return {fs::path("/"), 1};
 #endif
     return {};
 }
 
 bool SameIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-        if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-        if (x != y) return false;
+        if (x >= 'a' && x <= 'z')
+            x = static_cast<char>(x - 'a' + 'A');
+        if (y >= 'a' && y <= 'z')
+            y = static_cast<char>(y - 'a' + 'A');
+        if (x != y)
+            return false;
     }
     return true;
 }
@@ -119,23 +155,26 @@ std::vector<std::string_view> SplitComponents(std::string_view name) {
     std::size_t start = 0;
     for (std::size_t i = 0; i <= name.size(); ++i) {
         if (i == name.size() || IsSeparator(name[i])) {
-            if (i > start) parts.push_back(name.substr(start, i - start));
+            if (i > start)
+                parts.push_back(name.substr(start, i - start));
             start = i + 1;
         }
     }
     return parts;
 }
 
-}  // namespace
+} // namespace
 
 fs::path ResolveEntry(const fs::path& dir, std::string_view name) {
     const fs::path exact = dir / PathOf(name);
     std::error_code ec;
-    if (fs::exists(fs::symlink_status(exact, ec))) return exact;
+    if (fs::exists(fs::symlink_status(exact, ec)))
+        return exact;
     for (fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec), end; !ec && it != end;
          it.increment(ec)) {
         const std::string entry = NarrowName(it->path().filename());
-        if (SameIgnoringAsciiCase(entry, name)) return dir / it->path().filename();
+        if (SameIgnoringAsciiCase(entry, name))
+            return dir / it->path().filename();
     }
     return exact;
 }
@@ -147,9 +186,11 @@ fs::path ResolveFileName(std::string_view windowsName) {
     // what the walk below would give (each of its components exists exactly), found with
     // one look at the file system instead of one or a folder listing per component.
     fs::path exact = root.path;
-    for (std::string_view part : parts) exact /= PathOf(part);
+    for (std::string_view part : parts)
+        exact /= PathOf(part);
     std::error_code ec;
-    if (fs::exists(fs::symlink_status(exact, ec))) return exact;
+    if (fs::exists(fs::symlink_status(exact, ec)))
+        return exact;
 
     fs::path path = root.path;
     for (std::string_view part : parts) {
@@ -176,7 +217,9 @@ bool FileExists(std::string_view windowsName) {
 std::string FullFileName(std::string_view windowsName) {
     std::string name(windowsName);
     for (char& ch : name)
-        if (IsSeparator(ch)) ch = kFolderSeparator;
-    if (RootOf(name).length > 0) return LocaleToCp1251(name);
+        if (IsSeparator(ch))
+            ch = kFolderSeparator;
+    if (RootOf(name).length > 0)
+        return LocaleToCp1251(name);
     return LocaleToCp1251(CurrentDir() + kFolderSeparator + name);
 }

@@ -10,18 +10,35 @@
 
 TEST(IniFile, ValuesAsTheProfileFunctionsReadThem) {
     TempDir dir;
-    dir.Write("t.ini", "k=outside\n[OPCODES]\r\n00a1=1,abc\r\n  a  =  spaced value \t\rb=\"quoted\"\n"
-                       "c='single'\nd=\"\"twice\"\"\ne=\"unbalanced'\nf=x=y=z\ng=\njust text\nA=second\n"
-                       "long=" + std::string(5000, 'x') + "\n  [ t ]  \nk=v\n[opcodes]\nh=hidden\n[\xC0\xE1]\n\xE0\xC1=5\n");
+    dir.Write("t.ini",
+              "k=outside\n[OPCODES]\r\n00a1=1,abc\r\n  a  =  spaced value \t\rb=\"quoted\"\n"
+              "c='single'\nd=\"\"twice\"\"\ne=\"unbalanced'\nf=x=y=z\ng=\njust text\nA=second\n"
+              "long=" +
+                  std::string(5000, 'x') +
+                  "\n  [ t ]  \nk=v\n[opcodes]\nh=hidden\n[\xC0\xE1]\n\xE0\xC1=5\n");
     const TIniFile ini(dir.Name("t.ini"));
-    const struct { const char *section, *key; std::string value; } cases[] = {
-        {"opcodes", "00A1", "1,abc"}, {"Opcodes", "A", "spaced value"}, {"OPCODES", "b", "quoted"},
-        {"opcodes", "c", "single"}, {"opcodes", "d", "\"twice\""}, {"opcodes", "e", "\"unbalanced'"},
-        {"opcodes", "f", "x=y=z"}, {"opcodes", "g", ""}, {"opcodes", "just text", "dflt"},
-        {"opcodes", "long", std::string(kIniMaxValueLength, 'x')}, {"t", "k", "v"},
-        {"opcodes", "k", "dflt"}, {"opcodes", "h", "dflt"}, {"other", "00A1", "dflt"}, {"\xE0\xC1", "\xC0\xE1", "5"}};  // Cyrillic case too
-    for (const auto& c : cases) EXPECT_EQ(ini.ReadString(c.section, c.key, "dflt"), c.value) << c.key;
-    EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"OPCODES", "t", "opcodes", "\xC0\xE1"}));
+    const struct {
+        const char *section, *key;
+        std::string value;
+    } cases[] = {{"opcodes", "00A1", "1,abc"},
+                 {"Opcodes", "A", "spaced value"},
+                 {"OPCODES", "b", "quoted"},
+                 {"opcodes", "c", "single"},
+                 {"opcodes", "d", "\"twice\""},
+                 {"opcodes", "e", "\"unbalanced'"},
+                 {"opcodes", "f", "x=y=z"},
+                 {"opcodes", "g", ""},
+                 {"opcodes", "just text", "dflt"},
+                 {"opcodes", "long", std::string(kIniMaxValueLength, 'x')},
+                 {"t", "k", "v"},
+                 {"opcodes", "k", "dflt"},
+                 {"opcodes", "h", "dflt"},
+                 {"other", "00A1", "dflt"},
+                 {"\xE0\xC1", "\xC0\xE1", "5"}}; // Cyrillic case too
+    for (const auto& c : cases)
+        EXPECT_EQ(ini.ReadString(c.section, c.key, "dflt"), c.value) << c.key;
+    EXPECT_EQ(ini.ReadSections(),
+              (std::vector<std::string>{"OPCODES", "t", "opcodes", "\xC0\xE1"}));
     EXPECT_TRUE(ini.HasKey("T", "K") && !ini.HasSection("other"));
     // A missing file, or a folder in the file's place, reads as an empty file.
     EXPECT_EQ(TIniFile(dir.Name("absent.ini")).ReadString("s", "k", "dflt"), "dflt");
@@ -30,10 +47,22 @@ TEST(IniFile, ValuesAsTheProfileFunctionsReadThem) {
 
 TEST(IniFile, IntegersAreDecimalOrHexWithinThirtyTwoBits) {
     TempDir dir;
-    const std::pair<const char*, int32_t> cases[] = {
-        {"42", 42}, {"-7", -7}, {"+3", 3}, {"0x1F", 31}, {"0XfF", 255}, {"-2147483648", INT32_MIN},
-        {"0xFFFFFFFF", -1}, {"0", 0}, {"0x", 9}, {"true", 9}, {"12a", 9}, {"2147483648", 9},
-        {"0x100000000", 9}, {"$10", 9}, {"", 9}, {"-", 9}};
+    const std::pair<const char*, int32_t> cases[] = {{"42", 42},
+                                                     {"-7", -7},
+                                                     {"+3", 3},
+                                                     {"0x1F", 31},
+                                                     {"0XfF", 255},
+                                                     {"-2147483648", INT32_MIN},
+                                                     {"0xFFFFFFFF", -1},
+                                                     {"0", 0},
+                                                     {"0x", 9},
+                                                     {"true", 9},
+                                                     {"12a", 9},
+                                                     {"2147483648", 9},
+                                                     {"0x100000000", 9},
+                                                     {"$10", 9},
+                                                     {"", 9},
+                                                     {"-", 9}};
     for (const auto& [text, value] : cases) {
         dir.Write("t.ini", std::string("[s]\nk=") + text + "\n");
         const TIniFile ini(dir.Name("t.ini"));
@@ -46,7 +75,8 @@ TEST(IniFile, IntegersAreDecimalOrHexWithinThirtyTwoBits) {
 // Line numbers count every kind of line end; TIniFile reads the same entries.
 TEST(IniEntries, LinesCountAcrossEveryKindOfLineEnd) {
     std::string shown;
-    for (const IniEntry& e : ListIniEntries("[a]\r\nk=v\r\n\r\n  [ b ] x\ry = \"q\" \njust text\n\n=v\n[c"))
+    for (const IniEntry& e :
+         ListIniEntries("[a]\r\nk=v\r\n\r\n  [ b ] x\ry = \"q\" \njust text\n\n=v\n[c"))
         shown += std::to_string(e.line) + std::string(e.name) + "|" + std::string(e.value) + " ";
     EXPECT_EQ(shown, "1a| 2k|v 4b| 5y|\"q\" 6|just text 8|v 9c| ");
 }
@@ -75,14 +105,16 @@ TEST(LineEnds, FoundWhereverTheyStandAgainstTheScanBlocks) {
     std::string text;
     for (std::size_t length = 0; length < 160; ++length) {
         std::string line(length, 'x');
-        if (length % 3 != 0) line[length * 7 % length] = '=';
+        if (length % 3 != 0)
+            line[length * 7 % length] = '=';
         text += line + (length % 3 == 0 ? "\r\n" : length % 3 == 1 ? "\r" : "\n");
     }
     text += "tail=";
     std::string expected, split;
     for (std::size_t pos = 0; pos < text.size();) {
         std::size_t end = pos;
-        while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
+            ++end;
         const std::size_t mark = text.substr(pos, end - pos).find('=');
         expected += std::to_string(end - pos) + ":" + std::to_string(mark) + " ";
         pos = end == text.size() ? end : SkipLineEnd(text, end);
@@ -93,4 +125,3 @@ TEST(LineEnds, FoundWhereverTheyStandAgainstTheScanBlocks) {
         split += std::to_string(line.size()) + ":" + std::to_string(mark) + " ";
     EXPECT_EQ(split, expected);
 }
-

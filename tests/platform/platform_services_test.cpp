@@ -61,7 +61,8 @@ TEST(QtMessageBoxes, BoxesAndTheFontDialogOpenAboveAStayOnTopWindowAndLeaveItsSt
         auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (box == nullptr)
             return;
-        EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint) << box->windowTitle().toStdString();
+        EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint)
+            << box->windowTitle().toStdString();
         if (const auto* label = box->findChild<QLabel*>(u"FontColorLabel"_s)) {
             const auto* colors = static_cast<const QComboBox*>(label->buddy());
             shown.append(label->text() + colors->currentText() + QString::number(colors->count()) +
@@ -79,7 +80,8 @@ TEST(QtMessageBoxes, BoxesAndTheFontDialogOpenAboveAStayOnTopWindowAndLeaveItsSt
     const QFont font(QFontInfo(QApplication::font()).family(), 8);
     const QFontInfo before(font),
         after(QtFontDialogs().Choose({font, Qt::black}, &onTop).value_or(FontChoice{}).font);
-    EXPECT_EQ(after.family() + u' ' + after.styleName(), before.family() + u' ' + before.styleName());
+    EXPECT_EQ(after.family() + u' ' + after.styleName(),
+              before.family() + u' ' + before.styleName());
     // Under a dark palette, whose text colour is none of the basic ones.
     QPalette dark = onTop.palette();
     dark.setColor(QPalette::Text, QColor(0xeeeeec));
@@ -95,16 +97,20 @@ TEST(QtMessageBoxes, BoxesAndTheFontDialogOpenAboveAStayOnTopWindowAndLeaveItsSt
 TEST(DesktopSounds, ThemeEventsAndTheBellWhereNoneCanBePlayed) {
     struct Events : EventSounds {
         // The theme lacks the error sound.
-        bool PlayEvent(const char* id) override { return played.emplace_back(id) != "dialog-error"; }
+        bool PlayEvent(const char* id) override {
+            return played.emplace_back(id) != "dialog-error";
+        }
         std::vector<std::string> played;
     };
     auto owned = std::make_unique<Events>();
     const Events& events = *owned;
     int bells = 0;
     DesktopSounds sounds(std::move(owned), [&] { ++bells; });
-    for (SystemSound sound : {SystemSound::Default, SystemSound::Information, SystemSound::CriticalStop})
+    for (SystemSound sound :
+         {SystemSound::Default, SystemSound::Information, SystemSound::CriticalStop})
         sounds.Play(sound);
-    EXPECT_EQ(events.played, (std::vector<std::string>{"bell", "dialog-information", "dialog-error"}));
+    EXPECT_EQ(events.played,
+              (std::vector<std::string>{"bell", "dialog-information", "dialog-error"}));
     EXPECT_EQ(bells, 1);
     EXPECT_FALSE(CanberraEventSounds()->PlayEvent("kelpra-no-such-event"));
 }

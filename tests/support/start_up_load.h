@@ -17,10 +17,11 @@ struct StartUpLoad {
     std::vector<TreeItem> tree;
     std::vector<CategoryInfo> categories;
     std::vector<std::string> types;
-    std::string error;  // the error's class name, empty when all went through
+    std::string error; // the error's class name, empty when all went through
     explicit StartUpLoad(const DatabaseFiles& files) {
         try {
-            table = std::make_unique<TOpcodesList>(files.Opcodes, files.Translation, files.TypeInfo, files.TypeLines);
+            table = std::make_unique<TOpcodesList>(files.Opcodes, files.Translation, files.TypeInfo,
+                                                   files.TypeLines);
             ReadCategoryTree(files.Tree, tree);
             categories = ReadCategories(tree, files.NodeInfo, files.NodeLines);
             types = ReadTypeCaptions(files.TypeInfo);
@@ -31,4 +32,6 @@ struct StartUpLoad {
 };
 
 // Whether loading the folder stops with one of the program's errors.
-inline bool StartUpLoadStops(const DatabaseFiles& files) { return !StartUpLoad(files).error.empty(); }
+inline bool StartUpLoadStops(const DatabaseFiles& files) {
+    return !StartUpLoad(files).error.empty();
+}

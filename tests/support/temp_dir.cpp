@@ -21,10 +21,13 @@ namespace fs = std::filesystem;
 TempDir::TempDir() {
 #ifdef _WIN32
     for (unsigned n = std::random_device{}();; ++n)
-        if (fs::create_directory(path_ = fs::temp_directory_path() / ("kelpra-test-" + std::to_string(n)))) return;
+        if (fs::create_directory(path_ = fs::temp_directory_path() /
+                                         ("kelpra-test-" + std::to_string(n))))
+            return;
 #else
     std::string pattern = (fs::temp_directory_path() / "kelpra-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    if (::mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
 #endif
 }
@@ -33,14 +36,17 @@ void TempDir::Write(std::string_view relative, std::string_view bytes) const {
     const fs::path file = path_ / PathOf(relative);
     fs::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) throw std::runtime_error(Name(relative));
+    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+        throw std::runtime_error(Name(relative));
 }
 
 std::string TempDir::Name(std::string_view relative) const {
     return NarrowName((path_ / PathOf(relative)).make_preferred());
 }
 
-void TempDir::WriteCp1251(std::string_view relative, std::string_view utf8) const { Write(relative, Utf8ToCp1251(utf8)); }
+void TempDir::WriteCp1251(std::string_view relative, std::string_view utf8) const {
+    Write(relative, Utf8ToCp1251(utf8));
+}
 
 std::string TempDir::Read(std::string_view relative) const {
     std::ifstream in(path_ / PathOf(relative), std::ios::binary);
@@ -49,7 +55,9 @@ std::string TempDir::Read(std::string_view relative) const {
 
 #ifdef _WIN32
 
-bool PermissionsPassed() { return false; }
+bool PermissionsPassed() {
+    return false;
+}
 
 // Only an access control list would keep new entries out while the files stay writable.
 ClosedFolder::ClosedFolder(const fs::path& dir) : dir_(dir), closed_(false) {}
@@ -67,24 +75,30 @@ bool SetImmutable(const fs::path& dir, bool on) {
 #else
     const bool ok = false;
 #endif
-    if (fd >= 0) ::close(fd);
+    if (fd >= 0)
+        ::close(fd);
     return ok;
 }
 
-}  // namespace
+} // namespace
 
-bool PermissionsPassed() { return ::geteuid() == 0; }
+bool PermissionsPassed() {
+    return ::geteuid() == 0;
+}
 
 ClosedFolder::ClosedFolder(const fs::path& dir) : dir_(dir) {
     std::error_code ec;
-    if (::geteuid() != 0) fs::permissions(dir, fs::perms(0222), fs::perm_options::remove, ec);  // all write bits
+    if (::geteuid() != 0)
+        fs::permissions(dir, fs::perms(0222), fs::perm_options::remove, ec); // all write bits
     closed_ = ::geteuid() == 0 ? SetImmutable(dir, true) : !ec;
 }
 
 ClosedFolder::~ClosedFolder() {
     std::error_code ec;
-    if (::geteuid() == 0) SetImmutable(dir_, false);
-    else fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::add, ec);
+    if (::geteuid() == 0)
+        SetImmutable(dir_, false);
+    else
+        fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::add, ec);
 }
 
 #endif

@@ -8,9 +8,12 @@
 #include <string_view>
 
 class TempDir {
-public:
+  public:
     TempDir();
-    ~TempDir() { std::error_code ec; std::filesystem::remove_all(path_, ec); }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
     TempDir(const TempDir&) = delete;
     const std::filesystem::path& path() const { return path_; }
     // Writes `bytes` to the file at the relative path, creating folders on the way; the
@@ -20,16 +23,22 @@ public:
     std::string Read(std::string_view relative) const;
     std::string Name(std::string_view relative) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
 // The process's current directory is `dir` while the object lives.
 class CurrentDirScope {
     std::filesystem::path previous_ = std::filesystem::current_path();
-public:
-    explicit CurrentDirScope(const std::filesystem::path& dir) { std::filesystem::current_path(dir); }
-    ~CurrentDirScope() { std::error_code ec; std::filesystem::current_path(previous_, ec); }
+
+  public:
+    explicit CurrentDirScope(const std::filesystem::path& dir) {
+        std::filesystem::current_path(dir);
+    }
+    ~CurrentDirScope() {
+        std::error_code ec;
+        std::filesystem::current_path(previous_, ec);
+    }
 };
 
 // A locale whose texts are UTF-8; on Windows the program's system texts are UTF-8 in
@@ -49,9 +58,11 @@ class LocaleScope {
     int category_;
     std::string previous_;
     bool set_;
-public:
+
+  public:
     LocaleScope(int category, const char* name)
-        : category_(category), previous_(std::setlocale(category, nullptr)), set_(std::setlocale(category, name)) {}
+        : category_(category), previous_(std::setlocale(category, nullptr)),
+          set_(std::setlocale(category, name)) {}
     ~LocaleScope() { std::setlocale(category_, previous_.c_str()); }
     bool Set() const { return set_; }
 };
@@ -62,7 +73,8 @@ public:
 class ClosedFolder {
     std::filesystem::path dir_;
     bool closed_;
-public:
+
+  public:
     explicit ClosedFolder(const std::filesystem::path& dir);
     ~ClosedFolder();
     bool Closed() const { return closed_; }

@@ -105,8 +105,9 @@ struct CraftedDb {
 
     void WriteTo(const TempDir& dir) const {
         const std::pair<const char*, const std::optional<std::string>*> files[] = {
-            {"SASCM.ini", &opcodes}, {"SASCM_RUS.ini", &translation}, {"TypeInfo.ini", &typeInfo},
-            {"Types.Opcodes", &typeLines}, {"Opcodes.tree", &tree}, {"NodeInfo.ini", &nodeInfo},
+            {"SASCM.ini", &opcodes},      {"SASCM_RUS.ini", &translation},
+            {"TypeInfo.ini", &typeInfo},  {"Types.Opcodes", &typeLines},
+            {"Opcodes.tree", &tree},      {"NodeInfo.ini", &nodeInfo},
             {"Nodes.Opcodes", &nodeLines}};
         for (const auto& [name, text] : files)
             if (text->has_value())

@@ -10,15 +10,15 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QSplitterHandle>
 #include <QTest>
-#include <QSplitter>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include "tests/ui/form_fixture.h"
-#include "ui/find/form_find.h"
 #include "ui/event_hooks.h"
+#include "ui/find/form_find.h"
 
 using namespace Qt::StringLiterals;
 
@@ -206,8 +206,10 @@ TEST_F(BrowseTest, ViewAndTreeItemsChangeHowTheListAndTheTreeShow) {
     // out from the base under the light palette and a dark one whose dark and mid tones lie
     // close to its base, as Adwaita's dark theme has them.
     QPalette dark(QColor(0x2d2d2d));
-    for (const auto& [role, rgb] : {std::pair{QPalette::Base, 0x242424}, {QPalette::Dark, 0x212121},
-                                    {QPalette::Mid, 0x262626}, {QPalette::WindowText, 0xeeeeec}})
+    for (const auto& [role, rgb] : {std::pair{QPalette::Base, 0x242424},
+                                    {QPalette::Dark, 0x212121},
+                                    {QPalette::Mid, 0x262626},
+                                    {QPalette::WindowText, 0xeeeeec}})
         dark.setColor(role, QColor(rgb));
     Trigger(form.get(), "NTreeLines");
     for (const QPalette& palette : {form->palette(), dark}) {
@@ -252,9 +254,9 @@ TEST_F(BrowseTest, ScreenReadersGetANameAndARoleForEveryControl) {
     QStringList unnamed;
     for (QWidget* control : form->findChildren<QWidget*>() + find->findChildren<QWidget*>()) {
         const QAccessibleInterface* told = QAccessible::queryAccessibleInterface(control);
-        if (!control->isHidden() && ((control->focusPolicy() != Qt::NoFocus &&
-                                      !qobject_cast<QMenu*>(control)) ||
-                                     qobject_cast<QSplitterHandle*>(control)))
+        if (!control->isHidden() &&
+            ((control->focusPolicy() != Qt::NoFocus && !qobject_cast<QMenu*>(control)) ||
+             qobject_cast<QSplitterHandle*>(control)))
             if (told->text(QAccessible::Name).isEmpty() || told->role() == QAccessible::Client ||
                 told->text(QAccessible::Description) != control->statusTip())
                 unnamed.append(control->objectName() + QString::number(told->role()));
@@ -274,10 +276,10 @@ TEST_F(BrowseTest, ScreenReadersGetANameAndARoleForEveryControl) {
 // focus went elsewhere; . nothing; * more than one of these.
 TEST_F(BrowseTest, EachKeyActsWhereTheWindowsSayWhateverControlHasTheFocus) {
     const std::pair<const char*, const char*> keys[] = {
-        {"Ctrl+R", "RRRRRRR...."},     {"F3", "FFFFFFF...."},       {"Ctrl+E", "EEEEEEE...."},
-        {"Ctrl+Alt+E", "CCCCCCC...."}, {"Ctrl+F1", "WWWWWWW...."},  {"Ctrl+F2", "WWWWWWW...."},
-        {"Ctrl+F3", "WWWWWWW...."},    {"Ctrl+C", "c.........c"},   {"Ctrl+Alt+C", "c.........c"},
-        {"Return", ".q.....qqqq"},     {"Ctrl+K", ".q........."},   {"Ctrl+I", ".q........."},
+        {"Ctrl+R", "RRRRRRR...."},     {"F3", "FFFFFFF...."},        {"Ctrl+E", "EEEEEEE...."},
+        {"Ctrl+Alt+E", "CCCCCCC...."}, {"Ctrl+F1", "WWWWWWW...."},   {"Ctrl+F2", "WWWWWWW...."},
+        {"Ctrl+F3", "WWWWWWW...."},    {"Ctrl+C", "c.........c"},    {"Ctrl+Alt+C", "c.........c"},
+        {"Return", ".q.....qqqq"},     {"Ctrl+K", ".q........."},    {"Ctrl+I", ".q........."},
         {"Tab", ">>>>>>>>>>>"},        {"Shift+Tab", "<<<<<<<<<<<"}, {"X", "..........."}};
     ClickNode("Все");
     // Each window's controls in their Tab order.

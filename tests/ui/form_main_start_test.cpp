@@ -6,15 +6,15 @@
 #include <QMenu>
 #include <QScreen>
 #include <QStyleFactory>
-#include <QTranslator>
 #include <QTest>
+#include <QTranslator>
 #include <QTreeWidgetItemIterator>
 #include <cstring>
 #include <filesystem>
 
 #include "opcodes/errors.h"
-#include "tests/support/pathological_inputs.h"
 #include "opcodes/files/file_names.h"
+#include "tests/support/pathological_inputs.h"
 #include "tests/ui/form_fixture.h"
 #include "ui/application.h"
 #include "ui/hint_tracker.h"
@@ -91,7 +91,8 @@ TEST_F(FormMainTest, LoadingKeepsWhatWasLoadedBeforeAFailure) {
         Trigger(form.get(), "BrowseWiki");
         EXPECT_EQ(fake.shell.opened.last(), u"https://wiki.x/index.php?title=0000"_s);
         Trigger(form.get(), "BrowseIniEditor"); // each item its own site
-        EXPECT_EQ(fake.shell.opened.last(), u"https://ini-editor.org/editor/editor.php?opcode=0000"_s);
+        EXPECT_EQ(fake.shell.opened.last(),
+                  u"https://ini-editor.org/editor/editor.php?opcode=0000"_s);
     }
 }
 
@@ -153,8 +154,9 @@ TEST_F(FormMainTest, ErrorsReachTheHandlerAndTheRestartReportsItsFailure) {
     std::string records = "old\r\n";
     for (const char* message : {"No file", "1000", "own"})
         records += RecordPattern("EOSError", message + std::string("."));
-    EXPECT_TRUE(std::regex_match(dir.Read("Errors.log"),
-                                 std::regex(records + RecordPattern("std::runtime_error", "plain."))))
+    EXPECT_TRUE(
+        std::regex_match(dir.Read("Errors.log"),
+                         std::regex(records + RecordPattern("std::runtime_error", "plain."))))
         << dir.Read("Errors.log");
     EXPECT_EQ(fake.sounds.played, std::vector<SystemSound>(4, SystemSound::CriticalStop));
     EXPECT_EQ(fake.locator.addresses.at(2), error.RaiseAddress());
@@ -174,16 +176,19 @@ TEST_F(FormMainTest, ErrorsReachTheHandlerAndTheRestartReportsItsFailure) {
     std::filesystem::remove(dir.path() / "Errors.log");
     std::filesystem::create_directory(dir.path() / "errors.log");
     ReportException(std::make_exception_ptr(error));
-    EXPECT_EQ(fake.boxes.errors.value(4), u"Произошла неожиданная ошибка \"own\" (Класс EOSError).\r\nНе "
-                                          u"удалось записать в log-файл "_s + QString::fromStdString(CurrentDir()) +
-                                              u"/errors.log: "_s + QString::fromLocal8Bit(std::strerror(EISDIR)));
+    EXPECT_EQ(fake.boxes.errors.value(4),
+              u"Произошла неожиданная ошибка \"own\" (Класс EOSError).\r\nНе "
+              u"удалось записать в log-файл "_s +
+                  QString::fromStdString(CurrentDir()) + u"/errors.log: "_s +
+                  QString::fromLocal8Bit(std::strerror(EISDIR)));
     std::filesystem::remove(dir.path() / "errors.log");
 
     // The restart starts KLV minimised and ends this instance, or reports why it cannot.
     form->showNormal(); // the client area below the menu bar: 676 x 342, centred on the screen
     EXPECT_EQ(form->size() - QSize(0, form->menuWidget()->height()), QSize(676, 342));
     EXPECT_LE((form->geometry().center() - form->screen()->availableGeometry().center())
-                  .manhattanLength(), 4); // give or take the frame the platform adds
+                  .manhattanLength(),
+              4); // give or take the frame the platform adds
     fake.processes.result = {false, u"Cannot start"_s};
     Trigger(form.get(), "NReExe");
     EXPECT_TRUE(form->isVisible());

@@ -13,8 +13,8 @@
 TEST(OpcodeRowModelTest, SortAgreesWithAStableSortOfTheBytes) {
     // Many rows of few distinct texts: short ones, many sharing their first eight or sixteen
     // bytes, zero and high bytes, and long ones.
-    const std::vector<std::string> pieces = {"", " 1", "-1", "12", "\xFF", std::string(1, '\0'),
-                                             "0001: ", "команда ", "wait"};
+    const std::vector<std::string> pieces = {
+        "", " 1", "-1", "12", "\xFF", std::string(1, '\0'), "0001: ", "команда ", "wait"};
     std::vector<std::string> texts, numbers;
     unsigned seed = 7;
     for (int i = 0; i < 3000; ++i) {

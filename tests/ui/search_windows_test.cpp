@@ -26,9 +26,12 @@ using namespace Qt::StringLiterals;
 
 // The rows the main list starts with: caption and translation; row 3 has no translation.
 const std::vector<std::pair<std::string, std::string>> kSampleRows = {
-    {"0001: wait %1d% ms", "ждать"}, {"0002: jump %1p%", "прыжок"},
-    {"00A1: put_actor %1d% at %2d% %3d%", "поставить актёра"}, {"00A5: actor_WAITING %1d%", ""},
-    {"0A8C: Ждать актёра %1d%", "ждать актёра"}, {"0AF0: ждать машину", "ждать машину"}};
+    {"0001: wait %1d% ms", "ждать"},
+    {"0002: jump %1p%", "прыжок"},
+    {"00A1: put_actor %1d% at %2d% %3d%", "поставить актёра"},
+    {"00A5: actor_WAITING %1d%", ""},
+    {"0A8C: Ждать актёра %1d%", "ждать актёра"},
+    {"0AF0: ждать машину", "ждать машину"}};
 
 class SearchWindowsTest : public FormMainTest {
   protected:
@@ -165,9 +168,10 @@ TEST_F(SearchWindowsTest, ShowingKeysFadingAndHints) {
 }
 
 // The copy items of both lists: the bytes they hand to the clipboard (the keyboard's copy
-// is driven end to end by the black-box test). The main list's lines carry their translations, the results' are bare; selected rows
-// in list order; the add items put theirs after the clipboard's text and a line break.
-// Without a selected row the selection items say so and leave the clipboard alone.
+// is driven end to end by the black-box test). The main list's lines carry their translations, the
+// results' are bare; selected rows in list order; the add items put theirs after the clipboard's
+// text and a line break. Without a selected row the selection items say so and leave the clipboard
+// alone.
 TEST_F(SearchWindowsTest, CopyItemsCopyTheirOwnListsRows) {
     FillMainList({kSampleRows[1], kSampleRows[4]});
     Search(formFind->BtnAll, "a"); // only the second row has one
@@ -220,8 +224,8 @@ TEST_F(SearchWindowsTest, HandOverStopsAtItsFirstFailure) {
     fs::remove(dir.path() / "temp.txt");
     Trigger(formMain.get(), "NFindInOST");
     const std::string message = "Unable to write to " + (dir.path() / "opc.ini").string();
-    EXPECT_EQ(fake.boxes.errors.value(2), BoxText(QString::fromStdString(message),
-                                                  QStringLiteral("EIniFileException")));
+    EXPECT_EQ(fake.boxes.errors.value(2),
+              BoxText(QString::fromStdString(message), QStringLiteral("EIniFileException")));
     EXPECT_TRUE(fs::is_regular_file(dir.path() / "temp.txt"));
     EXPECT_TRUE(fake.processes.calls.empty());
     fs::remove(dir.path() / "opc.ini");

@@ -39,7 +39,8 @@ std::string Convert(const char* from, bool dropMark) {
 std::string Hidden(const CheckedFolder& folder, DataFile file, const char* lead) {
     const IniSource* ini = folder.Ini(file);
     const std::string_view section = ini ? ini->SectionBehindMark() : std::string_view();
-    return section.empty() ? std::string() : lead + (" section " + Quote(section) + " and its keys");
+    return section.empty() ? std::string()
+                           : lead + (" section " + Quote(section) + " and its keys");
 }
 
 // The characters of a UTF-8 text that Windows-1251 has no byte for, with their lines:
@@ -49,7 +50,8 @@ ShortList Unconvertible(std::string_view utf8) {
     int line = 1;
     for (std::size_t i = utf8.starts_with(kUtf8ByteOrderMark) ? 3 : 0; i < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
-        if (lead == '\n' || (lead == '\r' && (i + 1 == utf8.size() || utf8[i + 1] != '\n'))) ++line;
+        if (lead == '\n' || (lead == '\r' && (i + 1 == utf8.size() || utf8[i + 1] != '\n')))
+            ++line;
         const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
         char32_t code = length == 1 ? lead : lead & (0x7F >> length);
         for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k)
@@ -79,7 +81,10 @@ void CheckEncoding(const CheckedFolder& folder, DataFile file, CheckReport& repo
                        "), but KLV reads Windows-1251 and reads none of it as written" +
                        (without.empty() ? "" : ": " + without) +
                        " (what follows from that is left out here); convert it in place with ",
-                   Convert(guess.byteOrderMark ? "UTF-16" : le ? "UTF-16LE" : "UTF-16BE", false));
+                   Convert(guess.byteOrderMark ? "UTF-16"
+                           : le                ? "UTF-16LE"
+                                               : "UTF-16BE",
+                           false));
         report.ToldAsAWhole(file);
         return;
     }
@@ -100,17 +105,21 @@ void CheckEncoding(const CheckedFolder& folder, DataFile file, CheckReport& repo
             return;
         }
         break;
-    case TextEncoding::Windows1251: break;
+    case TextEncoding::Windows1251:
+        break;
     }
     if (guess.byteOrderMark)
-        report.Add(file, 0, Severity::Warning,
-                   "the file begins with a UTF-8 byte-order mark, which KLV reads as part of line 1 "
-                   "('п»ї')" + Hidden(folder, file, ": it hides") + "; remove it with ",
-                   kDropMark);
+        report.Add(
+            file, 0, Severity::Warning,
+            "the file begins with a UTF-8 byte-order mark, which KLV reads as part of line 1 "
+            "('п»ї')" +
+                Hidden(folder, file, ": it hides") + "; remove it with ",
+            kDropMark);
 }
 
-}  // namespace
+} // namespace
 
 void CheckEncodings(const CheckedFolder& folder, CheckReport& report) {
-    for (std::size_t i = 0; i < kDataFileCount; ++i) CheckEncoding(folder, static_cast<DataFile>(i), report);
+    for (std::size_t i = 0; i < kDataFileCount; ++i)
+        CheckEncoding(folder, static_cast<DataFile>(i), report);
 }

@@ -24,7 +24,8 @@ std::string Unreadable(const SourceFile& file) {
 // opened, a line file as soon as something names a line of it.
 std::string StopReason(const CheckedFolder& folder, DataFile file) {
     switch (file) {
-    case DataFile::Tree: return "start-up stops here";
+    case DataFile::Tree:
+        return "start-up stops here";
     case DataFile::TypeLines:
         for (const LineReference& ref : folder.typeRefs)
             if (ref.number != -1)
@@ -35,13 +36,16 @@ std::string StopReason(const CheckedFolder& folder, DataFile file) {
         if (folder.tree.Readable() && !folder.treeItems.empty())
             return "start-up stops here, at the first category";
         return {};
-    default: return {};
+    default:
+        return {};
     }
 }
 
-}  // namespace
+} // namespace
 
-const char* WithoutFile(DataFile file) { return kWithoutFile[static_cast<std::size_t>(file)]; }
+const char* WithoutFile(DataFile file) {
+    return kWithoutFile[static_cast<std::size_t>(file)];
+}
 
 void CheckFilesPresent(const CheckedFolder& folder, CheckReport& report) {
     for (std::size_t i = 0; i < kDataFileCount; ++i) {
@@ -58,8 +62,10 @@ void CheckFilesPresent(const CheckedFolder& folder, CheckReport& report) {
         else if (!source.Readable())
             report.Warn(file, 0, Unreadable(source) + ": " + kWithoutFile[i]);
         else if (source.Blank() && (file != DataFile::Tree || folder.treeItems.empty()))
-            report.Warn(file, 0, std::string("the file is empty") +
-                                     (file == DataFile::Tree ? ": there are no categories, and no section "
-                                                               "of NodeInfo.ini is read" : ""));
+            report.Warn(file, 0,
+                        std::string("the file is empty") +
+                            (file == DataFile::Tree ? ": there are no categories, and no section "
+                                                      "of NodeInfo.ini is read"
+                                                    : ""));
     }
 }

@@ -28,13 +28,16 @@ std::string ShownBeforeNul(DataFile file, std::string_view section, const IniEnt
 void CheckNul(const IniSource& source, DataFile file, std::string_view section, const IniEntry& key,
               CheckReport& report) {
     const std::size_t nul = IniValue(key.value).find('\0');
-    if (nul == std::string_view::npos) return;
+    if (nul == std::string_view::npos)
+        return;
     const std::string shown = ShownBeforeNul(file, section, key, nul);
-    if (shown.empty()) return;
+    if (shown.empty())
+        return;
     // The column within the line: back from the key to the line's start.
     const char* const bytes = source.file.bytes.data();
     const char* start = key.name.data();
-    while (start != bytes && start[-1] != '\n' && start[-1] != '\r') --start;
+    while (start != bytes && start[-1] != '\n' && start[-1] != '\r')
+        --start;
     const std::size_t column =
         static_cast<std::size_t>(IniValue(key.value).data() - start) + nul + 1;
     report.Warn(file, key.line,
@@ -48,7 +51,8 @@ void CheckKeys(const IniSource& source, int sectionEntry, DataFile file, bool an
     const IniIndex& index = source.index;
     const std::string_view section = index.Entries()[static_cast<std::size_t>(sectionEntry)].name;
     for (const IniEntry* key : index.KeysOf(sectionEntry)) {
-        if (IsComment(*key)) continue;
+        if (IsComment(*key))
+            continue;
         const IniEntry* first = index.FindKey(section, key->name);
         if (first != key)
             report.Warn(file, key->line,
@@ -70,12 +74,14 @@ std::string RepeatedSection(const IniSource& source, DataFile file, const IniEnt
     const std::string_view name = entry.name;
     const std::string repeats = "section " + Quote(name) + " repeats line " +
                                 std::to_string(source.index.SectionLine(name));
-    if (file != DataFile::TypeInfo) return repeats + ": only the first one is read";
-    if (sectionNumber >= kMaxTypes) return repeats + ": its keys are never read";
+    if (file != DataFile::TypeInfo)
+        return repeats + ": only the first one is read";
+    if (sectionNumber >= kMaxTypes)
+        return repeats + ": its keys are never read";
     const std::string caption = source.ini.ReadString(name, "Caption", kMissingTypeCaption);
     std::string message = repeats + ": KLV makes it one more type with the keys of line " +
-                          std::to_string(source.index.SectionLine(name)) + ", so the type list shows " +
-                          Quote(caption) + " twice";
+                          std::to_string(source.index.SectionLine(name)) +
+                          ", so the type list shows " + Quote(caption) + " twice";
     if (source.ini.ReadInteger(name, kOpcodesKey, -1) != -1)
         message += " and the opcodes of its line show " +
                    Quote(source.ini.ReadString(name, "ShortCaption", kMissingTypeCaption)) +
@@ -92,10 +98,12 @@ void CheckLayout(const IniSource& source, DataFile file, CheckReport& report) {
     const bool anyNul = source.file.bytes.find('\0') != std::string::npos;
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
         const IniEntry& entry = entries[static_cast<std::size_t>(i)];
-        if (IsComment(entry)) continue;
+        if (IsComment(entry))
+            continue;
         switch (entry.kind) {
         case IniEntry::Kind::Other:
-            if (i == 0 && entry.value.starts_with(kUtf8ByteOrderMark)) break;  // told with the mark
+            if (i == 0 && entry.value.starts_with(kUtf8ByteOrderMark))
+                break; // told with the mark
             report.Warn(file, entry.line,
                         "line " + Quote(entry.value) +
                             " is neither a [section] nor a key=value line; it is never read");
@@ -103,7 +111,8 @@ void CheckLayout(const IniSource& source, DataFile file, CheckReport& report) {
         case IniEntry::Kind::Key:
             if (!inSection)
                 report.Warn(file, entry.line,
-                            "key " + Quote(entry.name) + " stands before any section; it is never read");
+                            "key " + Quote(entry.name) +
+                                " stands before any section; it is never read");
             break;
         case IniEntry::Kind::Section:
             inSection = true;
@@ -117,7 +126,7 @@ void CheckLayout(const IniSource& source, DataFile file, CheckReport& report) {
     }
 }
 
-}  // namespace
+} // namespace
 
 void CheckIniLayout(const CheckedFolder& folder, CheckReport& report) {
     CheckLayout(folder.opcodes, DataFile::Opcodes, report);

@@ -5,15 +5,18 @@ namespace {
 
 // The key as an opcode number when it is four hexadecimal digits, or -1.
 int32_t FourDigitNumber(std::string_view key) {
-    if (key.size() != 4) return -1;
+    if (key.size() != 4)
+        return -1;
     for (char ch : key)
-        if (!IsHexDigit(ch)) return -1;
+        if (!IsHexDigit(ch))
+            return -1;
     return HexToInt(key);
 }
 
 bool AllHexDigits(std::string_view key) {
     for (char ch : key)
-        if (!IsHexDigit(ch)) return false;
+        if (!IsHexDigit(ch))
+            return false;
     return !key.empty();
 }
 
@@ -21,7 +24,8 @@ bool AllHexDigits(std::string_view key) {
 void CheckKeysOf(const IniSource& source, DataFile file, CheckReport& report) {
     const IniIndex& index = source.index;
     for (const IniEntry* key : index.KeysOf(index.FindSection(kOpcodesSection))) {
-        if (index.FindKey(kOpcodesSection, key->name) != key) continue;  // a repeat: told apart
+        if (index.FindKey(kOpcodesSection, key->name) != key)
+            continue; // a repeat: told apart
         const int32_t number = FourDigitNumber(key->name);
         if (number > kMaxOpcode)
             report.Warn(file, key->line,
@@ -32,13 +36,14 @@ void CheckKeysOf(const IniSource& source, DataFile file, CheckReport& report) {
                             " has fewer than four digits and is never looked up (write " +
                             std::string(4 - key->name.size(), '0') + std::string(key->name) + ")");
         else if (number < 0)
-            report.Warn(file, key->line,
-                        "key " + Quote(key->name) +
-                            " is not a four-digit hexadecimal opcode number and is never looked up");
+            report.Warn(
+                file, key->line,
+                "key " + Quote(key->name) +
+                    " is not a four-digit hexadecimal opcode number and is never looked up");
     }
 }
 
-}  // namespace
+} // namespace
 
 void CheckOpcodeSections(const CheckedFolder& folder, CheckReport& report) {
     const auto check = [&](const IniSource& source, DataFile file, const char* consequence) {
@@ -57,10 +62,12 @@ void CheckOpcodeKeys(const CheckedFolder& folder, CheckReport& report) {
 
 void CheckCountParts(const CheckedFolder& folder, CheckReport& report) {
     for (int32_t n = 0; n < kOpcodeCount; ++n) {
-        if (!folder.defined.test(static_cast<std::size_t>(n))) continue;
+        if (!folder.defined.test(static_cast<std::size_t>(n)))
+            continue;
         const std::string key = OpcodeKey(n);
         try {
-            SplitOpcodeDefinition(folder.opcodes.ini.ReadString(kOpcodesSection, key, kDefaultOpcodeValue));
+            SplitOpcodeDefinition(
+                folder.opcodes.ini.ReadString(kOpcodesSection, key, kDefaultOpcodeValue));
         } catch (const EConvertError& e) {
             report.Stop(DataFile::Opcodes, folder.opcodes.index.KeyLine(kOpcodesSection, key),
                         "the parameter count of opcode " + key + " is not an integer (" +
@@ -70,12 +77,15 @@ void CheckCountParts(const CheckedFolder& folder, CheckReport& report) {
 }
 
 void CheckTranslations(const CheckedFolder& folder, CheckReport& report) {
-    if (folder.translation.index.FindSection(kOpcodesSection) < 0) return;  // told as a whole
+    if (folder.translation.index.FindSection(kOpcodesSection) < 0)
+        return; // told as a whole
     for (int32_t n = 0; n < kOpcodeCount; ++n) {
-        if (!folder.defined.test(static_cast<std::size_t>(n))) continue;
+        if (!folder.defined.test(static_cast<std::size_t>(n)))
+            continue;
         const std::string key = OpcodeKey(n);
         if (!folder.translation.ini.HasKey(kOpcodesSection, key))
             report.Warn(DataFile::Opcodes, folder.opcodes.index.KeyLine(kOpcodesSection, key),
-                        "opcode " + key + " has no translation in SASCM_RUS.ini; it shows \" ???\"");
+                        "opcode " + key +
+                            " has no translation in SASCM_RUS.ini; it shows \" ???\"");
     }
 }

@@ -9,27 +9,32 @@ namespace {
 // How many findings of a kind a file shows before the rest are counted.
 constexpr int kAlikeShown = 3;
 
-int Count(const Finding& f) { return f.more > 0 ? f.more : 1; }
+int Count(const Finding& f) {
+    return f.more > 0 ? f.more : 1;
+}
 
 // Whole-file findings first, then errors, then warnings.
 int Rank(const Finding& f) {
-    if (f.line == 0) return 0;
+    if (f.line == 0)
+        return 0;
     return f.severity == Severity::Warning ? 2 : 1;
 }
 
-}  // namespace
+} // namespace
 
 void CheckReport::Add(DataFile file, int line, Severity severity, std::string message,
                       std::string fix, const char* source, int sourceLine) {
     const auto f = static_cast<std::size_t>(file);
     if (wholeFile_[f] > 0) {
         Finding& whole = findings[static_cast<std::size_t>(wholeFile_[f] - 1)];
-        if (severity == Severity::Stop) whole.severity = Severity::Stop;
+        if (severity == Severity::Stop)
+            whole.severity = Severity::Stop;
         return;
     }
     Alike& alike = alike_[{file, severity, source, sourceLine}];
     if (alike.shown == kAlikeShown) {
-        if (alike.more++ == 0) alike.firstLine = line;
+        if (alike.more++ == 0)
+            alike.firstLine = line;
         alike.firstLine = std::min(alike.firstLine, line);
         alike.lastLine = std::max(alike.lastLine, line);
         return;
@@ -45,40 +50,50 @@ void CheckReport::ToldAsAWhole(DataFile file) {
 int CheckReport::Errors() const {
     int errors = 0;
     for (const Finding& f : findings)
-        if (f.severity != Severity::Warning) errors += Count(f);
+        if (f.severity != Severity::Warning)
+            errors += Count(f);
     return errors;
 }
 
 int CheckReport::Warnings() const {
     int warnings = 0;
     for (const Finding& f : findings)
-        if (f.severity == Severity::Warning) warnings += Count(f);
+        if (f.severity == Severity::Warning)
+            warnings += Count(f);
     return warnings;
 }
 
 int CheckReport::ExitStatus() const {
-    if (std::ranges::any_of(findings, [](const Finding& f) { return f.severity == Severity::Stop; }))
+    if (std::ranges::any_of(findings,
+                            [](const Finding& f) { return f.severity == Severity::Stop; }))
         return kExitWontStart;
-    if (Errors() > 0) return kExitMisreads;
+    if (Errors() > 0)
+        return kExitMisreads;
     return findings.empty() ? kExitClean : kExitWarnings;
 }
 
 void CheckReport::Finish() {
     for (const auto& [kind, alike] : alike_) {
-        if (alike.more == 0) continue;
-        std::string lines = alike.firstLine == alike.lastLine
-                                ? "line " + std::to_string(alike.firstLine)
-                                : "lines " + std::to_string(alike.firstLine) + "-" +
-                                      std::to_string(alike.lastLine);
-        findings.push_back({kind.file, alike.firstLine, kind.severity,
+        if (alike.more == 0)
+            continue;
+        std::string lines =
+            alike.firstLine == alike.lastLine
+                ? "line " + std::to_string(alike.firstLine)
+                : "lines " + std::to_string(alike.firstLine) + "-" + std::to_string(alike.lastLine);
+        findings.push_back({kind.file,
+                            alike.firstLine,
+                            kind.severity,
                             "... and " + std::to_string(alike.more) + " more like this, " +
                                 (alike.firstLine > 0 ? lines : "in the whole file"),
-                            {}, alike.more});
+                            {},
+                            alike.more});
     }
     alike_.clear();
     std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
-        if (Rank(a) != Rank(b)) return Rank(a) < Rank(b);
-        if (a.file != b.file) return a.file < b.file;
+        if (Rank(a) != Rank(b))
+            return Rank(a) < Rank(b);
+        if (a.file != b.file)
+            return a.file < b.file;
         if ((a.severity == Severity::Warning) != (b.severity == Severity::Warning))
             return b.severity == Severity::Warning;
         return a.line < b.line;
@@ -90,20 +105,24 @@ std::string ShellWord(std::string_view name) {
         return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') ||
                ch == '/' || ch == '.' || ch == '_' || ch == '-' || ch == '+' || ch == ',';
     }) && name.front() != '-';
-    if (plain) return std::string(name);
+    if (plain)
+        return std::string(name);
     std::string word = "'";
-    for (char ch : name) word += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
+    for (char ch : name)
+        word += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
     return word + "'";
 }
 
 std::string FormatFinding(const Finding& finding, std::string_view fileName) {
     std::string text(fileName);
-    if (finding.line > 0) text += ":" + std::to_string(finding.line);
+    if (finding.line > 0)
+        text += ":" + std::to_string(finding.line);
     text += finding.severity == Severity::Warning ? ": warning: " : ": error: ";
     text += finding.message;
     const std::string name = ShellWord(fileName);
     std::size_t at = 0;
-    for (std::size_t brace; (brace = finding.fix.find("{}", at)) != std::string::npos; at = brace + 2)
+    for (std::size_t brace; (brace = finding.fix.find("{}", at)) != std::string::npos;
+         at = brace + 2)
         text += finding.fix.substr(at, brace - at) + name;
     return text + finding.fix.substr(at);
 }
@@ -113,7 +132,8 @@ std::string Counted(std::size_t n, std::string_view noun) {
 }
 
 std::string FormatSummary(const CheckReport& report) {
-    if (report.findings.empty()) return "no problems found";
+    if (report.findings.empty())
+        return "no problems found";
     return Counted(static_cast<std::size_t>(report.Errors()), "error") + ", " +
            Counted(static_cast<std::size_t>(report.Warnings()), "warning");
 }
@@ -132,8 +152,11 @@ std::string Printable(std::string_view bytes, std::size_t longest) {
             shown += Cp1251ToUtf8(bytes.substr(i, 1));
         }
     }
-    if (bytes.size() > longest) shown += "...";
+    if (bytes.size() > longest)
+        shown += "...";
     return shown;
 }
 
-std::string Quote(std::string_view bytes) { return "'" + Printable(bytes) + "'"; }
+std::string Quote(std::string_view bytes) {
+    return "'" + Printable(bytes) + "'";
+}

@@ -14,16 +14,16 @@ enum class DataFile { Opcodes, Translation, TypeInfo, TypeLines, Tree, NodeInfo,
 inline constexpr std::size_t kDataFileCount = 8;
 
 enum class Severity {
-    Warning,  // it loads, but shows less or something odd
-    Error,    // the program misreads the data here
-    Stop,     // the program's start-up stops here (printed as an error too)
+    Warning, // it loads, but shows less or something odd
+    Error,   // the program misreads the data here
+    Stop,    // the program's start-up stops here (printed as an error too)
 };
 
 struct Finding {
     DataFile file;
-    int line = 0;  // counted from 1; 0 when the finding concerns the whole file
+    int line = 0; // counted from 1; 0 when the finding concerns the whole file
     Severity severity = Severity::Warning;
-    std::string message;  // English, UTF-8
+    std::string message; // English, UTF-8
     // A shell command that mends the file, "{}" standing for its name as shown; it ends
     // the message.
     std::string fix;
@@ -34,17 +34,17 @@ struct Finding {
 // The exit statuses of klv-check.
 enum ExitStatus {
     kExitClean = 0,
-    kExitWarnings = 1,     // warnings only
-    kExitMisreads = 2,     // errors: KLV starts, but misreads the data
-    kExitWontStart = 3,    // KLV's start-up stops
-    kExitNotChecked = 4,   // the folder could not be checked (or the command line is wrong)
+    kExitWarnings = 1,   // warnings only
+    kExitMisreads = 2,   // errors: KLV starts, but misreads the data
+    kExitWontStart = 3,  // KLV's start-up stops
+    kExitNotChecked = 4, // the folder could not be checked (or the command line is wrong)
 };
 
 // Findings of one kind are those that one place of the checks makes; after the first
 // few of a kind in a file the rest are only counted, so that the report (and the memory
 // it takes) grows with what is printed, not with the size of the files.
 class CheckReport {
-public:
+  public:
     // How each file is named in the report ("INI/SASCM.ini").
     std::array<std::string, kDataFileCount> fileNames;
     std::vector<Finding> findings;
@@ -79,7 +79,7 @@ public:
     // findings on the same line.
     void Finish();
 
-private:
+  private:
     struct Kind {
         DataFile file;
         Severity severity;
@@ -91,7 +91,7 @@ private:
         int shown = 0, more = 0, firstLine = 0, lastLine = 0;
     };
     std::map<Kind, Alike> alike_;
-    std::array<int, kDataFileCount> wholeFile_{};  // 1 + the finding that tells the file whole
+    std::array<int, kDataFileCount> wholeFile_{}; // 1 + the finding that tells the file whole
 };
 
 // "FILE:LINE: error: message", the line left out when there is none; the fix, with the
@@ -104,9 +104,10 @@ std::string Counted(std::size_t n, std::string_view noun);
 // A list in a message that names its first few items and counts them all:
 // "0005, 0007" or "0005, 0007, 0009, 000A, 000B, ... (2267 in all)".
 class ShortList {
-public:
+  public:
     void Add(std::string_view item) {
-        if (count_++ < kShown) text_ += (count_ > 1 ? ", " : "") + std::string(item);
+        if (count_++ < kShown)
+            text_ += (count_ > 1 ? ", " : "") + std::string(item);
     }
     std::size_t Count() const { return count_; }
     bool Empty() const { return count_ == 0; }
@@ -114,7 +115,7 @@ public:
         return count_ > kShown ? text_ + ", ... (" + std::to_string(count_) + " in all)" : text_;
     }
 
-private:
+  private:
     static constexpr std::size_t kShown = 5;
     std::string text_;
     std::size_t count_ = 0;

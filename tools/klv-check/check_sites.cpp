@@ -6,7 +6,8 @@ namespace {
 
 const LookupSiteInfo* SiteOfSection(std::string_view section) {
     for (const LookupSiteInfo& info : LookupSites())
-        if (EqualsIgnoreCaseCp1251(section, info.section)) return &info;
+        if (EqualsIgnoreCaseCp1251(section, info.section))
+            return &info;
     return nullptr;
 }
 
@@ -20,32 +21,38 @@ std::string KnownSections() {
 void CheckSiteKeys(const IniIndex& index, int sectionEntry, const LookupSiteInfo& site,
                    CheckReport& report) {
     for (const IniEntry* key : index.KeysOf(sectionEntry)) {
-        if (key->name.empty() || key->name.front() == ';') continue;  // a comment
+        if (key->name.empty() || key->name.front() == ';')
+            continue; // a comment
         // Other keys are told with those of the other files (CheckUnreadKeys).
         const bool caption = EqualsIgnoreCaseCp1251(key->name, kSiteCaptionKey);
         const bool address = EqualsIgnoreCaseCp1251(key->name, kSiteAddressKey);
         const std::string_view value = UnquoteIniValue(key->value);
         if (caption && value.empty() && index.FindKey(site.section, kSiteCaptionKey) == key)
             report.Warn(DataFile::Sites, key->line,
-                        "Caption is empty: the menu shows the built-in name " + Quote(site.shortName));
+                        "Caption is empty: the menu shows the built-in name " +
+                            Quote(site.shortName));
         if (address && index.FindKey(site.section, kSiteAddressKey) == key && !IsWebAddress(value))
-            report.Warn(DataFile::Sites, key->line,
-                        "Address " + Quote(value) +
-                            " is not an http:// or https:// address: the look-up opens the built-in " +
-                            std::string(site.baseAddress) + " instead");
+            report.Warn(
+                DataFile::Sites, key->line,
+                "Address " + Quote(value) +
+                    " is not an http:// or https:// address: the look-up opens the built-in " +
+                    std::string(site.baseAddress) + " instead");
     }
 }
 
-}  // namespace
+} // namespace
 
-bool IsLookupSiteSection(std::string_view section) { return SiteOfSection(section) != nullptr; }
+bool IsLookupSiteSection(std::string_view section) {
+    return SiteOfSection(section) != nullptr;
+}
 
 void CheckSites(const CheckedFolder& folder, CheckReport& report) {
     const IniIndex& index = folder.sites.index;
     const std::vector<IniEntry>& entries = index.Entries();
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
         const IniEntry& entry = entries[static_cast<std::size_t>(i)];
-        if (entry.kind != IniEntry::Kind::Section || !index.IsCounted(i)) continue;
+        if (entry.kind != IniEntry::Kind::Section || !index.IsCounted(i))
+            continue;
         if (const LookupSiteInfo* site = SiteOfSection(entry.name))
             CheckSiteKeys(index, i, *site, report);
         else

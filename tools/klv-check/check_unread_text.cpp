@@ -13,9 +13,11 @@ using OpcodeSet = std::bitset<kOpcodeCount>;
 OpcodeSet Listed(const LineFileUse& use) {
     OpcodeSet listed;
     for (const LineReference& ref : *use.refs) {
-        if (ref.number == -1) continue;
+        if (ref.number == -1)
+            continue;
         for (int32_t n : use.lines->lines->ReadLine(ref.number, use.maxNumbers))
-            if (TOpcodesList::IsOpcodeNumber(n)) listed.set(static_cast<std::size_t>(n));
+            if (TOpcodesList::IsOpcodeNumber(n))
+                listed.set(static_cast<std::size_t>(n));
     }
     return listed;
 }
@@ -24,7 +26,8 @@ OpcodeSet Listed(const LineFileUse& use) {
 // as then the file's own finding says it all.
 OpcodeSet Unlisted(const CheckedFolder& folder, const LineFileUse& use) {
     for (const LineReference& ref : *use.refs)
-        if (ref.number != -1) return folder.defined & ~Listed(use);
+        if (ref.number != -1)
+            return folder.defined & ~Listed(use);
     return {};
 }
 
@@ -32,7 +35,8 @@ OpcodeSet Unlisted(const CheckedFolder& folder, const LineFileUse& use) {
 // that text would have given.
 void Take(const std::vector<int32_t>& numbers, OpcodeSet& unlisted, ShortList& taken) {
     for (int32_t n : numbers) {
-        if (!TOpcodesList::IsOpcodeNumber(n) || !unlisted.test(static_cast<std::size_t>(n))) continue;
+        if (!TOpcodesList::IsOpcodeNumber(n) || !unlisted.test(static_cast<std::size_t>(n)))
+            continue;
         unlisted.reset(static_cast<std::size_t>(n));
         taken.Add(OpcodeKey(n));
     }
@@ -52,7 +56,8 @@ void CheckHiddenText(const LineFileUse& use, OpcodeSet& unlisted, CheckReport& r
     const LineSource& source = *use.lines;
     ShortList owners, opcodes;
     for (const LineReference& ref : *use.refs)
-        if (source.HiddenLine(LineRead(ref))) owners.Add(Quote(ref.section));
+        if (source.HiddenLine(LineRead(ref)))
+            owners.Add(Quote(ref.section));
     for (int32_t line = 1; line <= static_cast<int32_t>(source.hidden->LineCount()); ++line)
         Take(source.hidden->ReadLine(line, use.maxNumbers), unlisted, opcodes);
     report.Warn(use.linesFile, source.hiddenFrom,
@@ -64,44 +69,55 @@ void CheckHiddenText(const LineFileUse& use, OpcodeSet& unlisted, CheckReport& r
 }
 
 // A byte-order mark shifts the numbers of line 1 by three characters.
-void CheckUtf8ByteOrderMarkedLine(const LineFileUse& use, OpcodeSet& unlisted, CheckReport& report) {
+void CheckUtf8ByteOrderMarkedLine(const LineFileUse& use, OpcodeSet& unlisted,
+                                  CheckReport& report) {
     const std::string_view text = use.lines->lines->LineText(1);
-    if (!text.starts_with(kUtf8ByteOrderMark)) return;
+    if (!text.starts_with(kUtf8ByteOrderMark))
+        return;
     ShortList opcodes;
-    Take(ParseOpcodeLine(text.substr(kUtf8ByteOrderMark.size()), use.maxNumbers), unlisted, opcodes);
+    Take(ParseOpcodeLine(text.substr(kUtf8ByteOrderMark.size()), use.maxNumbers), unlisted,
+         opcodes);
     if (!opcodes.Empty())
-        report.Warn(use.linesFile, 1, "the byte-order mark shifts the numbers of this line" +
-                                                  AlsoListedByNone(use, opcodes));
+        report.Warn(use.linesFile, 1,
+                    "the byte-order mark shifts the numbers of this line" +
+                        AlsoListedByNone(use, opcodes));
 }
 
-}  // namespace
+} // namespace
 
 void CheckUnreadText(const CheckedFolder& folder, CheckReport& report) {
     for (const LineFileUse& use : folder.LineFileUses()) {
         // A UTF-16 file gives nothing as written: its own finding says so.
-        if (!use.lines->lines || folder.Utf16(use.linesFile)) continue;
+        if (!use.lines->lines || folder.Utf16(use.linesFile))
+            continue;
         OpcodeSet unlisted = Unlisted(folder, use);
         CheckUtf8ByteOrderMarkedLine(use, unlisted, report);
         if (use.ownersKnown) {
             const std::vector<bool> named = NamedLines(use);
             for (std::size_t line = 1; line < named.size(); ++line) {
-                if (named[line]) continue;
+                if (named[line])
+                    continue;
                 ShortList opcodes;
-                Take(use.lines->lines->ReadLine(static_cast<int32_t>(line), use.maxNumbers), unlisted, opcodes);
+                Take(use.lines->lines->ReadLine(static_cast<int32_t>(line), use.maxNumbers),
+                     unlisted, opcodes);
                 report.Warn(use.linesFile, static_cast<int>(line),
                             std::string("no ") + use.owner + " names this line; it is never read" +
                                 AlsoListedByNone(use, opcodes));
             }
         }
-        if (use.lines->hidden) CheckHiddenText(use, unlisted, report);
+        if (use.lines->hidden)
+            CheckHiddenText(use, unlisted, report);
         // The rest stand nowhere: one finding, at the first of them.
         ShortList rest;
         int firstLine = 0;
         for (int32_t n = 0; n < kOpcodeCount; ++n) {
-            if (!unlisted.test(static_cast<std::size_t>(n))) continue;
-            if (rest.Empty()) firstLine = folder.opcodes.index.KeyLine(kOpcodesSection, OpcodeKey(n));
+            if (!unlisted.test(static_cast<std::size_t>(n)))
+                continue;
+            if (rest.Empty())
+                firstLine = folder.opcodes.index.KeyLine(kOpcodesSection, OpcodeKey(n));
             rest.Add(OpcodeKey(n));
         }
-        if (!rest.Empty()) report.Warn(DataFile::Opcodes, firstLine, ListedByNone(use, rest));
+        if (!rest.Empty())
+            report.Warn(DataFile::Opcodes, firstLine, ListedByNone(use, rest));
     }
 }

@@ -13,7 +13,8 @@ namespace {
 SourceFile ReadSource(std::string name) {
     SourceFile file{std::move(name), {}, {}};
     file.read = ReadWholeFile(file.name, file.bytes);
-    if (!file.Readable()) file.bytes.clear();
+    if (!file.Readable())
+        file.bytes.clear();
     return file;
 }
 
@@ -23,7 +24,7 @@ LineReference Reference(const IniSource& source, const std::string& section) {
             source.ini.ReadInteger(section, kOpcodesKey, -1)};
 }
 
-}  // namespace
+} // namespace
 
 IniSource::IniSource(std::string name)
     : file(ReadSource(name)), ini(std::move(name)), index(file.bytes) {}
@@ -39,12 +40,15 @@ std::string_view IniSource::SectionBehindMark() const {
 }
 
 LineSource::LineSource(std::string name) : file(ReadSource(std::move(name))) {
-    if (!file.Readable()) return;
+    if (!file.Readable())
+        return;
     lines = OpcodeLineFile::FromBytes(file.bytes);
     const std::size_t eof = file.bytes.find('\x1A');
-    if (eof == std::string::npos || eof + 1 == file.bytes.size()) return;
+    if (eof == std::string::npos || eof + 1 == file.bytes.size())
+        return;
     const char before = eof == 0 ? '\n' : file.bytes[eof - 1];
-    hiddenFrom = static_cast<int32_t>(lines->LineCount()) + (before == '\r' || before == '\n' ? 1 : 0);
+    hiddenFrom =
+        static_cast<int32_t>(lines->LineCount()) + (before == '\r' || before == '\n' ? 1 : 0);
     hidden = OpcodeLineFile::FromBytes(file.bytes.substr(eof + 1));
 }
 
@@ -54,14 +58,9 @@ bool LineSource::HiddenLine(int32_t number) const {
 }
 
 CheckedFolder::CheckedFolder(const DatabaseFiles& files)
-    : opcodes(files.Opcodes),
-      translation(files.Translation),
-      typeInfo(files.TypeInfo),
-      nodeInfo(files.NodeInfo),
-      sites(files.Sites),
-      typeLines(files.TypeLines),
-      nodeLines(files.NodeLines),
-      tree(ReadSource(files.Tree)) {
+    : opcodes(files.Opcodes), translation(files.Translation), typeInfo(files.TypeInfo),
+      nodeInfo(files.NodeInfo), sites(files.Sites), typeLines(files.TypeLines),
+      nodeLines(files.NodeLines), tree(ReadSource(files.Tree)) {
     ParseCategoryTreeAll(tree.bytes, treeItems, treeErrors);
 
     typeSections = typeInfo.ini.ReadSections();
@@ -72,16 +71,19 @@ CheckedFolder::CheckedFolder(const DatabaseFiles& files)
     std::vector<bool> seen(nodeInfo.index.Entries().size());
     for (const TreeItem& item : treeItems) {
         const int section = nodeInfo.index.FindSection(item.Key);
-        if (section < 0 || seen[static_cast<std::size_t>(section)]) continue;
+        if (section < 0 || seen[static_cast<std::size_t>(section)])
+            continue;
         seen[static_cast<std::size_t>(section)] = true;
         nodeRefs.push_back(Reference(nodeInfo, item.Key));
     }
 
     for (int32_t n = 0; n < kOpcodeCount; ++n)
-        if (opcodes.ini.HasKey(kOpcodesSection, OpcodeKey(n))) defined.set(static_cast<std::size_t>(n));
+        if (opcodes.ini.HasKey(kOpcodesSection, OpcodeKey(n)))
+            defined.set(static_cast<std::size_t>(n));
     for (std::size_t i = 0; i < kDataFileCount; ++i) {
         const auto file = static_cast<DataFile>(i);
-        encodings[i] = GuessEncoding(File(file).bytes, file != DataFile::TypeLines && file != DataFile::NodeLines);
+        encodings[i] = GuessEncoding(File(file).bytes,
+                                     file != DataFile::TypeLines && file != DataFile::NodeLines);
     }
 }
 
@@ -92,26 +94,40 @@ bool CheckedFolder::Utf16(DataFile file) const {
 
 const SourceFile& CheckedFolder::File(DataFile file) const {
     switch (file) {
-    case DataFile::Opcodes: return opcodes.file;
-    case DataFile::Translation: return translation.file;
-    case DataFile::TypeInfo: return typeInfo.file;
-    case DataFile::TypeLines: return typeLines.file;
-    case DataFile::Tree: return tree;
-    case DataFile::NodeInfo: return nodeInfo.file;
-    case DataFile::NodeLines: return nodeLines.file;
-    case DataFile::Sites: return sites.file;
+    case DataFile::Opcodes:
+        return opcodes.file;
+    case DataFile::Translation:
+        return translation.file;
+    case DataFile::TypeInfo:
+        return typeInfo.file;
+    case DataFile::TypeLines:
+        return typeLines.file;
+    case DataFile::Tree:
+        return tree;
+    case DataFile::NodeInfo:
+        return nodeInfo.file;
+    case DataFile::NodeLines:
+        return nodeLines.file;
+    case DataFile::Sites:
+        return sites.file;
     }
     return tree;
 }
 
 const IniSource* CheckedFolder::Ini(DataFile file) const {
     switch (file) {
-    case DataFile::Opcodes: return &opcodes;
-    case DataFile::Translation: return &translation;
-    case DataFile::TypeInfo: return &typeInfo;
-    case DataFile::NodeInfo: return &nodeInfo;
-    case DataFile::Sites: return &sites;
-    default: return nullptr;
+    case DataFile::Opcodes:
+        return &opcodes;
+    case DataFile::Translation:
+        return &translation;
+    case DataFile::TypeInfo:
+        return &typeInfo;
+    case DataFile::NodeInfo:
+        return &nodeInfo;
+    case DataFile::Sites:
+        return &sites;
+    default:
+        return nullptr;
     }
 }
 
@@ -126,7 +142,8 @@ std::array<LineFileUse, 2> CheckedFolder::LineFileUses() const {
 }
 
 int32_t LineRead(const LineReference& ref) {
-    if (ref.number == -1) return 0;
+    if (ref.number == -1)
+        return 0;
     return ref.number < 1 ? 1 : ref.number;
 }
 

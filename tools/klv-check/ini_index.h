@@ -10,7 +10,7 @@
 #include "opcodes/ini_entries.h"
 
 class IniIndex {
-public:
+  public:
     IniIndex() = default;
     // `bytes` must outlive the index: the entries point into it.
     explicit IniIndex(std::string_view bytes);
@@ -31,10 +31,10 @@ public:
     // True when the section entry at `sectionEntry` is the first of its name.
     bool IsCounted(int sectionEntry) const;
 
-private:
+  private:
     using NameMap = std::unordered_map<std::string_view, int, IniNameHash, IniNameEqual>;
 
     std::vector<IniEntry> entries_;
-    NameMap sections_;                           // name -> entry of its first section
-    std::unordered_map<int, NameMap> keys_;      // counted section entry -> key -> entry
+    NameMap sections_;                      // name -> entry of its first section
+    std::unordered_map<int, NameMap> keys_; // counted section entry -> key -> entry
 };

@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "kelpra_version.h"
 #include "opcodes/database_files.h"
 #include "opcodes/files/file_names.h"
 #include "tools/klv-check/console.h"
 #include "tools/klv-check/data_check.h"
-#include "kelpra_version.h"
 
 namespace fs = std::filesystem;
 
@@ -79,18 +79,19 @@ constexpr std::string_view kHelp =
     "     command line)\n";
 
 int Usage(std::string_view problem) {
-    std::cerr << "klv-check: " << problem << "\nUsage: klv-check [--] [FOLDER]; klv-check --help explains.\n";
+    std::cerr << "klv-check: " << problem
+              << "\nUsage: klv-check [--] [FOLDER]; klv-check --help explains.\n";
     return kExitNotChecked;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     // The system's texts (strerror) in the user's language and encoding, as KLV gets them.
     PrepareConsole();
     const std::vector<std::string> args = ProgramArguments(argc, argv);
     std::string folder;
-    bool options = true;  // until "--": what follows it is a folder, whatever its name
+    bool options = true; // until "--": what follows it is a folder, whatever its name
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (options && arg == "--") {
@@ -107,7 +108,8 @@ int main(int argc, char** argv) {
         }
         if (options && arg.size() > 1 && arg.front() == '-')
             return Usage("unknown option " + std::string(arg));
-        if (!folder.empty()) return Usage("give one folder at most");
+        if (!folder.empty())
+            return Usage("give one folder at most");
         folder = arg;
     }
 
@@ -116,7 +118,8 @@ int main(int argc, char** argv) {
         std::error_code ec;
         fs::current_path(PathOf(folder), ec);
         if (ec) {
-            std::cerr << "klv-check: cannot open the folder " << folder << ": " << ec.message() << "\n";
+            std::cerr << "klv-check: cannot open the folder " << folder << ": " << ec.message()
+                      << "\n";
             return kExitNotChecked;
         }
     }

@@ -10,13 +10,13 @@
 #include <QWindow>
 
 #include "platform/message_boxes.h"
+#include "platform/qt_text.h"
 #include "platform/sounds.h"
 #include "ui/application.h"
 #include "ui/copy_commands.h"
-#include "ui/main/form_main.h"
 #include "ui/hint_tracker.h"
+#include "ui/main/form_main.h"
 #include "ui/opcode_rows.h"
-#include "platform/qt_text.h"
 #include "ui/window_keys.h"
 #include "ui/window_look.h"
 

@@ -21,7 +21,7 @@ template <class Read> void Keep(std::exception_ptr& error, Read read) {
 DatabaseRead DatabaseRead::OfCurrentDir() {
     const DatabaseFiles files = DatabaseFiles::ForCurrentDir(CurrentDir());
     DatabaseRead read;
-    const TIniFile typeInfo(files.TypeInfo);  // the table's types and the type list: one reading
+    const TIniFile typeInfo(files.TypeInfo); // the table's types and the type list: one reading
     read.sites = LookupSiteSettings::Read(files.Sites);
     Keep(read.opcodesError, [&] {
         read.opcodes = std::make_unique<TOpcodesList>(files.Opcodes, files.Translation, typeInfo,

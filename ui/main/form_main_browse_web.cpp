@@ -3,11 +3,11 @@
 
 #include "opcodes/lookup_sites.h"
 #include "platform/message_boxes.h"
+#include "platform/qt_text.h"
 #include "platform/shell.h"
 #include "platform/sounds.h"
 #include "ui/main/form_main.h"
 #include "ui/opcode_rows.h"
-#include "platform/qt_text.h"
 
 namespace {
 
@@ -21,7 +21,8 @@ std::array<std::pair<QAction*, LookupSite>, 3> LookupActions(QAction* opcodeBase
 } // namespace
 
 void TFormMain::ShowLookupSites() {
-    for (const auto& [action, site] : LookupActions(BrowseOpcodeBase, BrowseWiki, BrowseIniEditor)) {
+    for (const auto& [action, site] :
+         LookupActions(BrowseOpcodeBase, BrowseWiki, BrowseIniEditor)) {
         action->setText(FromCp1251(lookupSites_.Caption(site)));
         action->setStatusTip(tr("Посмотреть описание опкода на сайте %1")
                                  .arg(FromCp1251(lookupSites_.ShortName(site))));

@@ -3,16 +3,16 @@
 
 #include "opcodes/error_log.h"
 #include "opcodes/errors.h"
-#include "platform/error_locator.h"
 #include "opcodes/files/file_io.h"
 #include "opcodes/files/file_names.h"
+#include "platform/error_locator.h"
 #include "platform/message_boxes.h"
 #include "platform/process_starter.h"
+#include "platform/qt_text.h"
 #include "platform/shell.h"
 #include "platform/sounds.h"
 #include "ui/error_info.h"
 #include "ui/main/form_main.h"
-#include "platform/qt_text.h"
 
 void TFormMain::NReExeClick() {
     const StartResult result = platform_.processes.Start(QStringLiteral("KLV"), true);
@@ -26,8 +26,8 @@ void TFormMain::HelpIntroExecute() {
     // The page of the interface's language, named by the translation; a folder without
     // it gets the Russian page.
     const QString page = tr("Intro.html");
-    const ShellResult result = platform_.shell.Open(
-        FileExists(page.toStdString()) ? page : QStringLiteral("Intro.html"));
+    const ShellResult result =
+        platform_.shell.Open(FileExists(page.toStdString()) ? page : QStringLiteral("Intro.html"));
     if (!result.ok)
         throw EOSError(ToCp1251(result.error));
 }
@@ -58,7 +58,8 @@ void TFormMain::ApplicationEvents1Exception(std::exception_ptr error) noexcept {
         platform_.sounds.Play(SystemSound::CriticalStop);
         platform_.messageBoxes.Error(
             writable.ok()
-                ? tr("Произошла неожиданная ошибка \"%1\" (Класс %2).\r\nЗаписано в log-файл Errors.log")
+                ? tr("Произошла неожиданная ошибка \"%1\" (Класс %2).\r\nЗаписано в log-файл "
+                     "Errors.log")
                       .arg(message, className)
                 : tr("Произошла неожиданная ошибка \"%1\" (Класс %2).").arg(message, className) +
                       QStringLiteral("\r\n") + notWritten(writable));

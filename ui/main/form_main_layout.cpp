@@ -18,10 +18,10 @@
 #include <QVBoxLayout>
 
 #include "ui/accessible_names.h"
-#include "ui/main/caption_header.h"
 #include "ui/event_hooks.h"
-#include "ui/main/form_main.h"
 #include "ui/hint_tracker.h"
+#include "ui/main/caption_header.h"
+#include "ui/main/form_main.h"
 #include "ui/main/panel_focus.h"
 #include "ui/main/splitter.h"
 #include "ui/main/tree_fit.h"
@@ -154,8 +154,8 @@ void TFormMain::createLayout() {
     const int centreWidth =
         kRestoredClientSize.width() - leftWidth - rightWidth - 2 * kSplitterWidth;
     rightSplitter_ = NewSplit(this, Qt::Horizontal, centre, right,
-                              {u"Splitter2", tr("Ширина правой панели"), kSideMinimum,
-                               centreWidth, rightWidth, true, false});
+                              {u"Splitter2", tr("Ширина правой панели"), kSideMinimum, centreWidth,
+                               rightWidth, true, false});
     rightSplitter_->setObjectName(QStringLiteral("RightSplit"));
     auto* main = NewSplit(this, Qt::Horizontal, createLeftPanel(), rightSplitter_,
                           {u"Splitter1", tr("Ширина дерева категорий"), kSideMinimum, leftWidth,
@@ -217,9 +217,8 @@ QWidget* TFormMain::createCentrePanel() {
     // Designed 50 pixels wide, but never so narrow that a caption is cut.
     KeepCaptionsReadable(header, {2, 3}, 50);
 
-    auto* split =
-        NewSplit(this, Qt::Vertical, OpMemoFind, OpListView,
-                 {u"Splitter3", tr("Высота мини-поиска"), 17, 21, 299, false, false});
+    auto* split = NewSplit(this, Qt::Vertical, OpMemoFind, OpListView,
+                           {u"Splitter3", tr("Высота мини-поиска"), 17, 21, 299, false, false});
     return Panel2 = NewPanel(this, u"Panel2", split);
 }
 

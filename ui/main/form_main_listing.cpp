@@ -56,8 +56,7 @@ void TFormMain::RebuildList(QTreeWidgetItem* node) {
 }
 
 void TFormMain::FillList(const TNodedata& node) {
-    const std::vector<const TOpcode*> listed =
-        ListedOpcodes(*opcodeList_, node, TickedTypes());
+    const std::vector<const TOpcode*> listed = ListedOpcodes(*opcodeList_, node, TickedTypes());
     // The rows point at the records' texts, which live as long as the window.
     std::vector<OpcodeRowModel::Row> rows;
     rows.reserve(listed.size());

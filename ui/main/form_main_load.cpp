@@ -9,12 +9,12 @@
 #include <QTreeWidget>
 
 #include "opcodes/files/file_names.h"
+#include "platform/qt_text.h"
+#include "ui/hint_tracker.h"
 #include "ui/main/designed_items.h"
 #include "ui/main/form_main.h"
-#include "ui/hint_tracker.h"
 #include "ui/main/splitter.h"
 #include "ui/main/tree_nodes.h"
-#include "platform/qt_text.h"
 #include "ui/window_look.h"
 
 namespace {
@@ -22,7 +22,8 @@ namespace {
 // Replaces the tree's nodes by the items' (in tree order), named by `names`, built outside
 // the tree and inserted at once. A node with a category shows its pictures and carries its
 // record; the others show their keys.
-std::vector<QTreeWidgetItem*> ReplaceTreeNodes(QTreeWidget* tree, const std::vector<TreeItem>& items,
+std::vector<QTreeWidgetItem*> ReplaceTreeNodes(QTreeWidget* tree,
+                                               const std::vector<TreeItem>& items,
                                                QStringList names,
                                                const std::vector<CategoryInfo>& categories = {}) {
     std::vector<QTreeWidgetItem*> nodes;

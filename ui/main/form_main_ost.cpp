@@ -3,9 +3,9 @@
 
 #include "opcodes/clipboard_text.h"
 #include "opcodes/errors.h"
-#include "opcodes/profile_writer.h"
 #include "opcodes/files/file_io.h"
 #include "opcodes/files/file_names.h"
+#include "opcodes/profile_writer.h"
 #include "platform/message_boxes.h"
 #include "platform/process_starter.h"
 #include "platform/sounds.h"

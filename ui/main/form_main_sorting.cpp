@@ -3,11 +3,11 @@
 #include <QLabel>
 #include <QTreeWidget>
 
-#include "ui/main/form_main.h"
+#include "platform/qt_text.h"
 #include "ui/hint_tracker.h"
+#include "ui/main/form_main.h"
 #include "ui/main/tree_nodes.h"
 #include "ui/opcode_rows.h"
-#include "platform/qt_text.h"
 
 void TFormMain::OpListViewColumnClick(int column) {
     SortColumn = column;

@@ -91,7 +91,8 @@ int TreeColumnFit::Widest() const {
         const QString name = node.item->text(0);
         const int width = measured_.Width(font, name);
         // A name on more lines, or none, is not measured on the line.
-        if (width < 0 || name.isEmpty() || name.contains(u'\n') || name.contains(QChar::LineSeparator))
+        if (width < 0 || name.isEmpty() || name.contains(u'\n') ||
+            name.contains(QChar::LineSeparator))
             return view->sizeHintForColumn(0);
         names.push_back(width);
     }
@@ -101,6 +102,7 @@ int TreeColumnFit::Widest() const {
     const int levels = tree_->rootIsDecorated() ? 1 : 0;
     int widest = 0;
     for (std::size_t i = 0; i < shown.size(); ++i)
-        widest = std::max(widest, own + names[i] + (shown[i].level + levels) * tree_->indentation());
+        widest =
+            std::max(widest, own + names[i] + (shown[i].level + levels) * tree_->indentation());
     return widest;
 }
