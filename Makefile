@@ -12,7 +12,8 @@ FUZZ_SHORT_SECONDS ?= 20
 PREFIX ?= /usr/local
 
 .PHONY: all deps configure build run test bench check-data clean fuzz-deps test-sanitize \
-        fuzz-build fuzz fuzz-short install package coverage screenshots windows test-windows
+        fuzz-build fuzz fuzz-short install package coverage screenshots format-check windows \
+        test-windows
 
 all: build
 
@@ -49,6 +50,10 @@ package: build
 # $(BUILD_DIR)/screenshots/, and the README's pictures among them in docs/, taken anew.
 screenshots: build
 	bash tools/screenshots.sh $(BUILD_DIR)/app/KLV sample $(BUILD_DIR)/screenshots docs
+
+# Fails when clang-format would change any tracked C++ source (.clang-format holds the style).
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 bench: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./bench/kelpra_bench

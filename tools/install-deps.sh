@@ -4,10 +4,10 @@
 # (for example the tools of the desktop test).
 set -euo pipefail
 
-# The desktop test's and the screenshots' tools: a virtual display and window manager, key
-# presses, the accessibility bus and its client, and Qt's GTK platform theme for the dark
-# desktop (Adwaita's dark theme comes with GTK).
-packages=(g++ cmake ninja-build make pkg-config qt6-base-dev libgl-dev
+# clang-format for the sources' one style. The desktop test's and the screenshots' tools: a
+# virtual display and window manager, key presses, the accessibility bus and its client,
+# and Qt's GTK platform theme for the dark desktop (Adwaita's dark theme comes with GTK).
+packages=(g++ cmake ninja-build make pkg-config clang-format qt6-base-dev libgl-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth xdotool xclip x11-utils openbox imagemagick libcanberra-dev libfontconfig-dev
