@@ -99,8 +99,8 @@ void WriteSyntheticDatabase(const fs::path& dir, const SyntheticDbOptions& optio
                     "\r\nOpcodes=" + std::to_string(c + 1) + (level < 2 ? "\r\nExpanded=1" : "") +
                     "\r\n\r\n";
         nodeLines += OpcodeLine(rng, c % 50 == 0 ? 2800 : 20 + rng.Below(200)) + "\r\n";
-        for (int level = 1; c == 0 && level <= options.chainDepth; ++level)
-            tree += std::string(static_cast<std::size_t>(level), '\t') + "chain\r\n";
+        for (int depth = 1; c == 0 && depth <= options.chainDepth; ++depth)
+            tree += std::string(static_cast<std::size_t>(depth), '\t') + "chain\r\n";
     }
     if (options.chainDepth > 0)
         nodeInfo += "[chain]\r\nCaption=" + Utf8ToCp1251("Звено") + "\r\n\r\n";

@@ -92,8 +92,9 @@ TEST(LineEnds, FoundWhereverTheyStandAgainstTheScanBlocks) {
         }
         // A CR after an LF in the same block does not hide the LF, nor a CR a later LF;
         // the scan for long lines finds the same.
-        for (const std::string text : {std::string(at, 'x') + "\n" + std::string(30, 'x') + "\r",
-                                       std::string(at, 'x') + "\r" + std::string(3000, 'x') + "\n"})
+        for (const std::string& text :
+             {std::string(at, 'x') + "\n" + std::string(30, 'x') + "\r",
+              std::string(at, 'x') + "\r" + std::string(3000, 'x') + "\n"})
             EXPECT_EQ(FindLineEnd(text) + FindLongLineEnd(text), 2 * at);
     }
     EXPECT_EQ(FindLineEnd(std::string(3000, 'x')), FindLongLineEnd(std::string(3000, 'x')));

@@ -14,8 +14,8 @@
 // The main list without widgets: captions, the selection, and a log of every change a
 // search makes ("-3" deselects row 3, "+5" selects row 5).
 struct FakeRowList : RowList {
-    explicit FakeRowList(std::vector<std::string> captions, std::set<int> selected = {})
-        : captions(std::move(captions)), selected(std::move(selected)) {}
+    explicit FakeRowList(std::vector<std::string> rowCaptions, std::set<int> selectedRows = {})
+        : captions(std::move(rowCaptions)), selected(std::move(selectedRows)) {}
     int Count() const override { return static_cast<int>(captions.size()); }
     std::string Caption(int row) const override {
         return ++reads, captions.at(static_cast<std::size_t>(row));

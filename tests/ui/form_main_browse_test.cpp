@@ -217,14 +217,14 @@ TEST_F(BrowseTest, ViewAndTreeItemsChangeHowTheListAndTheTreeShow) {
         const int base = palette.color(QPalette::Base).lightness();
         const auto clear = [base](QRgb p) { return std::abs(QColor(p).lightness() - base) >= 48; };
         const QImage grid = list->viewport()->grab().toImage();
-        const QImage branches = tree->viewport()->grab().toImage();
+        const QImage darkBranches = tree->viewport()->grab().toImage();
         EXPECT_TRUE(clear(grid.pixel(lined.center().x(), lined.bottom())) &&
                     clear(grid.pixel(lined.right(), lined.center().y())));
         int drawn = 0, faint = 0;
-        for (int y = 0; y < branches.height(); ++y)
+        for (int y = 0; y < darkBranches.height(); ++y)
             for (int x = 0; x < tree->indentation(); ++x)
-                if (QColor(branches.pixel(x, y)).lightness() != base)
-                    ++(clear(branches.pixel(x, y)) ? drawn : faint);
+                if (QColor(darkBranches.pixel(x, y)).lightness() != base)
+                    ++(clear(darkBranches.pixel(x, y)) ? drawn : faint);
         EXPECT_TRUE(drawn > 10 && faint == 0) << drawn << ' ' << faint;
     }
     Trigger(form.get(), "NTreeShow"); // the tree's panel closes to a strip

@@ -47,12 +47,12 @@ void TFormMain::RebuildList(QTreeWidgetItem* node) {
     }
     // The node the user sees selected: a Ctrl-click that takes the selection off the
     // current node leaves another node as the only selected one.
-    const TNodedata* data = NodeData(selected.front());
-    if (data == nullptr || opcodeList_ == nullptr)
+    const TNodedata* nodeData = NodeData(selected.front());
+    if (nodeData == nullptr || opcodeList_ == nullptr)
         return;
     StatusPanel(0)->setText(tr("Подождите пожалуйста. Идёт постороение списка."));
-    FillList(*data);
-    ShowListCounts(data->Count());
+    FillList(*nodeData);
+    ShowListCounts(nodeData->Count());
 }
 
 void TFormMain::FillList(const TNodedata& node) {

@@ -31,8 +31,8 @@ void TFormMain::OpTreeViewMouseMove(const QPoint& pos) {
     const QTreeWidgetItem* node = OpTreeView->itemAt(pos);
     if (node == nullptr)
         return;
-    const TNodedata* data = NodeData(node);
-    const QString note = data != nullptr ? FromCp1251(data->Note) : QString();
+    const TNodedata* nodeData = NodeData(node);
+    const QString note = nodeData != nullptr ? FromCp1251(nodeData->Note) : QString();
     if (note == OpTreeView->statusTip())
         return;
     OpTreeView->setStatusTip(note);
