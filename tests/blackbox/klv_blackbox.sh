@@ -44,19 +44,11 @@ PIDS+=($!)
 { read -r DBUS_SESSION_BUS_ADDRESS; read -r pid; PIDS+=("$pid"); } < \
     <(dbus-daemon --session --fork --print-address=1 --print-pid=1 2>/dev/null)
 export DBUS_SESSION_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-# The window manager is up once the window its root property names carries it too; the
-# accessibility bus once it gives its address (asking starts it).
-wm_ready() {
-    local check
-    check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # //p')
-    [ -n "$check" ] && xprop -id "$check" _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "# $check"
-}
-a11y_bus_ready() {
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-        >/dev/null 2>&1
-}
-wait_until 10 wm_ready || { echo "openbox did not start" >&2; exit 1; }
-wait_until 10 a11y_bus_ready || { echo "the accessibility bus did not answer" >&2; exit 1; }
+# Openbox is up once it names its check window on the root; the accessibility bus once it
+# gives its address (asking starts it).
+wait_until 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' &&
+    wait_until 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress >/dev/null 2>&1 || { echo "no window manager or bus" >&2; exit 1; }
 
 for scenario in "$HERE"/scenarios/${KLV_BLACKBOX_ONLY:-*}.sh; do
     run_scenario "$scenario"

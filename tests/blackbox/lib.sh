@@ -78,11 +78,7 @@ open_klv() {  # open_klv DB
 
 # Closes the window as a user would (Alt+F4 through the window manager) and waits for the
 # process to end.
-close_klv() {  # close_klv WINDOW PID
-    xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
-    xdotool key --clearmodifiers alt+F4
-    wait_gone "$2"
-}
+close_klv() { keys "$1" alt+F4; wait_gone "$2"; }  # close_klv WINDOW PID
 
 # Polls a condition every 50 ms until it holds or TIMEOUT seconds have passed.
 wait_until() {  # wait_until TIMEOUT COMMAND...
@@ -94,22 +90,15 @@ wait_until() {  # wait_until TIMEOUT COMMAND...
     done
 }
 
-# Polls a condition for up to 10 s.
-until_true() { wait_until 10 "$@"; }  # until_true COMMAND...
+until_true() { wait_until 10 "$@"; }  # until_true COMMAND...: polls for up to 10 s
 
 # Waits until the program that owns the window has handled all input sent so far and what
 # that input queued (up to 10 s); a window closed meanwhile needs no more waiting.
 settle() { /usr/bin/python3 "$HERE/x_sync.py" "$1" 10 || fail "window $1 did not answer"; }  # settle WINDOW
 
-# Prints the first visible window of the process whose title matches.
-window_of() {  # window_of TITLE_REGEX PID
-    local id
-    id=$(xdotool search --all --onlyvisible --pid "$2" --name "$1" 2>/dev/null | head -n 1 || true)
-    [ -n "$id" ] && echo "$id"
-}
-
 # The first window of the process whose title matches, waiting up to 10 s; prints its id.
 wait_window() { wait_until 10 window_of "$@"; }  # wait_window TITLE_REGEX PID
+window_of() { xdotool search --all --onlyvisible --pid "$2" --name "$1" 2>/dev/null | grep -m1 .; }
 
 # Whether a process still runs; an ended one that nobody has reaped yet counts as gone.
 running() {  # running PID
@@ -120,8 +109,6 @@ running() {  # running PID
 
 # Waits up to 30 s for a process to end (a sanitized one checks for leaks on the way out).
 wait_gone() { wait_until 30 ended "$1"; }  # wait_gone PID
-
-# Whether a process has ended.
 ended() { ! running "$1"; }  # ended PID
 
 # Presses the keys one after the other in the window, then waits until they are handled.
@@ -209,7 +196,7 @@ clipboard_holds() { [ "$(timeout 5 xclip -selection clipboard -o 2>/dev/null)" =
 accessible() { /usr/bin/python3 "$HERE/accessible.py" KLV; }  # "role: name" of each named control (AT-SPI)
 
 # Whether KLV shows a control with exactly this "role: name" line through AT-SPI.
-accessible_has() { accessible | grep -qxF "$1"; }  # accessible_has LINE
+accessible_has() { accessible | grep -xF "$1" >/dev/null; }  # accessible_has LINE
 
 screenshot() { import -window root "$ARTIFACTS/$1.png" 2>/dev/null || true; }  # screenshot NAME
 

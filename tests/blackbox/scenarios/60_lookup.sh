@@ -5,7 +5,7 @@ db=$(make_database lookup)
 other=$(make_database lookup-other)
 open_klv "$db"
 first=$win
-selected() { /usr/bin/python3 "$HERE/accessible.py" KLV | grep -qxF "label: Выделено: $1"; }
+selected() { accessible_has "label: Выделено: $1"; }
 
 keys "$first" ctrl+c  # nothing is selected: the error box
 box=$(wait_window '^Error$' "$pid") || fail "no error box"
@@ -37,8 +37,8 @@ check "the open window shows 0A8C selected" clipboard_is "$WORK/expected-row"
 check "the other folder's window ends when closed" close_klv "$otherwin" "$otherpid"
 check "an unlisted opcode changes nothing but the status bar" \
     sh -c "cd '$db' && '$KLV' --show 0AFF"
-check "and is told in status panel 0" until_true sh -c \
-    "/usr/bin/python3 '$HERE/accessible.py' KLV | grep -qxF 'label: Опкод 0AFF не показан ни в одной категории.'"
+check "and is told in status panel 0" \
+    until_true accessible_has 'label: Опкод 0AFF не показан ни в одной категории.'
 # Something else on the clipboard first, so that only a new copy can pass.
 set_clipboard "not a copy"
 keys "$first" ctrl+c

@@ -4,9 +4,11 @@ db=$(make_database broken)
 printf '[OPCODES]\r\n0001=x,broken count\r\n' >"$db/INI/SASCM.ini"
 pid=$(start_klv "$db")
 box=$(wait_window '^Error$' "$pid") || fail "no error box"
+settle "$box"
 screenshot error-box
-check "the box tells the error in English" grep -cF \
-    "label: An unexpected error occurred: \"'x' is not a valid integer value\" (class EConvertError)." <(accessible)
+tells() { accessible | grep -F "$1" >/dev/null; }
+check "the box tells the error in English" until_true tells \
+    "label: An unexpected error occurred: \"'x' is not a valid integer value\" (class EConvertError)."
 check "the log is written only after the box is closed" test ! -e "$db/errors.log"
 keys "$box" Return
 main=$(wait_window "$MAIN_TITLE" "$pid") || fail "the main window did not open after the error"
