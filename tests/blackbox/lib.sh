@@ -103,7 +103,7 @@ window_of() { xdotool search --all --onlyvisible --pid "$2" --name "$1" 2>/dev/n
 # Whether a process still runs; an ended one that nobody has reaped yet counts as gone.
 running() {  # running PID
     local state=""
-    read -r _ _ state _ <"/proc/$1/stat" 2>/dev/null || return 1
+    read -r _ _ state _ 2>/dev/null <"/proc/$1/stat" || return 1
     [ "$state" != Z ]
 }
 
@@ -174,24 +174,16 @@ stacked_above() {  # stacked_above A B
 }
 
 # The clipboard's text as Windows-1251 bytes (or another CHARSET), into a file.
-clipboard_to() {  # clipboard_to FILE [CHARSET]
-    timeout 5 xclip -selection clipboard -o 2>/dev/null | iconv -f UTF-8 -t "${2:-CP1251}" >"$1"
-}
+clipboard_to() { timeout 5 xclip -selection clipboard -o 2>/dev/null | iconv -f UTF-8 -t "${2:-CP1251}" >"$1"; }
 
 # Whether the clipboard comes to hold exactly the file's bytes (Windows-1251, or CHARSET)
 # within 10 s; if not, the two side by side.
-clipboard_is() {  # clipboard_is EXPECTED [CHARSET]
-    wait_until 10 clipboard_read_as "$1" "$WORK/.clipboard" "${2:-}" ||
-        same_bytes "$1" "$WORK/.clipboard"
-}
-clipboard_read_as() { clipboard_to "$2" "$3" && cmp -s "$1" "$2"; }  # clipboard_read_as EXPECTED FILE CHARSET
+clipboard_is() { wait_until 10 clipboard_read_as "$@" || same_bytes "$1" "$WORK/.clipboard"; }  # clipboard_is EXPECTED [CHARSET]
+clipboard_read_as() { clipboard_to "$WORK/.clipboard" "${2:-}" && cmp -s "$1" "$WORK/.clipboard"; }
 
 # Puts the text on the clipboard, owned by xclip, and waits until it is there.
-set_clipboard() {  # set_clipboard TEXT
-    printf '%s' "$1" | xclip -selection clipboard
-    wait_until 10 clipboard_holds "$1"
-}
-clipboard_holds() { [ "$(timeout 5 xclip -selection clipboard -o 2>/dev/null)" = "$1" ]; }  # clipboard_holds TEXT
+set_clipboard() { printf '%s' "$1" | xclip -selection clipboard; wait_until 10 clipboard_holds "$1"; }  # set_clipboard TEXT
+clipboard_holds() { [ "$(timeout 5 xclip -selection clipboard -o 2>/dev/null)" = "$1" ]; }
 
 accessible() { /usr/bin/python3 "$HERE/accessible.py" KLV; }  # "role: name" of each named control (AT-SPI)
 

@@ -10,6 +10,7 @@ selected() { accessible_has "label: Выделено: $1"; }
 keys "$first" ctrl+c  # nothing is selected: the error box
 box=$(wait_window '^Error$' "$pid") || fail "no error box"
 check "a look-up while the box is open is taken" sh -c "cd '$db' && '$KLV' --show 0A8C"
+settle "$first"  # the window has done with the look-up it took
 check "but not shown while the box is open" selected 0
 keys "$box" Return
 check "it is shown once the box is closed" until_true selected 1
