@@ -1,7 +1,8 @@
 # x_sync.py WINDOW TIMEOUT: waits until the window's program has handled all input sent so far
 # and what it queued: three pings (_NET_WM_PING) in turn, each answered from its event loop in
-# the order of its X events. Exit 0: answered or the window gone; 1: no answer in time.
+# the order of its X events. Exit 0: answered or the window closed; 1: no answer in time.
 import select, sys, time
+import Xlib.Xutil
 from Xlib import X, display, error
 from Xlib.protocol import event
 
@@ -19,7 +20,10 @@ for stamp in range(1, 4):  # the later rounds run what the first one's input pos
         if time.monotonic() > deadline:
             sys.exit(1)
         if not select.select([conn], [], [], 0.1)[0]:
-            try:
-                window.get_attributes()
+            try:  # closed (destroyed, or hidden and not minimised) by what was sent: done
+                state = window.get_wm_state()
+                if window.get_attributes().map_state != X.IsViewable and \
+                        (state is None or state.state != Xlib.Xutil.IconicState):
+                    sys.exit(0)
             except error.BadWindow:
-                sys.exit(0)  # closed by what was sent: nothing is left to wait for
+                sys.exit(0)
