@@ -11,7 +11,7 @@ packages=(g++ cmake ninja-build make pkg-config clang-format qt6-base-dev libgl-
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth xdotool xclip x11-utils openbox imagemagick libcanberra-dev libfontconfig-dev
-          dbus-daemon at-spi2-core python3-pyatspi qt6-gtk-platformtheme
+          dbus-daemon dbus-bin at-spi2-core python3-pyatspi python3-xlib qt6-gtk-platformtheme
           fonts-dejavu-core fonts-urw-base35 "$@")
 # Installing and packaging: the desktop entry's and AppStream validators, what CPack's
 # Debian generator runs (dpkg-shlibdeps, file) and Debian's

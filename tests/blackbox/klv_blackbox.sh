@@ -44,7 +44,10 @@ PIDS+=($!)
 { read -r DBUS_SESSION_BUS_ADDRESS; read -r pid; PIDS+=("$pid"); } < \
     <(dbus-daemon --session --fork --print-address=1 --print-pid=1 2>/dev/null)
 export DBUS_SESSION_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-sleep 1
+# Openbox is up once it names its check window; the accessibility bus once it gives its address.
+wait_until 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' &&
+    wait_until 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress >/dev/null 2>&1 || { echo "no window manager or bus" >&2; exit 1; }
 
 for scenario in "$HERE"/scenarios/${KLV_BLACKBOX_ONLY:-*}.sh; do
     run_scenario "$scenario"

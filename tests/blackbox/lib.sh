@@ -1,5 +1,6 @@
 # Shared steps of the black-box scenarios: starting KLV in a folder, finding its windows,
-# typing, reading the clipboard as Windows-1251 bytes, and reporting.
+# typing, reading the clipboard as Windows-1251 bytes, and reporting. Nothing here sleeps
+# for a fixed time: every step waits, up to a bound, for the condition it needs.
 
 PASSED=0
 FAILED=0
@@ -72,57 +73,51 @@ start_klv() {
 open_klv() {  # open_klv DB
     pid=$(start_klv "$1")
     win=$(wait_window "$MAIN_TITLE" "$pid") || fail "the main window did not open"
-    sleep 0.5
+    settle "$win"
 }
 
 # Closes the window as a user would (Alt+F4 through the window manager) and waits for the
 # process to end.
 close_klv() { keys "$1" alt+F4; wait_gone "$2"; }  # close_klv WINDOW PID
 
-# The first window of the process whose title matches, waiting up to 10 s; prints its id.
-wait_window() {  # wait_window TITLE_REGEX PID
-    local id
-    for _ in $(seq 1 100); do
-        id=$(xdotool search --all --onlyvisible --pid "$2" --name "$1" 2>/dev/null | head -n 1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
+# Polls a condition every 50 ms until it holds or TIMEOUT seconds have passed.
+wait_until() {  # wait_until TIMEOUT COMMAND...
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.05
     done
-    return 1
 }
+
+until_true() { wait_until 10 "$@"; }  # until_true COMMAND...: polls for up to 10 s
+
+# Waits until the program that owns the window has handled all input sent so far and what
+# that input queued (up to 10 s); a window closed meanwhile needs no more waiting.
+settle() { /usr/bin/python3 "$HERE/x_sync.py" "$1" 10 || fail "window $1 did not answer"; }  # settle WINDOW
+
+# The first window of the process whose title matches, waiting up to 10 s; prints its id.
+wait_window() { wait_until 10 window_of "$@"; }  # wait_window TITLE_REGEX PID
+window_of() { xdotool search --all --onlyvisible --pid "$2" --name "$1" 2>/dev/null | grep -m1 .; }
 
 # Whether a process still runs; an ended one that nobody has reaped yet counts as gone.
 running() {  # running PID
     local state=""
-    read -r _ _ state _ <"/proc/$1/stat" 2>/dev/null || return 1
+    read -r _ _ state _ 2>/dev/null <"/proc/$1/stat" || return 1
     [ "$state" != Z ]
 }
 
 # Waits up to 30 s for a process to end (a sanitized one checks for leaks on the way out).
-wait_gone() {  # wait_gone PID
-    for _ in $(seq 1 300); do
-        running "$1" || return 0
-        sleep 0.1
-    done
-    return 1
-}
+wait_gone() { wait_until 30 ended "$1"; }  # wait_gone PID
+ended() { ! running "$1"; }  # ended PID
 
-# Polls a condition for up to 10 s.
-until_true() {  # until_true COMMAND...
-    for _ in $(seq 1 100); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
+# Presses the keys one after the other in the window, then waits until they are handled.
 keys() {  # keys WINDOW KEY...
     local window=$1
     shift
     xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
-    for key in "$@"; do
-        xdotool key --clearmodifiers "$key"
-        sleep 0.15
-    done
+    xdotool key --clearmodifiers "$@"
+    settle "$window"
 }
 
 # From the opcode list (where the focus is at start), moves to the tree, chooses its Nth
@@ -131,7 +126,6 @@ choose_node() {  # choose_node WINDOW N
     local moves=()
     for _ in $(seq 2 "$2"); do moves+=(Down); done
     keys "$1" shift+Tab shift+Tab Home "${moves[@]}" Tab Tab
-    sleep 0.3
 }
 
 # Finds the category tree's rows on screen: the Nth node is chosen, then the one below it;
@@ -159,13 +153,13 @@ find_tree_rows() {  # find_tree_rows WINDOW N
 # Clicks the tree row K rows below the Nth row of find_tree_rows.
 click_tree_row() {  # click_tree_row K
     xdotool mousemove "$TREE_X" $((ROW_TOP + $1 * ROW_H + ROW_H / 2)) click 1
-    sleep 0.5
+    settle "$(xdotool getactivewindow)"
 }
 
 type_text() {  # type_text WINDOW TEXT
     xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
     xdotool type --delay 40 --clearmodifiers "$2"
-    sleep 0.2
+    settle "$1"
 }
 
 # Whether window A lies above window B in the window manager's stacking order.
@@ -179,10 +173,22 @@ stacked_above() {  # stacked_above A B
     [ -n "$a" ] && [ -n "$b" ] && [ "$a" -gt "$b" ]
 }
 
-# The clipboard's text as Windows-1251 bytes, into a file.
-clipboard_to() { xclip -selection clipboard -o 2>/dev/null | iconv -f UTF-8 -t CP1251 >"$1"; }  # clipboard_to FILE
+# The clipboard's text as Windows-1251 bytes (or another CHARSET), into a file.
+clipboard_to() { timeout 5 xclip -selection clipboard -o 2>/dev/null | iconv -f UTF-8 -t "${2:-CP1251}" >"$1"; }
+
+# Whether the clipboard comes to hold exactly the file's bytes (Windows-1251, or CHARSET)
+# within 10 s; if not, the two side by side.
+clipboard_is() { wait_until 10 clipboard_read_as "$@" || same_bytes "$1" "$WORK/.clipboard"; }  # clipboard_is EXPECTED [CHARSET]
+clipboard_read_as() { clipboard_to "$WORK/.clipboard" "${2:-}" && cmp -s "$1" "$WORK/.clipboard"; }
+
+# Puts the text on the clipboard, owned by xclip, and waits until it is there.
+set_clipboard() { printf '%s' "$1" | xclip -selection clipboard; wait_until 10 clipboard_holds "$1"; }  # set_clipboard TEXT
+clipboard_holds() { [ "$(timeout 5 xclip -selection clipboard -o 2>/dev/null)" = "$1" ]; }
 
 accessible() { /usr/bin/python3 "$HERE/accessible.py" KLV; }  # "role: name" of each named control (AT-SPI)
+
+# Whether KLV shows a control with exactly this "role: name" line through AT-SPI.
+accessible_has() { accessible | grep -xF "$1" >/dev/null; }  # accessible_has LINE
 
 screenshot() { import -window root "$ARTIFACTS/$1.png" 2>/dev/null || true; }  # screenshot NAME
 

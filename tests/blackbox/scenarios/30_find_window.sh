@@ -10,21 +10,17 @@ check "the category holds at least two captions with the word" test "$(wc -l <"$
 # The third row, the first with the word in the sample, is selected before the search.
 keys "$win" Home Down Down F3
 find=$(wait_window '^Расширенный поиск \(F3\)$' "$pid") || fail "F3 did not show the search window"
-sleep 0.3
+settle "$find"
 screenshot search-window
 # The focus starts in the first field; "Искать всё" is one step back, the result list two.
 type_text "$find" money
 keys "$find" shift+Tab space shift+Tab ctrl+alt+c
 all_text <"$WORK/money" >"$WORK/expected"
-clipboard_to "$WORK/clip"
-check "list all, then copy all: CR LF before each matching caption" \
-    same_bytes "$WORK/expected" "$WORK/clip"
+check "list all, then copy all: CR LF before each matching caption" clipboard_is "$WORK/expected"
 
 keys "$find" Home shift+End ctrl+c
 selection_text <"$WORK/money" >"$WORK/expected"
-clipboard_to "$WORK/clip"
-check "copy of the selected results: bare captions on separate lines" \
-    same_bytes "$WORK/expected" "$WORK/clip"
+check "copy of the selected results: bare captions on separate lines" clipboard_is "$WORK/expected"
 
 # "Поиск!" is two steps back from the result list. Find next selects the first match below
 # the main list's selected row in place of it.
@@ -32,8 +28,7 @@ keys "$find" shift+Tab shift+Tab space
 keys "$win" ctrl+c
 tail -n +4 "$WORK/player" | LC_ALL=C grep -i money | sed -n 1p | add_translations "$db" |
     selection_text >"$WORK/expected"
-clipboard_to "$WORK/clip"
-check "find next selects the next match below the selected row" same_bytes "$WORK/expected" "$WORK/clip"
+check "find next selects the next match below the selected row" clipboard_is "$WORK/expected"
 
 # A box that the main window opens comes up above the search window, which stays on top
 # and here covers the whole screen: Ctrl+C with nothing selected in the refilled list.
@@ -41,15 +36,15 @@ xdotool windowmove "$find" 0 0 windowsize "$find" 1280 800
 choose_node "$win" 3
 keys "$win" ctrl+c
 box=$(wait_window '^Error$' "$pid") || fail "Ctrl+C without a selection showed no box"
-sleep 0.3
+check "the message box lies above the search window" until_true stacked_above "$box" "$find"
+settle "$box"
 screenshot box-above-search-window
-check "the message box lies above the search window" stacked_above "$box" "$find"
 keys "$box" Return
 
 # A box that the search window raises gives the activation back to it: Ctrl+C in its result
 # list, which a new "Искать всё" leaves without a selection ("Поиск!" had the focus).
 keys "$find" Tab Tab Tab space shift+Tab ctrl+c
 keys "$(wait_window '^Error$' "$pid")" Return
-sleep 0.3
-check "closing the box activates the search window again" test "$(xdotool getactivewindow)" = "$find"
+is_active() { test "$(xdotool getactivewindow 2>/dev/null)" = "$1"; }
+check "closing the box activates the search window again" until_true is_active "$find"
 check "KLV ends when its window is closed" close_klv "$win" "$pid"

@@ -15,7 +15,7 @@ captions_of_line "$db" 2 | all_text >"$WORK/expected"
 
 # The menu bar from the keyboard: Alt, then "Поиск"; its item after the separator.
 keys "$win" alt Right Down Down Return
-for _ in $(seq 1 100); do [ -s "$db/seen-1.txt" ] && break; sleep 0.1; done
+wait_until 10 test -s "$db/seen-1.txt" || true
 check "the tool started" test -f "$db/started.log"
 check "the tool saw CR LF before each listed caption in temp.txt" \
     same_bytes "$WORK/expected" "$db/seen-1.txt"
@@ -26,7 +26,7 @@ check "opc.ini points at temp.txt and keeps the rest" same_bytes "$WORK/expected
 # second tool starts.
 rm "$db/opc.ini" "$db/temp.txt"
 keys "$win" alt Right Down Down Return
-for _ in $(seq 1 100); do [ -s "$db/seen-2.txt" ] && break; sleep 0.1; done
+wait_until 10 test -s "$db/seen-2.txt" || true
 check "a second tool started" test "$(wc -l <"$db/started.log")" -eq 2
 check "opc.ini holds the section and the key" grep -aqx $'txt=temp.txt\r' "$db/opc.ini"
 check "KLV ends when its window is closed" close_klv "$win" "$pid"

@@ -4,16 +4,20 @@ db=$(make_database broken)
 printf '[OPCODES]\r\n0001=x,broken count\r\n' >"$db/INI/SASCM.ini"
 pid=$(start_klv "$db")
 box=$(wait_window '^Error$' "$pid") || fail "no error box"
+settle "$box"
 screenshot error-box
-check "the box tells the error in English" grep -cF \
-    "label: An unexpected error occurred: \"'x' is not a valid integer value\" (class EConvertError)." <(accessible)
+tells() { accessible | grep -F "$1" >/dev/null; }
+check "the box tells the error in English" until_true tells \
+    "label: An unexpected error occurred: \"'x' is not a valid integer value\" (class EConvertError)."
 check "the log is written only after the box is closed" test ! -e "$db/errors.log"
 keys "$box" Return
 main=$(wait_window "$MAIN_TITLE" "$pid") || fail "the main window did not open after the error"
-sleep 0.5
-accessible >"$WORK/main.txt"
-check "its menus, status bar and type list in English" test "$(grep -cxF -e 'menu item: File' \
-    -e 'menu item: Advanced Search...' -e 'label: Total: 0' -e 'list item: Actions' "$WORK/main.txt")" = 4
+english() {
+    accessible >"$WORK/main.txt"
+    test "$(grep -cxF -e 'menu item: File' -e 'menu item: Advanced Search...' \
+        -e 'label: Total: 0' -e 'list item: Actions' "$WORK/main.txt")" = 4
+}
+check "its menus, status bar and type list in English" until_true english
 check "no Russian text in the window" test "$(grep -cP '[\x{400}-\x{4ff}]' "$WORK/main.txt")" = 0
 check "errors.log names the error's class" grep -aq "Exception EConvertError in module " "$db/errors.log"
 check "errors.log holds the message" grep -aq "'x' is not a valid integer value\." "$db/errors.log"
