@@ -182,7 +182,7 @@ stacked_above() {  # stacked_above A B
 # The clipboard's text as Windows-1251 bytes, into a file.
 clipboard_to() { xclip -selection clipboard -o 2>/dev/null | iconv -f UTF-8 -t CP1251 >"$1"; }  # clipboard_to FILE
 
-accessible() { /usr/bin/python3 "$HERE/accessible.py" KLV; }  # "role: name" of each named control (AT-SPI)
+accessible() { /usr/bin/python3 "$HERE/accessible.py" KLV "$@"; }  # "role: name" of each named control (AT-SPI)
 
 screenshot() { import -window root "$ARTIFACTS/$1.png" 2>/dev/null || true; }  # screenshot NAME
 
