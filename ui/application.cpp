@@ -7,6 +7,7 @@
 #include "ui/error_info.h"
 #include "ui/hint_tracker.h"
 #include "ui/language.h"
+#include "ui/opcode_list_accessible.h"
 #include "ui/window_look.h"
 
 #ifdef __GLIBC__
@@ -29,6 +30,7 @@ Registration& Registered() {
 
 KelpraApplication::KelpraApplication(int& argc, char** argv) : QApplication(argc, argv) {
     InstallAccessibleRoles();
+    InstallOpcodeListAccessible();
 }
 
 bool KelpraApplication::notify(QObject* receiver, QEvent* event) {

@@ -185,7 +185,7 @@ clipboard_read_as() { clipboard_to "$WORK/.clipboard" "${2:-}" && cmp -s "$1" "$
 set_clipboard() { printf '%s' "$1" | xclip -selection clipboard; wait_until 10 clipboard_holds "$1"; }  # set_clipboard TEXT
 clipboard_holds() { [ "$(timeout 5 xclip -selection clipboard -o 2>/dev/null)" = "$1" ]; }
 
-accessible() { /usr/bin/python3 "$HERE/accessible.py" KLV; }  # "role: name" of each named control (AT-SPI)
+accessible() { /usr/bin/python3 "$HERE/accessible.py" KLV "$@"; }  # "role: name" of each named control (AT-SPI)
 
 # Whether KLV shows a control with exactly this "role: name" line through AT-SPI.
 accessible_has() { accessible | grep -xF "$1" >/dev/null; }  # accessible_has LINE

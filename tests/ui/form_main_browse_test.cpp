@@ -265,6 +265,23 @@ TEST_F(BrowseTest, ScreenReadersGetANameAndARoleForEveryControl) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(find.get())->role(), QAccessible::Dialog);
     QAccessibleInterface* treeItems = QAccessible::queryAccessibleInterface(tree);
     EXPECT_EQ(treeItems->child(0)->text(QAccessible::Name), u"Категория"_s);
+    // The opcode list is a table under its captions, of cells that offer no action; the
+    // focused cell is the current one.
+    ClickNode("Все");
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
+    ASSERT_EQ(table->role(), QAccessible::Table);
+    ASSERT_EQ(table->tableInterface()->rowCount(), list->Rows()->Count());
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(2, 1);
+    EXPECT_EQ(cell->role(), QAccessible::Cell);
+    EXPECT_EQ(cell->text(QAccessible::Name), CellText(list, 2, 1));
+    EXPECT_EQ(cell->actionInterface(), nullptr);
+    EXPECT_EQ(cell->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name),
+              list->Rows()->headerData(1, Qt::Horizontal).toString());
+    list->setFocus();
+    list->setCurrentIndex(list->Rows()->index(3, 0));
+    ASSERT_NE(table->focusChild(), nullptr);
+    EXPECT_EQ(table->focusChild()->text(QAccessible::Name), CellText(list, 3));
+    EXPECT_TRUE(table->focusChild()->state().focused && !cell->state().focused);
 }
 
 // Every key of the two windows with the focus on each control in turn: the main window's

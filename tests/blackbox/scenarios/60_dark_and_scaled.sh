@@ -33,6 +33,15 @@ done
 check "dark theme: the tree's lines and boxes stand out ($clear clear, $faint faint pixels)" \
     test "$clear" -gt 20 -a "$faint" -eq 0
 check_spoken_names "dark theme"
+# The opcode list is a table: a cell that takes the focus is announced, with its text and no
+# action of its own (Qt's lists offer "Toggle").
+choose_node "$win" 3
+accessible --focus >"$WORK/focus" &
+for _ in $(seq 1 50); do grep -q listening "$WORK/focus" && break; sleep 0.1; done
+keys "$win" Down
+wait $!
+check "dark theme: the focused cell announced ($(tail -n +2 "$WORK/focus"))" \
+    test "$(tail -n +2 "$WORK/focus")" = "table cell: 02FC: get_player_actor %1d% store_to %2d%; actions: ; in: Список опкодов"
 close_klv "$win" "$pid"
 unset QT_QPA_PLATFORMTHEME GTK_THEME
 
