@@ -45,11 +45,10 @@ TEST(Files, NamesFailuresAndWhatIsRead) {
         read +=
             (r.ok() ? bytes : InOutErrorMessage(r) + (bytes.empty() ? "" : " (bytes kept)")) + "|";
     }
-    EXPECT_EQ(read, std::string(sascm) +
-                        "|INI/sascm.ini|INI/NodeInfo.ini|File not found|Invalid filename|"
-                        "File access denied|File access denied|File access denied|File too "
-                        "large|INI/NodeInfo.ini|"
-                        "a\r\n\x1A\r\nb|");
+    EXPECT_EQ(
+        read,
+        std::string(sascm) +
+            "|INI/sascm.ini|INI/NodeInfo.ini|File not found|Invalid filename|File access denied|File access denied|File access denied|File too large|INI/NodeInfo.ini|a\r\n\x1A\r\nb|");
     std::string bytes;
     EXPECT_EQ(ReadWholeFile(pipe, bytes).systemMessage, "Not a regular file");
     EXPECT_TRUE(FileExists("ini/NodeInfo.INI") && !FileExists("INI") &&
@@ -78,10 +77,8 @@ std::string Set(std::string_view bytes) {
 // Only the one line changes or is added; every other byte stays, line ends included.
 TEST(ProfileWriter, SetsOneKeyKeepingEveryOtherByte) {
     const std::pair<const char*, const char*> cases[] = {
-        {"; c\r\n[Window]\r\ntxt=no\r\n\r\n[SETUP]\r\n  ; c\r\n Txt = old.txt "
-         "\r\nmode=2\r\n\r\n[o]\r\nx=1",
-         "; c\r\n[Window]\r\ntxt=no\r\n\r\n[SETUP]\r\n  ; "
-         "c\r\nTxt=temp.txt\r\nmode=2\r\n\r\n[o]\r\nx=1"},
+        {"; c\r\n[Window]\r\ntxt=no\r\n\r\n[SETUP]\r\n  ; c\r\n Txt = old.txt \r\nmode=2\r\n\r\n[o]\r\nx=1",
+         "; c\r\n[Window]\r\ntxt=no\r\n\r\n[SETUP]\r\n  ; c\r\nTxt=temp.txt\r\nmode=2\r\n\r\n[o]\r\nx=1"},
         {"[setup]\r\ntxt=a\r\ntxt=b\r\n[setup]\r\ntxt=c\r\n",
          "[setup]\r\ntxt=temp.txt\r\ntxt=b\r\n[setup]\r\ntxt=c\r\n"},
         {"[setup]\r\nlang=ru\r\n\r\n\r\n[next]\r\n",
@@ -134,9 +131,9 @@ TEST(ProfileWriter, TheFileIsReplacedWholeOrNotAtAll) {
                 fs::is_symlink(dir.path() / "dangling.ini"));
 #endif
     EXPECT_EQ(set("new.ini") + set(opc) + set(made), "");
-    EXPECT_EQ(dir.Read("tool/opc.ini") + dir.Read("tool/made.ini") + dir.Read("new.ini"),
-              "[Setup]\nfoo=bar\ntxt=temp.txt\n[x]\ntxt=no\n[setup]\r\ntxt=temp.txt\r\n[setup]"
-              "\r\ntxt=temp.txt\r\n");
+    EXPECT_EQ(
+        dir.Read("tool/opc.ini") + dir.Read("tool/made.ini") + dir.Read("new.ini"),
+        "[Setup]\nfoo=bar\ntxt=temp.txt\n[x]\ntxt=no\n[setup]\r\ntxt=temp.txt\r\n[setup]\r\ntxt=temp.txt\r\n");
     EXPECT_EQ(fs::status(dir.path() / "tool/opc.ini").permissions(), mode);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "tool"), fs::directory_iterator()),
               2);

@@ -87,38 +87,37 @@ const Case kCases[] = {
     {"opcode keys and counts",
      {{"SASCM.ini", "[OPCODES]\n0000=0,nop\n0001=x1,wait\n0002=start\n1=1,a\n0AF1=1,b\nK001=0,"
                     "c\n0000=2,again\n"}},
-     "SASCM.ini:3: error: the parameter count of opcode 0001 is|SASCM.ini:4: error: the parameter "
-     "count "
-     "of opcode 0002 is|SASCM.ini:5: warning: key '1' has fewer than four digits|SASCM.ini:6: "
-     "warning: "
-     "opcode '0AF1' is above 0AF0 and is|SASCM.ini:7: warning: key 'K001' is not a four-digit"
+     "SASCM.ini:3: error: the parameter count of opcode 0001 is"
+     "|SASCM.ini:4: error: the parameter count of opcode 0002 is"
+     "|SASCM.ini:5: warning: key '1' has fewer than four digits"
+     "|SASCM.ini:6: warning: opcode '0AF1' is above 0AF0 and is"
+     "|SASCM.ini:7: warning: key 'K001' is not a four-digit"
      "|SASCM.ini:8: warning: key '0000' repeats line 2 in section",
      3},
     {"files missing or empty",
      {{"Types.Opcodes", "-"}, {"Opcodes.tree", "-"}, {"NodeInfo.ini", "-"}, {"SASCM_RUS.ini", ""}},
-     "SASCM_RUS.ini: warning: the file is empty|Types.Opcodes: error: file not found; type "
-     "'Actions' "
-     "names|Opcodes.tree: error: file not found; start-up stops here|NodeInfo.ini: warning: file "
-     "not "
-     "found: every category shows",
+     "SASCM_RUS.ini: warning: the file is empty"
+     "|Types.Opcodes: error: file not found; type 'Actions' names"
+     "|Opcodes.tree: error: file not found; start-up stops here"
+     "|NodeInfo.ini: warning: file not found: every category shows",
      3},
     {"line files missing",
      {{"Types.Opcodes", "-"},
       {"TypeInfo.ini", "[Actions]\nCaption=Д\nShortCaption=Д\n"},
       {"Nodes.Opcodes", "-"},
       {"SASCM.ini", "[INFO]\nVERSION=1\n"}},
-     "SASCM.ini: warning: there is no [opcodes] section: every|Types.Opcodes: warning: file not "
-     "found: "
-     "no type lists any|Nodes.Opcodes: error: file not found; start-up stops here,",
+     "SASCM.ini: warning: there is no [opcodes] section: every"
+     "|Types.Opcodes: warning: file not found: no type lists any"
+     "|Nodes.Opcodes: error: file not found; start-up stops here,",
      3},
     {"tree levels and keys",
      {{"Opcodes.tree", "\tAll\n\tFirst\n\n\t\t\tSecond \n\tThird\n"}},
-     "Opcodes.tree:4: error: Invalid level (3) for item \"Second|Opcodes.tree:1: warning: the "
-     "first "
-     "line is indented, but it|Opcodes.tree:3: warning: an empty line makes a "
-     "category|Opcodes.tree:4: "
-     "warning: category 'Second ' has no section|Opcodes.tree:5: warning: category 'Third' has no "
-     "section in|NodeInfo.ini:11: warning: section 'Second' is named by no",
+     "Opcodes.tree:4: error: Invalid level (3) for item \"Second"
+     "|Opcodes.tree:1: warning: the first line is indented, but it"
+     "|Opcodes.tree:3: warning: an empty line makes a category"
+     "|Opcodes.tree:4: warning: category 'Second ' has no section"
+     "|Opcodes.tree:5: warning: category 'Third' has no section in"
+     "|NodeInfo.ini:11: warning: section 'Second' is named by no",
      3},
     {"category sections and lines",
      {{"Opcodes.tree", "All\n\tFirst\n\tSecond\n\tThird\n\tFourth\n"},
@@ -127,52 +126,48 @@ const Case kCases[] = {
            "\n[First]\nOpcodes=0\n[Second]\nCaption=В\nOpcodes=7\n[Third]\nCaption=x\nOpcodes=abc\n"
            "[Fourth]\nCaption=y\nOpcodes=3\n[Gone]\nCaption=x\n"},
       {"Nodes.Opcodes", "0000 0001 0002\n0001\n0G01,00x2 " + std::string(2800 * 5, '0') + "\n"}},
-     "Nodes.Opcodes:3: error: numbers that are not four|NodeInfo.ini:4: warning: Expanded 'true' "
-     "is not "
-     "a number (1|NodeInfo.ini:5: warning: the value of 'Note' is longer than|NodeInfo.ini:6: "
-     "warning: "
-     "section 'First' has no Caption:|NodeInfo.ini:7: warning: Opcodes 0 is below 1: the category"
-     "|NodeInfo.ini:10: warning: Opcodes 7 is past the end of|NodeInfo.ini:13: warning: Opcodes "
-     "'abc' "
-     "is not a line|NodeInfo.ini:17: warning: section 'Gone' is named by no|Nodes.Opcodes:2: "
-     "warning: "
-     "no category names this line; it|Nodes.Opcodes:3: warning: the line holds 2802 numbers; only",
+     "Nodes.Opcodes:3: error: numbers that are not four"
+     "|NodeInfo.ini:4: warning: Expanded 'true' is not a number (1"
+     "|NodeInfo.ini:5: warning: the value of 'Note' is longer than"
+     "|NodeInfo.ini:6: warning: section 'First' has no Caption:"
+     "|NodeInfo.ini:7: warning: Opcodes 0 is below 1: the category"
+     "|NodeInfo.ini:10: warning: Opcodes 7 is past the end of"
+     "|NodeInfo.ini:13: warning: Opcodes 'abc' is not a line"
+     "|NodeInfo.ini:17: warning: section 'Gone' is named by no"
+     "|Nodes.Opcodes:2: warning: no category names this line; it"
+     "|Nodes.Opcodes:3: warning: the line holds 2802 numbers; only",
      2},
     {"type sections",
      {{"TypeInfo.ini",
        "stray=1\n[Actions]\nCaption=Д\nShortCaption=Д\nOpcodes=0\n[Checks]\nOpcodes 2\nOpcodes=2\n"
        "[actions]\nCaption=x\n[Actions]\n"}},
-     "TypeInfo.ini:1: warning: key 'stray' stands before any|TypeInfo.ini:5: warning: Opcodes 0 is "
-     "below 1: the type|TypeInfo.ini:6: warning: type 'Checks' has no Caption: the|TypeInfo.ini:6: "
-     "warning: type 'Checks' has no ShortCaption:|TypeInfo.ini:7: warning: line 'Opcodes 2' is "
-     "neither a"
-     "|TypeInfo.ini:9: warning: section 'actions' repeats line 2:|TypeInfo.ini:11: warning: "
-     "section "
-     "'Actions' repeats line 2:",
+     "TypeInfo.ini:1: warning: key 'stray' stands before any"
+     "|TypeInfo.ini:5: warning: Opcodes 0 is below 1: the type"
+     "|TypeInfo.ini:6: warning: type 'Checks' has no Caption: the"
+     "|TypeInfo.ini:6: warning: type 'Checks' has no ShortCaption:"
+     "|TypeInfo.ini:7: warning: line 'Opcodes 2' is neither a"
+     "|TypeInfo.ini:9: warning: section 'actions' repeats line 2:"
+     "|TypeInfo.ini:11: warning: section 'Actions' repeats line 2:",
      1},
     {"line file numbers and ends",
      {{"Nodes.Opcodes", "0000 0001 0002\n0001 0B00 0002 FFFF 0005\n\n"},
-      {"NodeInfo.ini", "[All]\nCaption=В\nOpcodes=1\n[First]\nCaption=П\nOpcodes=2\n[Second]"
-                       "\nCaption=В\nOpcodes=3\n"},
+      {"NodeInfo.ini",
+       "[All]\nCaption=В\nOpcodes=1\n[First]\nCaption=П\nOpcodes=2\n[Second]\nCaption=В\nOpcodes=3\n"},
       {"Types.Opcodes", "=0000 0001 02\r0002  \n\x1A"
                         "0003\r\n"}},
-     "Types.Opcodes:1: error: a number that is not four|Types.Opcodes:2: error: a number that is "
-     "not "
-     "four|Types.Opcodes:1: warning: the line ends with CR alone, not|Types.Opcodes:2: warning: "
-     "the "
-     "line ends with LF alone, not|Types.Opcodes:3: warning: a byte 1A ends the file here:"
-     "|Nodes.Opcodes:2: warning: numbers above 0AF0 are left out:|Nodes.Opcodes:2: warning: "
-     "opcodes "
-     "that SASCM.ini does not|Nodes.Opcodes:3: warning: the line is empty: it is read as",
+     "Types.Opcodes:1: error: a number that is not four"
+     "|Types.Opcodes:2: error: a number that is not four"
+     "|Types.Opcodes:1: warning: the line ends with CR alone, not"
+     "|Types.Opcodes:2: warning: the line ends with LF alone, not"
+     "|Types.Opcodes:3: warning: a byte 1A ends the file here:"
+     "|Nodes.Opcodes:2: warning: numbers above 0AF0 are left out:"
+     "|Nodes.Opcodes:2: warning: opcodes that SASCM.ini does not"
+     "|Nodes.Opcodes:3: warning: the line is empty: it is read as",
      2},
     {"opcodes listed nowhere",
      {{"SASCM.ini", "[OPCODES]\n0000=0,a\n0001=1,b\n0002=-1,c\n0003=0,d\n0004=0,e\n"},
       {"Nodes.Opcodes", "=0000 0001 0002\n0001\n"}},
-     "SASCM.ini:5: warning: opcode 0003 has no translation in|SASCM.ini:5: warning: opcodes 0003, "
-     "0004 "
-     "are listed by no|SASCM.ini:5: warning: opcodes 0003, 0004 are listed by no|SASCM.ini:6: "
-     "warning: "
-     "opcode 0004 has no translation in|Nodes.Opcodes:1: warning: the line ends with LF alone, not",
+     "SASCM.ini:5: warning: opcode 0003 has no translation in|SASCM.ini:5: warning: opcodes 0003, 0004 are listed by no|SASCM.ini:5: warning: opcodes 0003, 0004 are listed by no|SASCM.ini:6: warning: opcode 0004 has no translation in|Nodes.Opcodes:1: warning: the line ends with LF alone, not",
      1},
     {"clean with a final 1A byte",
      {{"Nodes.Opcodes", "=" + DataText(kClean.at("Nodes.Opcodes")) + "\x1A"}},
@@ -187,14 +182,13 @@ const Case kCases[] = {
       {"Opcodes.tree", "/"},
       {"NodeInfo.ini", "/"},
       {"Nodes.Opcodes", "/"}},
-     "SASCM.ini: warning: cannot be read (Is a directory): every|SASCM_RUS.ini: warning: cannot be "
-     "read "
-     "(Is a directory): no|TypeInfo.ini: warning: cannot be read (Is a directory):|Types.Opcodes: "
-     "warning: cannot be read (Is a directory): no|Opcodes.tree: error: cannot be read (Is a "
-     "directory);"
-     "|NodeInfo.ini: warning: cannot be read (Is a directory):|Nodes.Opcodes: warning: cannot be "
-     "read "
-     "(Is a directory): no",
+     "SASCM.ini: warning: cannot be read (Is a directory): every"
+     "|SASCM_RUS.ini: warning: cannot be read (Is a directory): no"
+     "|TypeInfo.ini: warning: cannot be read (Is a directory):"
+     "|Types.Opcodes: warning: cannot be read (Is a directory): no"
+     "|Opcodes.tree: error: cannot be read (Is a directory);"
+     "|NodeInfo.ini: warning: cannot be read (Is a directory):"
+     "|Nodes.Opcodes: warning: cannot be read (Is a directory): no",
      3},
     // Types past the limit of 256, told once; files named as found on disk; extreme lines.
     {"more than 256 types",
@@ -209,14 +203,10 @@ const Case kCases[] = {
       {"NodeInfo.ini", "-"},
       {"nodeinfo.INI", "[All]\nCaption=a\nOpcodes=1\n[First]\nCaption=b\n"
                        "Opcodes=2147483647\n[Second]\nCaption=c\nOpcodes=-2147483648\n"}},
-     "TypeInfo.ini:771: warning: type 'T256' is type number 257 of 260, but KLV takes at most 256 "
-     "types: it leaves this one and the 3 types after it out of the type list, and no opcode gets"
-     "|nodeinfo.INI:6: warning: Opcodes 2147483647 is past the end of Nodes.Opcodes (2 lines): the "
-     "category 'First' lists opcode 0000 only|nodeinfo.INI:9: warning: Opcodes -2147483648 is "
-     "below 1: "
-     "the category 'Second' reads line 1 of Nodes.Opcodes|Nodes.Opcodes:2: warning: no category "
-     "names "
-     "this line; it is never read",
+     "TypeInfo.ini:771: warning: type 'T256' is type number 257 of 260, but KLV takes at most 256 types: it leaves this one and the 3 types after it out of the type list, and no opcode gets"
+     "|nodeinfo.INI:6: warning: Opcodes 2147483647 is past the end of Nodes.Opcodes (2 lines): the category 'First' lists opcode 0000 only"
+     "|nodeinfo.INI:9: warning: Opcodes -2147483648 is below 1: the category 'Second' reads line 1 of Nodes.Opcodes"
+     "|Nodes.Opcodes:2: warning: no category names this line; it is never read",
      1},
     // A value of the longest length is read whole; one character more is cut.
     {"look-up sites",
@@ -226,9 +216,9 @@ const Case kCases[] = {
        "[OpcodeBase]\nCaption=" +
            std::string(kIniMaxValueLength, 'c') + "\nAddress=https://" +
            std::string(kIniMaxValueLength - 7, 'a') + "\n"}},
-     "Sites.ini:4: warning: Address 'file:///etc/passwd' is not|Sites.ini:5: warning: key 'Color' "
-     "is "
-     "never read: a site has|Sites.ini:8: warning: section 'Forum' is no look-up site"
+     "Sites.ini:4: warning: Address 'file:///etc/passwd' is not"
+     "|Sites.ini:5: warning: key 'Color' is never read: a site has"
+     "|Sites.ini:8: warning: section 'Forum' is no look-up site"
      "|Sites.ini:12: warning: the value of 'Address' is longer than 2047 characters",
      1},
     // One cause, one finding: a byte 1A hides a line; a line number that is no number.
@@ -238,68 +228,58 @@ const Case kCases[] = {
       {"TypeInfo.ini",
        "[A]\nCaption=Д\nShortCaption=Д\nOpcodes=1\n[B]\nCaption=П\nShortCaption=П\nOpcodes=2\n"
        "[C]\nCaption=К\nShortCaption=К\nOpcodes=9\n"}},
-     "TypeInfo.ini:12: warning: Opcodes 9 is past the end of|Types.Opcodes:2: warning: a byte 1A "
-     "ends "
-     "the file here:",
+     "TypeInfo.ini:12: warning: Opcodes 9 is past the end of"
+     "|Types.Opcodes:2: warning: a byte 1A ends the file here:",
      1},
     {"line number that is no number",
      {{"TypeInfo.ini",
        "[Actions]\nCaption=Д\nShortCaption=Д\nOpcodes=1\n[Checks]\nCaption=П\nShortCaption=П\n"
        "Opcodes=4294967297\n"}},
-     "TypeInfo.ini:8: warning: Opcodes '4294967297' is not a line|Types.Opcodes:2: warning: no "
-     "type "
-     "names this line; it is",
+     "TypeInfo.ini:8: warning: Opcodes '4294967297' is not a line"
+     "|Types.Opcodes:2: warning: no type names this line; it is",
      1},
     // Encodings, guessed from real text: UTF-8 and Windows-1251 side by side, marks, UTF-16.
     {"UTF-8 beside Windows-1251",
      {{"SASCM_RUS.ini",
        "=" + std::string(kClean.at("SASCM_RUS.ini")) + "0003=0,ещё «ёлка» — №5…\n"},
       {"NodeInfo.ini", kClean.at("NodeInfo.ini") + "Note=Ещё «ёлка» — №5… ПЛАТЁЖ»\n"},
-      {"TypeInfo.ini", "яю=\n[Actions]\nCaption=её»\nShortCaption=Сё\nOpcodes=1\n[Checks]\nCaption="
-                       "П\nShortCaption=П\nOpcodes=2\n"},
+      {"TypeInfo.ini",
+       "яю=\n[Actions]\nCaption=её»\nShortCaption=Сё\nOpcodes=1\n[Checks]\nCaption=П\nShortCaption=П\nOpcodes=2\n"},
       {"Sites.ini", "=\xEF\xBB\xBF[Wiki]\r\nCaption=Wiki\r\n[OpcodeBase]\r\nCaption=\r\n"}},
-     "SASCM_RUS.ini: error: the file is UTF-8 text, but KLV reads Windows-1251: every Russian text "
-     "shows garbled; convert it|Sites.ini: warning: the file begins with a UTF-8 byte-order mark, "
-     "which "
-     "KLV reads as part of line 1 ('п»ї'): it|TypeInfo.ini:1: warning: key 'яю' stands before any "
-     "section; it is never read|Sites.ini:4: warning: Caption is empty: the menu shows the "
-     "built-in "
-     "name 'OpcodeBase'",
+     "SASCM_RUS.ini: error: the file is UTF-8 text, but KLV reads Windows-1251: every Russian text shows garbled; convert it"
+     "|Sites.ini: warning: the file begins with a UTF-8 byte-order mark, which KLV reads as part of line 1 ('п»ї'): it"
+     "|TypeInfo.ini:1: warning: key 'яю' stands before any section; it is never read"
+     "|Sites.ini:4: warning: Caption is empty: the menu shows the built-in name 'OpcodeBase'",
      2},
     {"UTF-16 and a marked NodeInfo.ini",
      {{"TypeInfo.ini", "=" + Utf16Le("[Actions]\r\nCaption=A\r\nShortCaption=A\r\nOpcodes=1\r\n")},
       {"Types.Opcodes", "=\xFF\xFE" + Utf16Le("0000 0001\r\n0002\r\n")},
       {"NodeInfo.ini", "=\xEF\xBB\xBF" + std::string(kClean.at("NodeInfo.ini"))}},
-     "TypeInfo.ini: error: the file is UTF-16 text (NUL bytes),|Types.Opcodes: error: the file is "
-     "UTF-16 text (byte-order|NodeInfo.ini: error: the file is UTF-8 text with a|Opcodes.tree:1: "
-     "warning: category 'All' has no section in|Nodes.Opcodes:1: warning: no category names this "
-     "line; "
-     "it",
+     "TypeInfo.ini: error: the file is UTF-16 text (NUL bytes),"
+     "|Types.Opcodes: error: the file is UTF-16 text (byte-order"
+     "|NodeInfo.ini: error: the file is UTF-8 text with a"
+     "|Opcodes.tree:1: warning: category 'All' has no section in"
+     "|Nodes.Opcodes:1: warning: no category names this line; it",
      2},
     {"marked and UTF-16 line files",
      {{"Types.Opcodes", "=\xEF\xBB\xBF"
                         "0001 0002\r\n0000\r\n"},
       {"Nodes.Opcodes", "=\xFF\xFE" + Utf16Le("0000 0001 0002\r\n0001\r\n")}},
-     "Types.Opcodes: warning: the file begins with a UTF-8 byte-order mark,|Nodes.Opcodes: error: "
-     "the "
-     "file is UTF-16 text (byte-order mark), but|Types.Opcodes:1: error: numbers that are not four "
-     "hexadecimal digits:|Types.Opcodes:1: warning: the byte-order mark shifts the numbers of"
+     "Types.Opcodes: warning: the file begins with a UTF-8 byte-order mark,"
+     "|Nodes.Opcodes: error: the file is UTF-16 text (byte-order mark), but"
+     "|Types.Opcodes:1: error: numbers that are not four hexadecimal digits:"
+     "|Types.Opcodes:1: warning: the byte-order mark shifts the numbers of"
      "|Types.Opcodes:1: warning: opcodes that SASCM.ini does not define show",
      2},
     // Causes first: a file misread as a whole is told alone, an error before what follows.
     {"UTF-16 NodeInfo.ini told alone",
      {{"NodeInfo.ini", "=" + Utf16Le("[All]\r\nCaption=A\r\nOpcodes=1\r\n[First]\r\n"
                                      "Caption=F\r\nOpcodes=2\r\n[Second]\r\nCaption=S\r\n")}},
-     "NodeInfo.ini: error: the file is UTF-16 text (NUL bytes), but KLV reads Windows-1251 and "
-     "reads "
-     "none of it as written: every category shows '***НЕ_НАЙДЕНО***  (NodeInfo.ini)' and lists "
-     "no opcodes (what follows from that",
+     "NodeInfo.ini: error: the file is UTF-16 text (NUL bytes), but KLV reads Windows-1251 and reads none of it as written: every category shows '***НЕ_НАЙДЕНО***  (NodeInfo.ini)' and lists no opcodes (what follows from that",
      2},
     {"UTF-16 tree told alone",
      {{"Opcodes.tree", "=" + Utf16Le("All\r\n\tFirst\r\n\tSecond\r\n")}},
-     "Opcodes.tree: error: the file is UTF-16 text (NUL bytes), but KLV reads Windows-1251 and "
-     "reads "
-     "none of it as written (what follows from that is left out here); convert it in place",
+     "Opcodes.tree: error: the file is UTF-16 text (NUL bytes), but KLV reads Windows-1251 and reads none of it as written (what follows from that is left out here); convert it in place",
      2},
     {"cut-off line file: its error first, the lines past its end counted",
      {{"Opcodes.tree", "All\n\tA\n\tB\n\tC\n\tD\n\tE\n"},
@@ -307,17 +287,12 @@ const Case kCases[] = {
        "[All]\nCaption=a\nOpcodes=1\n[A]\nCaption=a\nOpcodes=2\n[B]\nCaption=b\nOpcodes=3\n"
        "[C]\nCaption=c\nOpcodes=4\n[D]\nCaption=d\nOpcodes=5\n[E]\nCaption=e\nOpcodes=6\n"},
       {"Nodes.Opcodes", "=0000 0001 00"}},
-     "Nodes.Opcodes:1: error: a number that is not four hexadecimal digits: '00' (column 11) read "
-     "as"
-     "|SASCM.ini:7: warning: opcode 0002 is listed by no category|NodeInfo.ini:6: warning: Opcodes "
-     "2 is "
-     "past the end of Nodes.Opcodes (1 line): the category 'A'|NodeInfo.ini:9: warning: Opcodes 3 "
-     "is "
-     "past the end of Nodes.Opcodes (1 line): the category 'B'|NodeInfo.ini:12: warning: Opcodes 4 "
-     "is "
-     "past the end of Nodes.Opcodes (1 line): the category|NodeInfo.ini:15: warning: ... and 2 "
-     "more "
-     "like this, lines 15-18",
+     "Nodes.Opcodes:1: error: a number that is not four hexadecimal digits: '00' (column 11) read as"
+     "|SASCM.ini:7: warning: opcode 0002 is listed by no category"
+     "|NodeInfo.ini:6: warning: Opcodes 2 is past the end of Nodes.Opcodes (1 line): the category 'A'"
+     "|NodeInfo.ini:9: warning: Opcodes 3 is past the end of Nodes.Opcodes (1 line): the category 'B'"
+     "|NodeInfo.ini:12: warning: Opcodes 4 is past the end of Nodes.Opcodes (1 line): the category"
+     "|NodeInfo.ini:15: warning: ... and 2 more like this, lines 15-18",
      2},
     {"misspelled keys named at their line",
      {{"TypeInfo.ini", "[Actions]\nCaption=Действия\nShortCapton=Действ\nOpcodes=1\n\n"
@@ -326,48 +301,30 @@ const Case kCases[] = {
        "[All]\nCaption=Все опкоды\nOpcodes=1\nExpaned=1\n\n[First]\nCaption=Первая\nNote=Заметка\n"
        "Opcode=2\n\n[Second]\nCapton=Вторая\n"},
       {"Sites.ini", "[Wiki]\nAdress=https://wiki.example\nColour=red\n"}},
-     "TypeInfo.ini:3: warning: key 'ShortCapton' is never read (did you mean ShortCaption?): the "
-     "opcode "
-     "list's type|NodeInfo.ini:4: warning: key 'Expaned' is never read (did you mean Expanded?): "
-     "the "
-     "category starts collapsed|NodeInfo.ini:9: warning: key 'Opcode' is never read (did you mean "
-     "Opcodes?): the category lists no opcodes|NodeInfo.ini:12: warning: key 'Capton' is never "
-     "read "
-     "(did you mean Caption?): the category shows|Nodes.Opcodes:2: warning: no category names this "
-     "line; it is never read|Sites.ini:2: warning: key 'Adress' is never read (did you mean "
-     "Address?): "
-     "the look-up opens the built-in address|Sites.ini:3: warning: key 'Colour' is never read: a "
-     "site "
-     "has Caption and Address",
+     "TypeInfo.ini:3: warning: key 'ShortCapton' is never read (did you mean ShortCaption?): the opcode list's type"
+     "|NodeInfo.ini:4: warning: key 'Expaned' is never read (did you mean Expanded?): the category starts collapsed"
+     "|NodeInfo.ini:9: warning: key 'Opcode' is never read (did you mean Opcodes?): the category lists no opcodes"
+     "|NodeInfo.ini:12: warning: key 'Capton' is never read (did you mean Caption?): the category shows"
+     "|Nodes.Opcodes:2: warning: no category names this line; it is never read"
+     "|Sites.ini:2: warning: key 'Adress' is never read (did you mean Address?): the look-up opens the built-in address"
+     "|Sites.ini:3: warning: key 'Colour' is never read: a site has Caption and Address",
      1},
     {"repeated type section is one more type",
      {{"TypeInfo.ini", kClean.at("TypeInfo.ini") + "[Actions]\nCaption=x\n"}},
-     "TypeInfo.ini:10: warning: section 'Actions' repeats line 1: KLV makes it one more type with "
-     "the "
-     "keys of line 1, so the type list shows 'Действия' twice and the opcodes of its line show "
-     "'Действ' twice in the type column; the keys under it are never read",
+     "TypeInfo.ini:10: warning: section 'Actions' repeats line 1: KLV makes it one more type with the keys of line 1, so the type list shows 'Действия' twice and the opcodes of its line show 'Действ' twice in the type column; the keys under it are never read",
      1},
     {"NUL byte in a value",
      {{"SASCM.ini", "=" + DataText("[OPCODES]\n0000=0,nop\n0001=1,wait %1d% ms\n") +
                         std::string("0002=-1,st\0art %1p%\r\n", 21)}},
-     "SASCM.ini:4: warning: a NUL byte at column 11 ends the value of '0002' for KLV: it shows "
-     "'0002: "
-     "st'",
+     "SASCM.ini:4: warning: a NUL byte at column 11 ends the value of '0002' for KLV: it shows '0002: st'",
      1},
     {"tree of a line end alone",
      {{"Opcodes.tree", "=\r\n"}},
-     "Opcodes.tree:1: warning: the file holds only a line end: KLV shows one category with an "
-     "empty "
-     "key, '***НЕ_НАЙДЕНО***  (NodeInfo.ini)', and reads no other section of NodeInfo.ini",
+     "Opcodes.tree:1: warning: the file holds only a line end: KLV shows one category with an empty key, '***НЕ_НАЙДЕНО***  (NodeInfo.ini)', and reads no other section of NodeInfo.ini",
      1},
     {"characters Windows-1251 cannot hold named first",
      {{"NodeInfo.ini", "=" + std::string(kClean.at("NodeInfo.ini")) + "Note=от ≥ 5 😀\n"}},
-     "NodeInfo.ini: error: the file is UTF-8 text, but KLV reads Windows-1251: the category names "
-     "and "
-     "notes show garbled; first replace what Windows-1251 cannot hold, line 13 '≥' (U+2265), line "
-     "13 "
-     "'😀' (U+1F600), then convert it in place with iconv -f UTF-8 -t CP1251 INI/NodeInfo.ini > "
-     "INI/NodeInfo.ini.tmp && mv INI/NodeInfo.ini.tmp INI/NodeInfo.ini",
+     "NodeInfo.ini: error: the file is UTF-8 text, but KLV reads Windows-1251: the category names and notes show garbled; first replace what Windows-1251 cannot hold, line 13 '≥' (U+2265), line 13 '😀' (U+1F600), then convert it in place with iconv -f UTF-8 -t CP1251 INI/NodeInfo.ini > INI/NodeInfo.ini.tmp && mv INI/NodeInfo.ini.tmp INI/NodeInfo.ini",
      2},
     // The INI folder given for the folder that holds it.
     {"INI folder given",

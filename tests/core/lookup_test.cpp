@@ -76,8 +76,7 @@ const LookupCase kCases[] = {
     {{"-x"}, kAll, "error: unknown option -x"},
     {{"db"},
      kAll,
-     "error: unexpected argument db (KLV reads the folder it starts in; kelpra FOLDER starts it in "
-     "another)"},
+     "error: unexpected argument db (KLV reads the folder it starts in; kelpra FOLDER starts it in another)"},
 };
 
 std::string Describe(const KlvCommand& command, const StartUpLoad& load, const TypeTicks& ticked) {
@@ -133,16 +132,18 @@ TEST(Lookup, PrintWritesOneParagraphPerRecordAndTellsWhyNot) {
     };
     std::string out, err;
     EXPECT_EQ(print({"--print", "t %1"}, out, err), kLookupFound);
-    EXPECT_EQ(out, "0001: wait %1d% ms\nParameters: 1\nRussian: ждать %1d% мс\nTypes: Действия\n"
-                   "Categories: Первая, Вторая, Третья\n\n"
-                   "0002: start %1p%\nParameters: variable\nRussian:  ???\nTypes: "
-                   "Проверки\nCategories: Первая\n");
+    EXPECT_EQ(
+        out,
+        "0001: wait %1d% ms\nParameters: 1\nRussian: ждать %1d% мс\nTypes: Действия\n"
+        "Categories: Первая, Вторая, Третья\n\n"
+        "0002: start %1p%\nParameters: variable\nRussian:  ???\nTypes: Проверки\nCategories: Первая\n");
     EXPECT_EQ(err, "");
     EXPECT_EQ(print({"--print", "nothing like it"}, out, err), kLookupNothing);
     EXPECT_EQ(out, "");
     EXPECT_EQ(err, "KLV: no opcode matches nothing like it\n");
     dir.WriteCp1251("INI/SASCM.ini", "[OPCODES]\n0001=x,broken\n");
     EXPECT_EQ(print({"--print", "1"}, out, err), kLookupUnusable);
-    EXPECT_EQ(err, "KLV: An unexpected error occurred: \"'x' is not a valid integer value\" (class "
-                   "EConvertError).\n");
+    EXPECT_EQ(
+        err,
+        "KLV: An unexpected error occurred: \"'x' is not a valid integer value\" (class EConvertError).\n");
 }

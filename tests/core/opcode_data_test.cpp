@@ -60,10 +60,9 @@ TEST_F(StartUpFiles, RecordsTakeTheirTextsFromBothFiles) {
         shown += Cp1251ToUtf8(std::string(op->Text) + "|" + std::string(op->RusText) + "|" +
                               op->ParamCountText) +
                  std::to_string(op->ParamCount) + "\n";
-    EXPECT_EQ(shown, "0001: abc|xyz| 99\n0002: start %1d%|без запятой|до 255-1\n0003: "
-                     "twelve|пусто|1010\n0005: minus| ???|"
-                     " -2-2\n0006: lead| ???| 011\n0AF0:   last| ???| 00\n00A4: quoted| ???| "
-                     "33\n0100:  ???| ???| 00\n");
+    EXPECT_EQ(
+        shown,
+        "0001: abc|xyz| 99\n0002: start %1d%|без запятой|до 255-1\n0003: twelve|пусто|1010\n0005: minus| ???| -2-2\n0006: lead| ???| 011\n0AF0:   last| ???| 00\n00A4: quoted| ???| 33\n0100:  ???| ???| 00\n");
     EXPECT_EQ(ErrorOf([&] { table.GetItem(kOpcodeCount); }),
               "ERangeError: Opcode number 0AF1 is out of range");
     EXPECT_EQ(ErrorOf([&] { table.GetItem(-1); }),
@@ -184,9 +183,9 @@ TEST(CategoryTree, IndentationGivesTheLevelsAndTooDeepALineStops) {
     EXPECT_EQ(Tree("A\r\n\t\tDeep\r\nB\r\n"), "A@- | 1 Invalid level (2) for item \"Deep\"");
     EXPECT_EQ(Tree("\t\tA\n\t\tB\n"), "A@- | 1 Invalid level (2) for item \"B\"");
     // The checker's reading goes on past each bad line, placing it one level down.
-    EXPECT_EQ(Tree("A\n\t\t\tB\n\t\tC\nD\n\t\tE\n", true),
-              "A@- B@A C@B D@- E@D | 1 Invalid level (3) for item \"B\"| 4 Invalid level (2) for "
-              "item \"E\"");
+    EXPECT_EQ(
+        Tree("A\n\t\t\tB\n\t\tC\nD\n\t\tE\n", true),
+        "A@- B@A C@B D@- E@D | 1 Invalid level (3) for item \"B\"| 4 Invalid level (2) for item \"E\"");
 }
 
 // A Cyrillic folder on a UTF-8 system: the message names the file in Windows-1251.

@@ -63,12 +63,11 @@ TEST(ErrorLog, RecordsAreCutTo512BytesBeforeTheirFinalLineEnd) {
 // names and addresses where it can.
 TEST(LookupSites, AddressesNamesAndTheSitesFile) {
     const LookupSiteSettings builtIn;
-    EXPECT_EQ(builtIn.Address(LookupSite::OpcodeBase, "0A8C") + " " +
-                  builtIn.Address(LookupSite::IniEditor, "00A5") + " " +
-                  builtIn.Address(LookupSite::Wiki, "a&b=\xC0 "),
-              "https://opcode-base.org/?search=0A8C&show=all "
-              "https://ini-editor.org/editor/editor.php?opcode=00A5 "
-              "https://script-wiki.org/index.php?title=a%26b%3D%C0%20");
+    EXPECT_EQ(
+        builtIn.Address(LookupSite::OpcodeBase, "0A8C") + " " +
+            builtIn.Address(LookupSite::IniEditor, "00A5") + " " +
+            builtIn.Address(LookupSite::Wiki, "a&b=\xC0 "),
+        "https://opcode-base.org/?search=0A8C&show=all https://ini-editor.org/editor/editor.php?opcode=00A5 https://script-wiki.org/index.php?title=a%26b%3D%C0%20");
     EXPECT_EQ(OpcodeTextOfCaption("00A5: create_car") + "|" + OpcodeTextOfCaption("0A8"),
               "00A5|0A8");
     for (const char* address :
@@ -81,8 +80,7 @@ TEST(LookupSites, AddressesNamesAndTheSitesFile) {
     TempDir dir;
     dir.WriteCp1251(
         "Sites.ini",
-        "[wiki]\r\nCaption=&Вики & "
-        "Co\r\nAddress=https://wiki.example/\r\n[IniEditor]\r\nCaption=\r\n"
+        "[wiki]\r\nCaption=&Вики & Co\r\nAddress=https://wiki.example/\r\n[IniEditor]\r\nCaption=\r\n"
         "Address=file:///etc/passwd\r\n[OpcodeBase]\r\nAddress=\"C:\\Windows\\notepad.exe\"\r\n");
     const LookupSiteSettings sites = LookupSiteSettings::Read(dir.Name("Sites.ini"));
     EXPECT_EQ(Cp1251ToUtf8(sites.Caption(LookupSite::Wiki) + "|" +

@@ -111,8 +111,7 @@ void CheckEncoding(const CheckedFolder& folder, DataFile file, CheckReport& repo
     if (guess.byteOrderMark)
         report.Add(
             file, 0, Severity::Warning,
-            "the file begins with a UTF-8 byte-order mark, which KLV reads as part of line 1 "
-            "('п»ї')" +
+            "the file begins with a UTF-8 byte-order mark, which KLV reads as part of line 1 ('п»ї')" +
                 Hidden(folder, file, ": it hides") + "; remove it with ",
             kDropMark);
 }

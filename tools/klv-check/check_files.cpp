@@ -62,10 +62,11 @@ void CheckFilesPresent(const CheckedFolder& folder, CheckReport& report) {
         else if (!source.Readable())
             report.Warn(file, 0, Unreadable(source) + ": " + kWithoutFile[i]);
         else if (source.Blank() && (file != DataFile::Tree || folder.treeItems.empty()))
-            report.Warn(file, 0,
-                        std::string("the file is empty") +
-                            (file == DataFile::Tree ? ": there are no categories, and no section "
-                                                      "of NodeInfo.ini is read"
-                                                    : ""));
+            report.Warn(
+                file, 0,
+                std::string("the file is empty") +
+                    (file == DataFile::Tree
+                         ? ": there are no categories, and no section of NodeInfo.ini is read"
+                         : ""));
     }
 }

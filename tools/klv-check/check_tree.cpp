@@ -16,9 +16,10 @@ bool EndsWithBlank(std::string_view key) {
 
 void CheckTreeLevels(const CheckedFolder& folder, CheckReport& report) {
     for (const TreeLevelError& error : folder.treeErrors)
-        report.Stop(DataFile::Tree, TreeLine(error.item),
-                    Printable(error.message, 100) + "; start-up stops here (a line may be at most "
-                                                    "one level deeper than the line before it)");
+        report.Stop(
+            DataFile::Tree, TreeLine(error.item),
+            Printable(error.message, 100) +
+                "; start-up stops here (a line may be at most one level deeper than the line before it)");
 }
 
 void CheckTreeLines(const CheckedFolder& folder, CheckReport& report) {

@@ -58,8 +58,7 @@ void TFormMain::ApplicationEvents1Exception(std::exception_ptr error) noexcept {
         platform_.sounds.Play(SystemSound::CriticalStop);
         platform_.messageBoxes.Error(
             writable.ok()
-                ? tr("Произошла неожиданная ошибка \"%1\" (Класс %2).\r\nЗаписано в log-файл "
-                     "Errors.log")
+                ? tr("Произошла неожиданная ошибка \"%1\" (Класс %2).\r\nЗаписано в log-файл Errors.log")
                       .arg(message, className)
                 : tr("Произошла неожиданная ошибка \"%1\" (Класс %2).").arg(message, className) +
                       QStringLiteral("\r\n") + notWritten(writable));
