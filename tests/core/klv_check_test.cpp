@@ -360,7 +360,9 @@ TEST(KlvCheck, CraftedFoldersGiveExactlyTheExpectedFindings) {
         EXPECT_EQ(checked.status, c.status);
         // Where the program's own loading stops, and only there, the report says it will.
         EXPECT_EQ(checked.startUpStops, checked.status == kExitWontStart);
-        // The fixes run as printed, from the folder checked, and leave no encoding to tell.
+#ifndef _WIN32
+        // The fixes run as printed (shell commands, with iconv and sed), from the folder
+        // checked, and leave no encoding to tell. Windows has no such shell to run them in.
         std::string fixes;
         for (const std::string& f : checked.findings)
             for (const std::string_view lead : {" in place with ", " remove it with "})
@@ -376,6 +378,7 @@ TEST(KlvCheck, CraftedFoldersGiveExactlyTheExpectedFindings) {
             if (Has(f, "UTF-") || Has(f, "byte-order mark"))
                 after += f + "|";
         EXPECT_EQ(after, "");
+#endif
     }
 }
 
