@@ -93,25 +93,16 @@ bool CheckedFolder::Utf16(DataFile file) const {
 }
 
 const SourceFile& CheckedFolder::File(DataFile file) const {
+    if (const IniSource* ini = Ini(file))
+        return ini->file;
     switch (file) {
-    case DataFile::Opcodes:
-        return opcodes.file;
-    case DataFile::Translation:
-        return translation.file;
-    case DataFile::TypeInfo:
-        return typeInfo.file;
     case DataFile::TypeLines:
         return typeLines.file;
-    case DataFile::Tree:
-        return tree;
-    case DataFile::NodeInfo:
-        return nodeInfo.file;
     case DataFile::NodeLines:
         return nodeLines.file;
-    case DataFile::Sites:
-        return sites.file;
+    default:
+        return tree;
     }
-    return tree;
 }
 
 const IniSource* CheckedFolder::Ini(DataFile file) const {
