@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
         if (!formFind)
             QTimer::singleShot(0, &formMain, [&] {
                 if (!formFind)
-                    formFind = std::make_unique<TFormFind>(formMain, platform);
+                    formFind = formMain.CreateFormFind();
             });
         return false;
     });

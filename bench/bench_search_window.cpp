@@ -26,7 +26,7 @@ class SearchWindows {
     SearchWindows() {
         platform_ = std::make_unique<SystemPlatform>();
         formMain = std::make_unique<TFormMain>(platform_->Services());
-        formFind = std::make_unique<TFormFind>(*formMain, platform_->Services());
+        formFind = formMain->CreateFormFind();
         FillMainList();
         formMain->show();
         formFind->show();

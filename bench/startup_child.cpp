@@ -65,7 +65,7 @@ void ListFirstCategory(TFormMain& form) {
 // matches), "list-all" (the search window's list of every row) or "copy-all" (the list's
 // copy of all rows); the last four on the first category's list. "none": the first paint
 // alone.
-void RunAction(TFormMain& form, const Platform& platform, const char* action) {
+void RunAction(TFormMain& form, const char* action) {
     const auto is = [action](const char* name) { return std::strcmp(action, name) == 0; };
     if (is("expand")) {
         form.findChild<QAction*>(QStringLiteral("NTreeExpandAll"))->trigger();
@@ -82,7 +82,7 @@ void RunAction(TFormMain& form, const Platform& platform, const char* action) {
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
         QCoreApplication::sendEvent(box, &enter);
     } else if (is("list-all")) {
-        auto* find = new TFormFind(form, platform);
+        auto* find = form.CreateFormFind().release();
         find->show();
         Settle();
         find->BtnAll->click();
@@ -125,7 +125,7 @@ int RunStartupChild(const char* what, int argc, char** argv) {
     TFormMain formMain(platform);
     WaitUntilShown(formMain);
     if (action != nullptr)
-        RunAction(formMain, platform, action);
+        RunAction(formMain, action);
     ReportAndLeave(formMain,
                    formMain.OpcodeList() != nullptr ? 0 : 2); // a loading error voids the figure
 }

@@ -268,62 +268,6 @@ than the one the search was made in.</translation>
         <translation>Search in OST</translation>
     </message>
     <message>
-        <source>Сетка</source>
-        <translation>Grid Lines</translation>
-    </message>
-    <message>
-        <source>Полное выделение</source>
-        <translation>Full Row Select</translation>
-    </message>
-    <message>
-        <source>Показывать номер опкода в опкоде</source>
-        <translation>Show Opcode Numbers</translation>
-    </message>
-    <message>
-        <source>Шрифт...</source>
-        <translation>Font...</translation>
-    </message>
-    <message>
-        <source>Показывать</source>
-        <translation>Show</translation>
-    </message>
-    <message>
-        <source>Авторазвёртывание</source>
-        <translation>Auto Expand</translation>
-    </message>
-    <message>
-        <source>Линии связи</source>
-        <translation>Connecting Lines</translation>
-    </message>
-    <message>
-        <source>Развернуть всё</source>
-        <translation>Expand All</translation>
-    </message>
-    <message>
-        <source>Свернуть всё</source>
-        <translation>Collapse All</translation>
-    </message>
-    <message>
-        <source>Развернуть все дочерние(*)</source>
-        <translation>Expand All Children (*)</translation>
-    </message>
-    <message>
-        <source>Свернуть все дочерние</source>
-        <translation>Collapse All Children</translation>
-    </message>
-    <message>
-        <source>Мультивыделение</source>
-        <translation>Multiple Selection</translation>
-    </message>
-    <message>
-        <source>Объединение списков</source>
-        <translation>Union of Lists</translation>
-    </message>
-    <message>
-        <source>Пересечение списков</source>
-        <translation>Intersection of Lists</translation>
-    </message>
-    <message>
         <source>Сведения об SASCM.INI...</source>
         <translation>About SASCM.INI...</translation>
     </message>
@@ -346,22 +290,6 @@ than the one the search was made in.</translation>
     <message>
         <source>Поиск</source>
         <translation>Search</translation>
-    </message>
-    <message>
-        <source>Вид</source>
-        <translation>View</translation>
-    </message>
-    <message>
-        <source>Расшир. список опкодов</source>
-        <translation>Opcode List</translation>
-    </message>
-    <message>
-        <source>Дерево</source>
-        <translation>Tree</translation>
-    </message>
-    <message>
-        <source>При этом показать:</source>
-        <translation>Then Show:</translation>
     </message>
     <message>
         <source>&amp;Интернет-ресурсы</source>
@@ -540,6 +468,85 @@ its description.</translation>
     <message>
         <source>Высота группы копирования</source>
         <translation>Height of the Copy Group</translation>
+    </message>
+</context>
+<context>
+    <name>ViewActionHandler</name>
+    <message>
+        <source>Сетка</source>
+        <translation>Grid Lines</translation>
+    </message>
+    <message>
+        <source>Полное выделение</source>
+        <translation>Full Row Select</translation>
+    </message>
+    <message>
+        <source>Показывать номер опкода в опкоде</source>
+        <translation>Show Opcode Numbers</translation>
+    </message>
+    <message>
+        <source>Шрифт...</source>
+        <translation>Font...</translation>
+    </message>
+    <message>
+        <source>Показывать</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Авторазвёртывание</source>
+        <translation>Auto Expand</translation>
+    </message>
+    <message>
+        <source>Линии связи</source>
+        <translation>Connecting Lines</translation>
+    </message>
+    <message>
+        <source>Развернуть всё</source>
+        <translation>Expand All</translation>
+    </message>
+    <message>
+        <source>Свернуть всё</source>
+        <translation>Collapse All</translation>
+    </message>
+    <message>
+        <source>Развернуть все дочерние(*)</source>
+        <translation>Expand All Children (*)</translation>
+    </message>
+    <message>
+        <source>Свернуть все дочерние</source>
+        <translation>Collapse All Children</translation>
+    </message>
+    <message>
+        <source>Мультивыделение</source>
+        <translation>Multiple Selection</translation>
+    </message>
+    <message>
+        <source>Объединение списков</source>
+        <translation>Union of Lists</translation>
+    </message>
+    <message>
+        <source>Пересечение списков</source>
+        <translation>Intersection of Lists</translation>
+    </message>
+    <message>
+        <source>Вид</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Расшир. список опкодов</source>
+        <translation>Opcode List</translation>
+    </message>
+    <message>
+        <source>Дерево</source>
+        <translation>Tree</translation>
+    </message>
+    <message>
+        <source>При этом показать:</source>
+        <translation>Then Show:</translation>
+    </message>
+    <message>
+        <source>Ни одна категория не выделена!</source>
+        <translation>No category is selected!</translation>
     </message>
 </context>
 </TS>

@@ -39,7 +39,7 @@ class BrowseTest : public FormMainTest {
         *db.opcodes += "0AF0=-1,ждать машину?\n";
         db.typeLines = "0001 0002 0AF0\n00A1\n";
         form = Open(db);
-        find = std::make_unique<TFormFind>(*form, fake.Services());
+        find = form->CreateFormFind();
         tree = Named<QTreeWidget>(form.get(), "OpTreeView");
         list = Named<OpcodeListView>(form.get(), "OpListView");
         form->show();

@@ -37,7 +37,7 @@ class SearchWindowsTest : public FormMainTest {
   protected:
     void SetUp() override {
         formMain = Open();
-        formFind = std::make_unique<TFormFind>(*formMain, fake.Services());
+        formFind = formMain->CreateFormFind();
         FillMainList(kSampleRows);
     }
     // Replaces the main list's rows; no row is focused afterwards.

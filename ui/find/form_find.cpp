@@ -15,7 +15,6 @@
 #include "ui/application.h"
 #include "ui/copy_commands.h"
 #include "ui/hint_tracker.h"
-#include "ui/main/form_main.h"
 #include "ui/opcode_rows.h"
 #include "ui/window_keys.h"
 #include "ui/window_look.h"
@@ -28,9 +27,8 @@ constexpr int kGrownClientHeight = 268;
 
 } // namespace
 
-TFormFind::TFormFind(TFormMain& formMain, const Platform& platform, QWidget* parent)
-    : QWidget(parent), formMain_(formMain), platform_(platform) {
-    formMain_.AttachFormFind(this);
+TFormFind::TFormFind(const MainWindowParts& main, const Platform& platform, QWidget* parent)
+    : QWidget(parent), main_(main), platform_(platform) {
     setObjectName(QStringLiteral("FormFind"));
     setWindowTitle(tr("Расширенный поиск (F3)"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
@@ -41,18 +39,13 @@ TFormFind::TFormFind(TFormMain& formMain, const Platform& platform, QWidget* par
     createControls();
     connectCommands();
     // Hints show where all the program's hints do: in the main window's status bar.
-    new HintTracker(this, formMain_.StatusPanel(0));
+    new HintTracker(this, main_.hintPanel);
     KeepWindowKeys(this);
     SetAlphaBlendValue(kCreatedOpacity);
     Guarded([this] { FormCreate(); })();
 }
 
 void TFormFind::connectCommands() {
-    // A new list in the main window: its count, and nothing found in it yet.
-    connect(&formMain_, &TFormMain::ListCounted, this, [this](int count) {
-        StatusPanel(2)->setText(tr("из: %1").arg(count));
-        StatusPanel(1)->setText(tr("Найдено: 0"));
-    });
     // Closing only hides the window (a close of a window without a parent hides it), so
     // the fields and the results are there at the next showing.
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
@@ -73,7 +66,12 @@ void TFormFind::connectCommands() {
 }
 
 void TFormFind::FormCreate() {
-    StatusPanel(3)->setText(formMain_.StatusPanel(2)->text());
+    StatusPanel(3)->setText(main_.totalPanel->text());
+}
+
+void TFormFind::ShowListCount(int count) {
+    StatusPanel(2)->setText(tr("из: %1").arg(count));
+    StatusPanel(1)->setText(tr("Найдено: 0"));
 }
 
 void TFormFind::ButtonFindClick(const QObject* sender) {
@@ -81,7 +79,7 @@ void TFormFind::ButtonFindClick(const QObject* sender) {
     if (height() == minimumHeight())
         resize(width(), kGrownClientHeight);
     const bool findAll = sender != nullptr && IsFindAllSender(sender->objectName().toStdString());
-    FindOpcodes(*this, formMain_.OpList(), WordList::SplitUtf8(EditYes->text().toStdString()),
+    FindOpcodes(*this, main_.list, WordList::SplitUtf8(EditYes->text().toStdString()),
                 WordList::SplitUtf8(EditNo->text().toStdString()),
                 WordList::SplitUtf8(EditOr->text().toStdString()), findAll);
 }
@@ -103,7 +101,7 @@ void TFormFind::NShowClick() {
     const QModelIndex focused = ListViewFind->currentIndex();
     if (!focused.isValid())
         return;
-    OpcodeRows rows(formMain_.OpList());
+    OpcodeRows rows(main_.list);
     if (ShowInList(rows, std::string(ListViewFind->Rows()->Bytes(focused.row(), 0))))
         return;
     platform_.sounds.Play(SystemSound::Information);
@@ -142,8 +140,8 @@ void TFormFind::SetAlphaBlendValue(int value) {
 // with it. Owned only there: a tool window that Qt knows as owned would take the main
 // window's shortcuts as its own.
 void TFormFind::showEvent(QShowEvent* event) {
-    formMain_.winId(); // made where it is not yet shown
-    windowHandle()->setTransientParent(formMain_.windowHandle());
+    main_.window->winId(); // made where it is not yet shown
+    windowHandle()->setTransientParent(main_.window->windowHandle());
     QWidget::showEvent(event);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The advanced search window, FormFind: created hidden right after the main window and
-// only shown and hidden afterwards. It searches the rows that the main window's list
+// The advanced search window, FormFind: created hidden by the main window once it is
+// drawn, and only shown and hidden afterwards. It searches the rows that the main window's list
 // shows, selects a match there or lists all matches in its own result list, and copies
 // its results to the clipboard.
 
@@ -18,15 +18,23 @@ class QMenu;
 class QPushButton;
 class QStatusBar;
 class QTimer;
-class TFormMain;
 
 class TFormFind : public QWidget {
     Q_OBJECT
 
   public:
-    TFormFind(TFormMain& formMain, const Platform& platform, QWidget* parent = nullptr);
+    // What the window takes of the main window.
+    struct MainWindowParts {
+        QWidget* window;      // the window it belongs to: kept above it
+        OpcodeListView* list; // the list it searches and selects in
+        QLabel* hintPanel;    // where its hints show
+        QLabel* totalPanel;   // the opcodes' total, which its last panel repeats
+    };
+    TFormFind(const MainWindowParts& main, const Platform& platform, QWidget* parent = nullptr);
 
     void FormCreate();
+    // The main list was built anew with `count` rows: nothing is found in it yet.
+    void ShowListCount(int count);
     // Both search buttons: BtnAll lists all matches, any other sender finds the next one.
     void ButtonFindClick(const QObject* sender);
     // Selects the focused result's row in the main list, or warns that it is not there.
@@ -78,7 +86,7 @@ class TFormFind : public QWidget {
     void connectCommands();
     void placeControls();
 
-    TFormMain& formMain_;
+    MainWindowParts main_;
     Platform platform_;
     std::array<QLabel*, 4> statusPanels_{};
     int alphaBlendValue_ = 255;

@@ -1,7 +1,9 @@
 #include "ui/main/form_main.h"
 
 #include "ui/application.h"
+#include "ui/find/form_find.h"
 #include "ui/hint_tracker.h"
+#include "ui/main/view_action_handler.h"
 #include "ui/window_keys.h"
 #include "ui/window_look.h"
 
@@ -15,10 +17,14 @@ TFormMain::TFormMain(const Platform& platform, QWidget* parent)
     SetExceptionHandler(this,
                         [this](std::exception_ptr error) { ApplicationEvents1Exception(error); });
 
-    // What lays out no text is made while the font configuration is still being made.
+    // What lays out no text is made while the font configuration is still being made:
+    // the views, and the menus with their commands.
     createViews();
-    createActions();
-    createMenus();
+    createFileMenu();
+    createFindMenu();
+    viewActions_ = new ViewActionHandler(this, OpListView, OpTreeView, platform_);
+    createHelpMenu();
+    createListPopupMenu();
     // Then the window takes its font (resolved once that is made), and what is measured in
     // it follows.
     setFont(DesignedFont());
@@ -26,7 +32,10 @@ TFormMain::TFormMain(const Platform& platform, QWidget* parent)
     createStatusBar();
     createMenuBar();
     placeRestored();
-    connectCommands();
+    connectListing();
+    connectSort();
+    connectStatusDisplays();
+    connectQuickSearch();
     hints_ = new HintTracker(this, StatusPanel(0));
     KeepWindowKeys(this);
 
@@ -37,4 +46,12 @@ TFormMain::~TFormMain() {
     // The rows point at the opcode records, which go before the list does: the list's
     // last layout while the window closes must find no rows.
     OpListView->Rows()->SetRows({});
+}
+
+std::unique_ptr<TFormFind> TFormMain::CreateFormFind() {
+    auto formFind = std::make_unique<TFormFind>(
+        TFormFind::MainWindowParts{this, OpListView, StatusPanel(0), StatusPanel(2)}, platform_);
+    connect(this, &TFormMain::ListCounted, formFind.get(), &TFormFind::ShowListCount);
+    formFind_ = formFind.get();
+    return formFind;
 }

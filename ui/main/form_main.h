@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <exception>
 #include <future>
@@ -16,7 +17,6 @@
 #include "opcodes/category_listing.h"
 #include "opcodes/lookup_sites.h"
 #include "opcodes/opcode.h"
-#include "platform/font_dialogs.h"
 #include "platform/platform.h"
 #include "ui/main/database_read.h"
 #include "ui/main/tree_fit.h"
@@ -24,9 +24,7 @@
 
 class HintTracker;
 class MinSizeSplitter;
-class OpListDelegate;
 class QAction;
-class QActionGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -39,9 +37,7 @@ class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TFormFind;
-class TreeAutoExpand;
-class TreeLinesStyle;
-class TreeNodeDelegate;
+class ViewActionHandler;
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -52,8 +48,10 @@ class TFormMain : public QMainWindow {
     explicit TFormMain(const Platform& platform, QWidget* parent = nullptr);
     ~TFormMain() override;
 
-    // The search window, created right after this one; the two reach each other through it.
-    void AttachFormFind(TFormFind* formFind) { formFind_ = formFind; }
+    // Makes the search window, hidden: it searches this window's list, shows its hints in
+    // this window's status bar and its list's counts in its own. The caller owns it; this
+    // window only shows it (NFindWin).
+    std::unique_ptr<TFormFind> CreateFormFind();
     // The opcode table, or null when the loading stopped before it was built.
     const TOpcodesList* OpcodeList() const { return opcodeList_.get(); }
     // The opcode list, which the search window searches and selects in.
@@ -80,53 +78,62 @@ class TFormMain : public QMainWindow {
   private:
     // The loading sequence of the window's creation.
     void FormCreate();
-    // Starts a new instance, minimised, then closes this one.
+
+    // The File menu (form_main_file_menu.cpp). NReExeClick starts a new instance,
+    // minimised, then closes this one.
+    void createFileMenu();
     void NReExeClick();
-    // Opens the introduction page of the current directory: "Intro.html", or the page of
-    // the interface's language where there is one.
+    // The Find menu (form_main_find_menu.cpp). NFindWinClick shows the search window and
+    // brings it to the front; NFindInOSTClick hands the listed captions to the outside
+    // search tool.
+    void createFindMenu();
+    void NFindWinClick();
+    void NFindInOSTClick();
+    // The Help menu (form_main_help_menu.cpp). HelpIntroExecute opens the introduction
+    // page of the current directory: "Intro.html", or the page of the interface's
+    // language where there is one.
+    void createHelpMenu();
     void HelpIntroExecute();
+    // The list's context menu (form_main_list_menu.cpp). NCopyOpClick runs the copy item
+    // `sender` (by its tag) on the list. BeforeBrowse sets the three look-up actions'
+    // addresses (property "address") from the list's focused row; ShowLookupSites gives
+    // them the captions and hints of lookupSites_.
+    void createListPopupMenu();
+    void NCopyOpClick(const QObject* sender);
+    void BeforeBrowse();
+    void Browse(const QAction* action);
+    void ShowLookupSites();
+    void SetLookupAddresses(std::string_view opcodeText);
 
-    // Browsing: the category listing, the column sort, the pointer and selection displays,
-    // the quick search, and the commands of the View and Tree menus.
-    // The type filter's clicks rebuild the list too.
+    // The listing (form_main_listing.cpp): the tree's node changes and the type filter's
+    // clicks rebuild the list.
+    void connectListing();
     void CheckListBoxTypeClickCheck();
-    // Sorts the rows once, ascending, by the texts of the clicked column.
-    void OpListViewColumnClick(int column);
-    void OpListViewSelectItem();
-    // The pointer's position is in the view's viewport coordinates.
-    void OpListViewMouseMove(const QPoint& pos);
-    void OpTreeViewMouseMove(const QPoint& pos);
-    // A character typed into the quick-search box; true when it confirmed a search, and
-    // the box must then not receive it.
-    bool OpMemoFindKeyPress(char32_t Key);
-    void NOpListGridlineClick(bool checked);
-    void NOpListRowselectClick(bool checked);
-    void NOpListFontClick();
-    void NTreeShowClick();
-    void NTreeAutoExpandClick();
-    void NTreeLinesClick(bool checked);
-    void NTreeExpandAllClick();
-    void NTreeCollapseAllClick();
-    void NTreeExpandChildClick();
-    void NCollapseChildClick();
-    // The column of the last header click; it survives rebuilds, which list unsorted.
-    int SortColumn = 0;
-
-    void connectBrowsing();
-    void connectQuickSearch();
-    void connectViewCommands();
     void RebuildList(QTreeWidgetItem* node);
     void FillList(const TNodedata& node);
     void ShowListCounts(int count);
+    // The column sort (form_main_list_sort.cpp).
+    void connectSort();
+    // Sorts the rows once, ascending, by the texts of the clicked column.
+    void OpListViewColumnClick(int column);
+    // The column of the last header click; it survives rebuilds, which list unsorted.
+    int SortColumn = 0;
+    // The status panels that follow the selection and the pointer
+    // (form_main_status_displays.cpp); the pointer's position is in the view's viewport
+    // coordinates.
+    void connectStatusDisplays();
+    void OpListViewSelectItem();
+    void OpListViewMouseMove(const QPoint& pos);
+    void OpTreeViewMouseMove(const QPoint& pos);
+    // The quick search (form_main_quick_search.cpp): a character typed into its box; true
+    // when it confirmed a search, and the box must then not receive it.
+    void connectQuickSearch();
+    bool OpMemoFindKeyPress(char32_t Key);
     QString QuickSearchText() const;
-    void SetPanel1Width(int width);
 
-    OpListDelegate* listDelegate_ = nullptr;
-    TreeNodeDelegate* treeDelegate_ = nullptr;
-    TreeLinesStyle* treeLines_ = nullptr;
-    TreeAutoExpand* treeAutoExpand_ = nullptr;
+    // The View and Tree menus, with the view state they set (view_action_handler.cpp).
+    ViewActionHandler* viewActions_ = nullptr;
     TreeColumnFit* treeFit_ = nullptr;
-    FontChoice fontDialog1_; // the font dialog opens with the font and colour last confirmed
 
     // Controls, named as the window's layout names them (each has that object name).
     QWidget* Panel1 = nullptr;
@@ -148,11 +155,6 @@ class TFormMain : public QMainWindow {
     // Menus.
     QMenu* NFile = nullptr;
     QMenu* NFind = nullptr;
-    QMenu* NView = nullptr;
-    QMenu* NViewOpList = nullptr;
-    QMenu* NViewTree = nullptr;
-    QMenu* NTree = nullptr;
-    QMenu* NTreeMultiSelectMode = nullptr;
     QMenu* NHelp = nullptr;
     QMenu* OpListPopupMenu = nullptr;
     QMenu* NInternet = nullptr;
@@ -162,21 +164,6 @@ class TFormMain : public QMainWindow {
     QAction* NExit = nullptr;
     QAction* NFindWin = nullptr;
     QAction* NFindInOST = nullptr;
-    QAction* NOpListGridline = nullptr;
-    QAction* NOpListRowselect = nullptr;
-    QAction* NShowOpcodeN = nullptr;
-    QAction* NOpListFont = nullptr;
-    QAction* NTreeShow = nullptr;
-    QAction* NTreeAutoExpand = nullptr;
-    QAction* NTreeLines = nullptr;
-    QAction* NTreeExpandAll = nullptr;
-    QAction* NTreeCollapseAll = nullptr;
-    QAction* NTreeExpandChild = nullptr;
-    QAction* NCollapseChild = nullptr;
-    QAction* NTreeMultiSelect = nullptr;
-    QActionGroup* NTreeMultiSelectModeGroup = nullptr;
-    QAction* NTreeMultiSelectModeUnification = nullptr;
-    QAction* NTreeMultiSelectModeCrossing = nullptr;
     QAction* SASCMINI1 = nullptr;
     QAction* NCopyOp = nullptr;
     QAction* NCopyAddOp = nullptr;
@@ -190,22 +177,6 @@ class TFormMain : public QMainWindow {
     QAction* BrowseIniEditor = nullptr;
     QAction* HelpIntro = nullptr;
 
-    // The commands that take opcodes out of the list. NFindWinClick shows the search
-    // window and brings it to the front. NCopyOpClick runs the copy item `sender` (by its
-    // tag) on the list. BeforeBrowse sets the three look-up actions' addresses (property
-    // "address") from the list's focused row. NFindInOSTClick hands the listed captions to
-    // the outside search tool.
-    void NFindWinClick();
-    void NCopyOpClick(const QObject* sender);
-    void BeforeBrowse();
-    void NFindInOSTClick();
-
-    void connectOutsideCommands();
-    // Gives the three look-up actions the captions and hints of lookupSites_.
-    void ShowLookupSites();
-    void SetLookupAddresses(std::string_view opcodeText);
-    void Browse(const QAction* action);
-
     void createViews();
     void createLayout();
     void placeRestored();
@@ -213,20 +184,14 @@ class TFormMain : public QMainWindow {
     QWidget* createCentrePanel();
     QWidget* createRightPanel();
     void createStatusBar();
-    void createActions();
-    void createListActions();
-    void createMenus();
     void createMenuBar();
-    void createTreeMenu();
-    void createListPopupMenu();
-    void connectCommands();
 
     // FormCreate's steps: the database's loading into the controls.
     void LoadDatabase();
     void LoadTypeList(const DatabaseRead& read);
 
     Platform platform_;
-    TFormFind* formFind_ = nullptr;
+    QPointer<TFormFind> formFind_;
     std::unique_ptr<TOpcodesList> opcodeList_;
     // The look-up sites' names and addresses: the built-in ones until the loading reads
     // the data folder's own.

@@ -7,13 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -25,6 +25,7 @@
 #include "ui/main/panel_focus.h"
 #include "ui/main/splitter.h"
 #include "ui/main/tree_fit.h"
+#include "ui/main/view_action_handler.h"
 #include "ui/main/view_styles.h"
 #include "ui/status_panels.h"
 #include "ui/window_look.h"
@@ -123,13 +124,6 @@ void TFormMain::createViews() {
     SelectOnlyByClicks(OpTreeView);
     treeFit_ = new TreeColumnFit(OpTreeView);
 
-    OpTreeViewChangeDelay = new QTimer(this);
-    OpTreeViewChangeDelay->setObjectName(QStringLiteral("OpTreeViewChangeDelay"));
-    OpTreeViewChangeDelay->setSingleShot(true);
-    OpTreeViewChangeDelay->setInterval(1);
-    connect(OpTreeView, &QTreeWidget::currentItemChanged, OpTreeViewChangeDelay,
-            qOverload<>(&QTimer::start));
-
     CheckListBoxType = new QListWidget(this);
     CheckListBoxType->setObjectName(QStringLiteral("CheckListBoxType"));
     CheckListBoxType->setUniformItemSizes(true);
@@ -185,6 +179,13 @@ void TFormMain::createLayout() {
     NameForScreenReaders(Button1, Button1->text());
 }
 
+void TFormMain::createMenuBar() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("OpMainMenu"));
+    for (QMenu* menu : {NFile, NFind, viewActions_->ViewMenu(), viewActions_->TreeMenu(), NHelp})
+        bar->addMenu(menu);
+}
+
 // The restored window's client area lies below its menu bar, which it has by now.
 void TFormMain::placeRestored() {
     resize(kRestoredClientSize + QSize(0, menuBar()->sizeHint().height()));
@@ -195,7 +196,9 @@ void TFormMain::placeRestored() {
 QWidget* TFormMain::createLeftPanel() {
     auto* split = NewSplit(this, Qt::Vertical, OpTreeView, CheckListBoxType,
                            {u"Splitter5", tr("Высота списка типов"), 15, 251, 69, true, false});
-    return Panel1 = NewPanel(this, u"Panel1", split);
+    Panel1 = NewPanel(this, u"Panel1", split);
+    viewActions_->SetTreePanel(Panel1);
+    return Panel1;
 }
 
 QWidget* TFormMain::createCentrePanel() {

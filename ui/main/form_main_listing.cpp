@@ -5,13 +5,32 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "opcodes/category_listing.h"
 #include "platform/sounds.h"
-#include "ui/find/form_find.h"
+#include "ui/application.h"
 #include "ui/main/form_main.h"
 #include "ui/main/tree_nodes.h"
+
+void TFormMain::connectListing() {
+    // The tree reports a change of its current node after a delay of 1 ms.
+    OpTreeViewChangeDelay = new QTimer(this);
+    OpTreeViewChangeDelay->setObjectName(QStringLiteral("OpTreeViewChangeDelay"));
+    OpTreeViewChangeDelay->setSingleShot(true);
+    OpTreeViewChangeDelay->setInterval(1);
+    connect(OpTreeViewChangeDelay, &QTimer::timeout, this,
+            Guarded([this] { OpTreeViewChange(OpTreeView->currentItem()); }));
+    connect(OpTreeView, &QTreeWidget::currentItemChanged, OpTreeViewChangeDelay,
+            qOverload<>(&QTimer::start));
+    // A Ctrl-click on the current node changes only the selection; the list follows it
+    // all the same.
+    connect(OpTreeView, &QTreeWidget::itemSelectionChanged, OpTreeViewChangeDelay,
+            qOverload<>(&QTimer::start));
+    connect(CheckListBoxType, &QListWidget::itemChanged, this,
+            Guarded([this] { CheckListBoxTypeClickCheck(); }));
+}
 
 TypeTicks TFormMain::TickedTypes() const {
     TypeTicks ticked;

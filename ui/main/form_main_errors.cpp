@@ -1,36 +1,16 @@
-// The window's own commands: restart, introduction, and the error handler.
+// The handler of every error that no command handles: the error sound, the error box and
+// a record in "errors.log".
 #include <ctime>
 
 #include "opcodes/error_log.h"
-#include "opcodes/errors.h"
 #include "opcodes/files/file_io.h"
 #include "opcodes/files/file_names.h"
 #include "platform/error_locator.h"
 #include "platform/message_boxes.h"
-#include "platform/process_starter.h"
 #include "platform/qt_text.h"
-#include "platform/shell.h"
 #include "platform/sounds.h"
 #include "ui/error_info.h"
 #include "ui/main/form_main.h"
-
-void TFormMain::NReExeClick() {
-    const StartResult result = platform_.processes.Start(QStringLiteral("KLV"), true);
-    // Closing without a successor would leave the user with no program at all.
-    if (!result.started)
-        throw EOSError(ToCp1251(result.error));
-    close();
-}
-
-void TFormMain::HelpIntroExecute() {
-    // The page of the interface's language, named by the translation; a folder without
-    // it gets the Russian page.
-    const QString page = tr("Intro.html");
-    const ShellResult result =
-        platform_.shell.Open(FileExists(page.toStdString()) ? page : QStringLiteral("Intro.html"));
-    if (!result.ok)
-        throw EOSError(ToCp1251(result.error));
-}
 
 namespace {
 

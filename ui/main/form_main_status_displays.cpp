@@ -1,18 +1,34 @@
-// The column sort of the opcode list, and the status panels and the tree's hint that
-// follow the selection and the pointer.
+// The status panels and the tree's hint that follow the list's selection and the pointer.
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTreeWidget>
 
 #include "platform/qt_text.h"
+#include "ui/application.h"
+#include "ui/event_hooks.h"
 #include "ui/hint_tracker.h"
 #include "ui/main/form_main.h"
 #include "ui/main/tree_nodes.h"
 #include "ui/opcode_rows.h"
 
-void TFormMain::OpListViewColumnClick(int column) {
-    SortColumn = column;
-    // The rows keep their selection and the focused row; the view keeps its scroll position.
-    OpListView->Rows()->Sort(SortColumn);
+namespace {
+
+// Runs `handler` with the pointer's position on every movement over the view.
+template <class Handler> void OnMouseMove(QAbstractItemView* view, Handler handler) {
+    view->viewport()->setMouseTracking(true);
+    OnEvent(view->viewport(), QEvent::MouseMove, [handler](QEvent* event) {
+        handler(static_cast<QMouseEvent*>(event)->position().toPoint());
+        return false;
+    });
+}
+
+} // namespace
+
+void TFormMain::connectStatusDisplays() {
+    connect(OpListView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            Guarded([this] { OpListViewSelectItem(); }));
+    OnMouseMove(OpListView, [this](const QPoint& pos) { OpListViewMouseMove(pos); });
+    OnMouseMove(OpTreeView, [this](const QPoint& pos) { OpTreeViewMouseMove(pos); });
 }
 
 void TFormMain::OpListViewSelectItem() {
