@@ -132,27 +132,29 @@ void Register(const char* input, int n, const char* action, Grow grow, int lineB
         ->Iterations(2);
 }
 
-// N for each input: large enough that the start without growth is a small share of the
-// time at N (about a tenth where a byte of the input costs much; where it costs little,
-// as in the line and opcode files, a tenth would take files of hundreds of megabytes), and
-// small enough that each pair takes a few seconds.
+// N for each input: large enough that the start without growth is under a tenth of the
+// time at N, where the program reads files that large. It reads none over 256 MiB, and a
+// byte of an opcode file costs so little that a tenth of the time is not reached below
+// that: those files, the line files, the tree of the deep chain (whose file grows with the
+// square of its depth) and Sites.ini (of which only the sites' own sections are read) are
+// taken near that limit at 3N.
 const int kRegistered = [] {
     // Top-level lines whose keys name no section: the window once hung on these.
     Register(
-        "tree_breadth", 400000, "expand", [](SyntheticDbOptions& o, int n) { o.extraRoots = n; },
+        "tree_breadth", 500000, "expand", [](SyntheticDbOptions& o, int n) { o.extraRoots = n; },
         14);
     // A chain's file grows with the square of its depth: √3 deeper is 3 times the input.
-    Register("tree_depth", 7000, "expand", [](SyntheticDbOptions& o, int n) {
-        o.chainDepth = static_cast<int>(std::lround(7000 * std::sqrt(n / 7000.0)));
+    Register("tree_depth", 25000, "expand", [](SyntheticDbOptions& o, int n) {
+        o.chainDepth = static_cast<int>(std::lround(std::sqrt(7000.0 * n)));
     });
-    Register("node_info", 400000, "sort",
+    Register("node_info", 650000, "sort",
              [](SyntheticDbOptions& o, int n) { o.extraNodeSections = n; });
-    Register("line_files", 120000, "quick", [](SyntheticDbOptions& o, int n) { o.extraLines = n; });
-    Register("opcode_lines", 200, "list-all",
+    Register("line_files", 420000, "quick", [](SyntheticDbOptions& o, int n) { o.extraLines = n; });
+    Register("opcode_lines", 660, "list-all",
              [](SyntheticDbOptions& o, int n) { o.fillerSections = n; });
-    Register("opcode_texts", 5000, "copy-all",
+    Register("opcode_texts", 28500, "copy-all",
              [](SyntheticDbOptions& o, int n) { o.textLength = n; });
-    Register("sites", 500000, "sort",
+    Register("sites", 900000, "sort",
              [](SyntheticDbOptions& o, int n) { o.extraSiteSections = n; });
     return 0;
 }();

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QWindow>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -97,6 +99,9 @@ void RunAction(TFormMain& form, const char* action) {
 } // namespace
 
 int RunStartupChild(const char* what, int argc, char** argv) {
+    // A run that the program stops with an error box would wait for a click for ever: it
+    // ends after five minutes instead, and the parent reports the failed run.
+    alarm(300);
     // As the program starts (main.cpp); Qt's windows start as Qt starts them.
     const char* action = std::strncmp(what, "growth:", 7) == 0 ? what + 7 : nullptr;
     if (std::strcmp(what, "full") == 0 || action != nullptr)

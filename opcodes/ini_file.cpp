@@ -46,15 +46,29 @@ struct TIniFile::Parsed {
     mutable uint32_t keysOfSection = kEmpty; // the section KeysOf gave last
     mutable std::span<const Key> keysOf;
 
-    explicit Parsed(FileBytes content) : bytes(std::move(content)) {
-        bool keep = false; // the keys of the section being read count
+    // With `only` named, the sections of other names are passed over, and the reading
+    // stops at the first section header after each of those names has stood once.
+    Parsed(FileBytes content, std::span<const std::string> only) : bytes(std::move(content)) {
+        bool keep = false;                // the keys of the section being read count
+        std::size_t unseen = only.size(); // names of `only` not yet met
         ForEachIniEntry(bytes.view(), [&](const IniEntry& entry) {
             if (entry.kind == IniEntry::Kind::Section) {
+                keep = false;
+                if (!only.empty()) {
+                    if (unseen == 0)
+                        return false;
+                    if (std::none_of(only.begin(), only.end(), [&](const std::string& name) {
+                            return EqualsIgnoreCaseCp1251(name, entry.name);
+                        }))
+                        return true;
+                }
                 sections.push_back(entry.name);
                 uint32_t& slot = sectionSlots[SectionSlot(entry.name)];
-                keep = slot == kEmpty;
-                if (!keep)
-                    return;
+                if (slot != kEmpty)
+                    return true;
+                keep = true;
+                if (unseen > 0)
+                    --unseen;
                 slot = static_cast<uint32_t>(sections.size() - 1);
                 if (++sectionNames * 2 > sectionSlots.size())
                     GrowSections();
@@ -62,6 +76,7 @@ struct TIniFile::Parsed {
                 keys.push_back(
                     {static_cast<uint32_t>(sections.size() - 1), entry.name, entry.value});
             }
+            return true;
         });
     }
 
@@ -162,14 +177,15 @@ struct TIniFile::Parsed {
     }
 };
 
-TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
+TIniFile::TIniFile(std::string fileName, std::vector<std::string> onlySections)
+    : fileName_(std::move(fileName)), onlySections_(std::move(onlySections)) {}
 TIniFile::~TIniFile() = default;
 TIniFile::TIniFile(TIniFile&&) noexcept = default;
 TIniFile& TIniFile::operator=(TIniFile&&) noexcept = default;
 
 const TIniFile::Parsed& TIniFile::parsed() const {
     if (!parsed_)
-        parsed_ = std::make_unique<Parsed>(ReadIniBytes(fileName_));
+        parsed_ = std::make_unique<Parsed>(ReadIniBytes(fileName_), onlySections_);
     return *parsed_;
 }
 

@@ -16,8 +16,11 @@
 
 class TIniFile {
   public:
-    // Nothing is opened yet: the file is read at the first call that needs it.
-    explicit TIniFile(std::string fileName);
+    // Nothing is opened yet: the file is read at the first call that needs it. A reader
+    // given `onlySections` knows no other section (nor lists one), and stops reading the
+    // file once the first section of each of those names has ended: a file of any length
+    // costs it no more than the part that holds them.
+    explicit TIniFile(std::string fileName, std::vector<std::string> onlySections = {});
     ~TIniFile();
     TIniFile(TIniFile&&) noexcept;
     TIniFile& operator=(TIniFile&&) noexcept;
@@ -48,6 +51,7 @@ class TIniFile {
     const Parsed& parsed() const;
 
     std::string fileName_;
+    std::vector<std::string> onlySections_;
     mutable std::unique_ptr<Parsed> parsed_;
 };
 

@@ -81,7 +81,11 @@ LookupSiteSettings::LookupSiteSettings() {
 
 LookupSiteSettings LookupSiteSettings::Read(const std::string& fileName) {
     LookupSiteSettings settings;
-    const TIniFile ini(fileName);
+    std::vector<std::string> sections;
+    for (const LookupSiteInfo& info : kSites)
+        sections.emplace_back(info.section);
+    // The sites' own sections only: whatever else the file holds is not read.
+    const TIniFile ini(fileName, std::move(sections));
     for (const LookupSiteInfo& info : kSites) {
         const std::size_t i = IndexOf(info.site);
         const std::string name = ini.ReadString(info.section, kSiteCaptionKey, "");

@@ -40,6 +40,17 @@ TEST(IniFile, ValuesAsTheProfileFunctionsReadThem) {
     EXPECT_EQ(ini.ReadSections(),
               (std::vector<std::string>{"OPCODES", "t", "opcodes", "\xC0\xE1"}));
     EXPECT_TRUE(ini.HasKey("T", "K") && !ini.HasSection("other"));
+    // A reader of some sections reads them as the whole reader does, and knows no other;
+    // it reads no further than the end of the first section of each name.
+    const TIniFile some(dir.Name("t.ini"), {"Opcodes", "\xE0\xC1"});
+    for (const auto& c : cases)
+        EXPECT_EQ(some.ReadString(c.section, c.key, "dflt"),
+                  std::string_view(c.section) == "t" ? "dflt" : c.value)
+            << c.key;
+    EXPECT_EQ(some.ReadSections(), (std::vector<std::string>{"OPCODES", "opcodes", "\xC0\xE1"}));
+    dir.Write("s.ini", "[a]\nk=1\n[b]\nk=2\n[a]\n[c]\n");
+    EXPECT_EQ(TIniFile(dir.Name("s.ini"), {"A", "b"}).ReadSections(),
+              (std::vector<std::string>{"a", "b"}));
     // A missing file, or a folder in the file's place, reads as an empty file.
     EXPECT_EQ(TIniFile(dir.Name("absent.ini")).ReadString("s", "k", "dflt"), "dflt");
     EXPECT_TRUE(TIniFile(dir.path().string()).ReadSections().empty());
