@@ -69,8 +69,17 @@ const std::pair<void (*)(CraftedDb&), const char16_t*> kLoadCases[] = {
 
 } // namespace
 
+// Also: the program installs its hint style before its first window; the tooltips' pause
+// turns to none with the opcode table's loading, and not when the table fails.
 TEST_F(FormMainTest, LoadingKeepsWhatWasLoadedBeforeAFailure) {
     for (const auto& [change, started] : kLoadCases) {
+        SCOPED_TRACE(QString::fromUtf16(started).toStdString());
+        QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
+        const int stylesPause = QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay);
+        ASSERT_NE(stylesPause, 0);
+        InstallHintStyle();
+        EXPECT_EQ(ApplicationStyleName(), u"fusion"_s);
+        EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), stylesPause);
         std::filesystem::remove_all(dir.path() / "INI");
         // The look-up sites come first: they are the data folder's own whatever fails.
         dir.WriteCp1251("INI/Sites.ini", "[Wiki]\r\nCaption=Вики\r\nAddress=https://wiki.x\r\n");
@@ -83,6 +92,8 @@ TEST_F(FormMainTest, LoadingKeepsWhatWasLoadedBeforeAFailure) {
         fake.boxes.errors.clear();
         auto form = Open(db);
         EXPECT_EQ(Started(*form, fake.boxes), QString::fromUtf16(started));
+        EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay),
+                  form->OpcodeList() ? 0 : stylesPause);
         // The tree's column as wide as its widest shown node, as the view itself measures it.
         QCoreApplication::processEvents();
         const QAbstractItemView* tree = Named<QTreeWidget>(form.get(), "OpTreeView");
@@ -110,25 +121,6 @@ TEST_F(FormMainTest, ATreeOfManyTopLevelLinesIsDrawn) {
     QImage first = tree->viewport()->grab(row).toImage(), blank = first;
     blank.fill(first.pixel(0, 0));
     EXPECT_NE(first, blank) << "the first node's name is drawn";
-}
-
-// The program installs its hint style before its first window; the tooltips' pause turns
-// to none with the opcode table's loading, and not when the table fails.
-TEST_F(FormMainTest, HintsBecomeInstantWithTheOpcodeTable) {
-    for (const bool tableLoads : {false, true}) {
-        QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
-        const int stylesPause = QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay);
-        InstallHintStyle();
-        EXPECT_EQ(ApplicationStyleName(), u"fusion"_s);
-        EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), stylesPause);
-        CraftedDb db;
-        if (!tableLoads)
-            db.opcodes = "[OPCODES]\n0002=x,j\n";
-        const auto form = Open(db);
-        EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay),
-                  tableLoads ? 0 : stylesPause);
-        EXPECT_NE(stylesPause, 0);
-    }
 }
 
 struct ThrowingObject : QObject {
