@@ -1,14 +1,11 @@
 # Under a dark theme (Adwaita's, through Qt's GTK platform theme) the tree's lines and boxes
 # stand out from their base; there and at scale 2 both windows' controls are named, with
-# their roles, to the accessibility interface (spoken-names.txt), read for up to 5 s.
+# their roles, to the accessibility interface (spoken-names.txt), read for up to 10 s.
+all_named() { missing=$(grep -vxF -f <(accessible) "$HERE/spoken-names.txt" || true); [ -z "$missing" ]; }
 check_spoken_names() {  # check_spoken_names WHERE
     keys "$win" F3
     find=$(wait_window '^Расширенный поиск \(F3\)$' "$pid") || fail "F3 did not show the search window"
-    for _ in $(seq 1 25); do
-        missing=$(grep -vxF -f <(accessible) "$HERE/spoken-names.txt" || true)
-        [ -z "$missing" ] && break
-        sleep 0.2
-    done
+    until_true all_named || true
     check "$1: both windows' controls named, with their roles${missing:+ (missing: $missing)}" test -z "$missing"
 }
 
