@@ -204,8 +204,7 @@ TEST_F(SearchWindowsTest, CopyItemsCopyTheirOwnListsRows) {
 // driven end to end by the black-box test.
 // No category: the user is told. A category without an opcode line: nothing happens. A
 // "temp.txt" that cannot be written leaves "opc.ini" alone; an "opc.ini" that cannot be
-// written leaves the tool unstarted; both go to the error handler. A missing "opc.ini" is
-// made anew.
+// written leaves the tool unstarted; both go to the error handler.
 TEST_F(SearchWindowsTest, HandOverStopsAtItsFirstFailure) {
     auto* tree = Named<QTreeWidget>(formMain.get(), "OpTreeView");
     tree->setCurrentItem(nullptr);
@@ -228,9 +227,6 @@ TEST_F(SearchWindowsTest, HandOverStopsAtItsFirstFailure) {
               BoxText(QString::fromStdString(message), QStringLiteral("EIniFileException")));
     EXPECT_TRUE(fs::is_regular_file(dir.path() / "temp.txt"));
     EXPECT_TRUE(fake.processes.calls.empty());
-    fs::remove(dir.path() / "opc.ini");
-    Trigger(formMain.get(), "NFindInOST");
-    EXPECT_EQ(dir.Read("opc.ini"), "[setup]\r\ntxt=temp.txt\r\n"); // made anew
     EXPECT_EQ(fake.boxes.errors.size(), 3);
 }
 
