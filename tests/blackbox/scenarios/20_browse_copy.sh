@@ -21,11 +21,6 @@ keys "$win" Menu Down Down Down Down Return
 check "add all from the context menu: the old text as it was, CR LF, the list" \
     clipboard_is "$WORK/expected" UTF-8
 
-keys "$win" Home shift+Down shift+Down Tab Tab shift+Tab shift+Tab ctrl+c shift+Tab ctrl+c shift+Tab ctrl+c Tab Tab
-head -n 3 "$WORK/player" | add_translations "$db" | selection_text >"$WORK/expected"
-check "copy selection: three rows with translations; Tab passed the quick search, Ctrl+C in the tree and types no copy" \
-    clipboard_is "$WORK/expected"
-
 # Auto-expand ("Вид", "Дерево", "Авторазвёртывание") and mouse clicks on the tree: the
 # clicked node is the one listed, although the branch that closes moves the rows below it.
 check "the tree's rows are found on screen" find_tree_rows "$win" 4
