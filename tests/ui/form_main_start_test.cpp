@@ -175,7 +175,8 @@ TEST_F(FormMainTest, ErrorsReachTheHandlerAndTheRestartReportsItsFailure) {
                   QString::fromLocal8Bit(std::strerror(EISDIR)));
     std::filesystem::remove(dir.path() / "errors.log");
 
-    // The restart starts KLV minimised and ends this instance, or reports why it cannot.
+    // The restart that cannot start KLV (minimised) reports why, and this instance stays; the
+    // restart that goes through is driven end to end by the black-box test.
     form->showNormal(); // the client area below the menu bar: 676 x 342, centred on the screen
     EXPECT_EQ(form->size() - QSize(0, form->menuWidget()->height()), QSize(676, 342));
     EXPECT_LE((form->geometry().center() - form->screen()->availableGeometry().center())
@@ -185,8 +186,5 @@ TEST_F(FormMainTest, ErrorsReachTheHandlerAndTheRestartReportsItsFailure) {
     Trigger(form.get(), "NReExe");
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(fake.boxes.errors.last(), BoxText(u"Cannot start"_s, u"EOSError"_s));
-    fake.processes.result.started = true;
-    Trigger(form.get(), "NReExe");
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(fake.processes.calls, (std::vector<std::pair<QString, bool>>(2, {u"KLV"_s, true})));
+    EXPECT_EQ(fake.processes.calls, (std::vector<std::pair<QString, bool>>{{u"KLV"_s, true}}));
 }

@@ -141,9 +141,6 @@ TEST_F(SearchWindowsTest, ShowingKeysFadingAndHints) {
     auto* box = Named<QWidget>(formMain.get(), "GroupBox1");
     EXPECT_EQ(hintOver(memo->viewport(), QPoint(5, 5)), memo->statusTip());
     EXPECT_EQ(hintOver(MainList()->viewport(), QPoint(5, 5)), QString());
-    formMain->StatusPanel(0)->setText(
-        u"Готов."_s); // stands until the hint changes: the type list has none either
-    EXPECT_EQ(hintOver(Named<QWidget>(formMain.get(), "CheckListBoxType"), {5, 5}), u"Готов."_s);
     auto* copy = Named<QPushButton>(box, "Button1");
     EXPECT_EQ(hintOver(copy, QPoint(5, 5)), QStringLiteral(u"Скопировать в буфер обмена"));
     // Its width fits its caption in the font it shows it in: the window's.
