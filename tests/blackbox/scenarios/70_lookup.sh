@@ -15,9 +15,7 @@ check "but not shown while the box is open" selected 0
 keys "$box" Return
 check "it is shown once the box is closed" until_true selected 1
 
-(cd "$other" && exec "$KLV" --show 0A8C >"$other/klv.out" 2>&1) &
-otherpid=$!
-echo "$otherpid" >>"$WORK/.pids"
+otherpid=$(start_klv "$other" --show 0A8C)
 otherwin=$(wait_window "$MAIN_TITLE" "$otherpid") || fail "another folder's look-up opened no window"
 check "another folder's window comes above the first" until_true stacked_above "$otherwin" "$first"
 
