@@ -118,12 +118,12 @@ TEST_F(BrowseTest, TreeAndTypeFilterRebuildTheListAndBothWindowsCounts) {
     EXPECT_EQ(fake.sounds.played, std::vector<SystemSound>{SystemSound::Default});
 }
 
-TEST_F(BrowseTest, PanelsFollowThePointerAndTheSelectionAndAutoExpandHitsTheClickedNode) {
+// (Panel 4's count of selected rows: the first test here after a rebuild, and the black-box
+// look-up scenario after a look-up's selection.)
+TEST_F(BrowseTest, PanelsFollowThePointerAndAutoExpandHitsTheClickedNode) {
     ClickNode("Актёры"); // 00A1 0002
     QTest::mouseMove(list->viewport(), list->visualRect(list->Rows()->index(1, 0)).center());
     EXPECT_EQ(Panel(3), u"Текущий: 0002"_s);
-    SelectRows(list, {0, 1});
-    EXPECT_EQ(Panel(4), u"Выделено: 2"_s);
     // Panel 0: the note of the node under the pointer, anywhere on its row; none for a
     // node without a line. The rebuild's text stands until the hint changes.
     const auto onto = [this](const char* node, int x) {
