@@ -61,9 +61,9 @@ make_database() {  # make_database NAME -> prints the folder
     echo "$dir"
 }
 
-# Starts KLV with the folder as its current directory; prints its process id.
-start_klv() {
-    (cd "$1" && exec "$KLV" >"$1/klv.out" 2>&1) &
+# Starts KLV, with any arguments, in the folder as its current directory; prints its process id.
+start_klv() {  # start_klv DB [ARGUMENT...]
+    (cd "$1" && exec "$KLV" "${@:2}" >"$1/klv.out" 2>&1) &
     local pid=$!
     echo "$pid" >>"$WORK/.pids"
     echo "$pid"
@@ -173,13 +173,13 @@ stacked_above() {  # stacked_above A B
     [ -n "$a" ] && [ -n "$b" ] && [ "$a" -gt "$b" ]
 }
 
-# The clipboard's text as Windows-1251 bytes (or another CHARSET), into a file.
-clipboard_to() { timeout 5 xclip -selection clipboard -o 2>/dev/null | iconv -f UTF-8 -t "${2:-CP1251}" >"$1"; }
-
 # Whether the clipboard comes to hold exactly the file's bytes (Windows-1251, or CHARSET)
 # within 10 s; if not, the two side by side.
 clipboard_is() { wait_until 10 clipboard_read_as "$@" || same_bytes "$1" "$WORK/.clipboard"; }  # clipboard_is EXPECTED [CHARSET]
-clipboard_read_as() { clipboard_to "$WORK/.clipboard" "${2:-}" && cmp -s "$1" "$WORK/.clipboard"; }
+clipboard_read_as() {
+    timeout 5 xclip -selection clipboard -o 2>/dev/null | iconv -f UTF-8 -t "${2:-CP1251}" >"$WORK/.clipboard" &&
+        cmp -s "$1" "$WORK/.clipboard"
+}
 
 # Puts the text on the clipboard, owned by xclip, and waits until it is there.
 set_clipboard() { printf '%s' "$1" | xclip -selection clipboard; wait_until 10 clipboard_holds "$1"; }  # set_clipboard TEXT

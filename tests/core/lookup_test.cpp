@@ -105,7 +105,7 @@ std::string Describe(const KlvCommand& command, const StartUpLoad& load, const T
 
 } // namespace
 
-TEST(Lookup, CommandLineQueryWindowHitAndPrintedRecords) {
+TEST(Lookup, CommandLineQueryWindowHitAndPrintOutput) {
     TempDir dir;
     WriteDatabase(dir);
     CurrentDirScope cd(dir.path());
@@ -117,13 +117,8 @@ TEST(Lookup, CommandLineQueryWindowHitAndPrintedRecords) {
             args += " [" + std::string(arg) + "]";
         EXPECT_EQ(Describe(ParseKlvCommand(c.args), load, c.ticked), c.expected) << "KLV" << args;
     }
-}
 
-// The printed paragraphs in UTF-8, and the exit statuses: found, nothing, cannot load.
-TEST(Lookup, PrintWritesOneParagraphPerRecordAndTellsWhyNot) {
-    TempDir dir;
-    WriteDatabase(dir);
-    CurrentDirScope cd(dir.path());
+    // The printed paragraphs in UTF-8, and the exit statuses: found, nothing, cannot load.
     const auto print = [](std::vector<std::string_view> args, std::string& out, std::string& err) {
         std::ostringstream o, e;
         const int status = PrintLookup(ParseKlvCommand(args), o, e);

@@ -13,7 +13,6 @@
 #include <cstring>
 
 #include "opcodes/cp1251.h"
-#include "opcodes/errors.h"
 #include "platform/system_platform.h"
 #include "tests/support/temp_dir.h"
 
@@ -29,11 +28,8 @@ TEST(DesktopServices, ClipboardLocatorAndTheSystemsTextOfFailures) {
     clipboard.AddText(Utf8ToCp1251("\r\nё"));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral(u"a漢€б\r\nё"));
 
-    DlErrorLocator locator;
-    const CodeLocation here = locator.Locate(EConvertError("x").RaiseAddress());
-    EXPECT_EQ(here.module, "ui_tests");
-    EXPECT_NE(here.offset, 0u);
-    EXPECT_EQ(locator.Locate(nullptr).offset, 0u);
+    // (A known address's module and offset: the black-box test reads them in errors.log.)
+    EXPECT_EQ(DlErrorLocator().Locate(nullptr).offset, 0u);
 
     TempDir dir;
     CurrentDirScope cd(dir.path());

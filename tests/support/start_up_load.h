@@ -16,7 +16,6 @@ struct StartUpLoad {
     std::unique_ptr<TOpcodesList> table;
     std::vector<TreeItem> tree;
     std::vector<CategoryInfo> categories;
-    std::vector<std::string> types;
     std::string error; // the error's class name, empty when all went through
     explicit StartUpLoad(const DatabaseFiles& files) {
         try {
@@ -24,7 +23,6 @@ struct StartUpLoad {
                                                    files.TypeLines);
             ReadCategoryTree(files.Tree, tree);
             categories = ReadCategories(tree, files.NodeInfo, files.NodeLines);
-            types = ReadTypeCaptions(files.TypeInfo);
         } catch (const Exception& e) {
             error = e.ClassName();
         }

@@ -118,12 +118,12 @@ TEST_F(BrowseTest, TreeAndTypeFilterRebuildTheListAndBothWindowsCounts) {
     EXPECT_EQ(fake.sounds.played, std::vector<SystemSound>{SystemSound::Default});
 }
 
-TEST_F(BrowseTest, PanelsFollowThePointerAndTheSelectionAndAutoExpandHitsTheClickedNode) {
+// (Panel 4's count of selected rows: the first test here after a rebuild, and the black-box
+// look-up scenario after a look-up's selection.)
+TEST_F(BrowseTest, PanelsFollowThePointerAndAutoExpandHitsTheClickedNode) {
     ClickNode("Актёры"); // 00A1 0002
     QTest::mouseMove(list->viewport(), list->visualRect(list->Rows()->index(1, 0)).center());
     EXPECT_EQ(Panel(3), u"Текущий: 0002"_s);
-    SelectRows(list, {0, 1});
-    EXPECT_EQ(Panel(4), u"Выделено: 2"_s);
     // Panel 0: the note of the node under the pointer, anywhere on its row; none for a
     // node without a line. The rebuild's text stands until the hint changes.
     const auto onto = [this](const char* node, int x) {
@@ -247,9 +247,10 @@ TEST_F(BrowseTest, ViewAndTreeItemsChangeHowTheListAndTheTreeShow) {
 }
 
 // Every control of both windows that takes the focus, and each splitter handle, tells a
-// screen reader its name, its hint as its description and a role of its own; the search
-// window is a dialog, and the tree's hidden header is not "1". (Which names, the black-box
-// test reads through the desktop's accessibility interface.)
+// screen reader its name, its hint as its description and a role of its own, and the tree's
+// hidden header is not "1". (Which names and roles, and the focused cell as the focus moves
+// with its role, text and lack of actions, the black-box test reads through the desktop's
+// accessibility interface.)
 TEST_F(BrowseTest, ScreenReadersGetANameAndARoleForEveryControl) {
     QStringList unnamed;
     for (QWidget* control : form->findChildren<QWidget*>() + find->findChildren<QWidget*>()) {
@@ -262,26 +263,16 @@ TEST_F(BrowseTest, ScreenReadersGetANameAndARoleForEveryControl) {
                 unnamed.append(control->objectName() + QString::number(told->role()));
     }
     EXPECT_EQ(unnamed.join(u' '), QString());
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(find.get())->role(), QAccessible::Dialog);
     QAccessibleInterface* treeItems = QAccessible::queryAccessibleInterface(tree);
     EXPECT_EQ(treeItems->child(0)->text(QAccessible::Name), u"Категория"_s);
-    // The opcode list is a table under its captions, of cells that offer no action; the
-    // focused cell is the current one.
+    // The opcode list is a table of cells under its captions.
     ClickNode("Все");
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
     ASSERT_EQ(table->role(), QAccessible::Table);
     ASSERT_EQ(table->tableInterface()->rowCount(), list->Rows()->Count());
     QAccessibleInterface* cell = table->tableInterface()->cellAt(2, 1);
-    EXPECT_EQ(cell->role(), QAccessible::Cell);
-    EXPECT_EQ(cell->text(QAccessible::Name), CellText(list, 2, 1));
-    EXPECT_EQ(cell->actionInterface(), nullptr);
     EXPECT_EQ(cell->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name),
               list->Rows()->headerData(1, Qt::Horizontal).toString());
-    list->setFocus();
-    list->setCurrentIndex(list->Rows()->index(3, 0));
-    ASSERT_NE(table->focusChild(), nullptr);
-    EXPECT_EQ(table->focusChild()->text(QAccessible::Name), CellText(list, 3));
-    EXPECT_TRUE(table->focusChild()->state().focused && !cell->state().focused);
 }
 
 // Every key of the two windows with the focus on each control in turn: the main window's

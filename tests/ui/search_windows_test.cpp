@@ -46,7 +46,7 @@ class SearchWindowsTest : public FormMainTest {
         for (const auto& [caption, translation] : rows)
             viewed.push_back({bytes_.emplace_back(Utf8ToCp1251(caption)),
                               bytes_.emplace_back(Utf8ToCp1251(translation))});
-        MainList()->Rows()->SetRows(std::move(viewed));
+        formMain->OpList()->Rows()->SetRows(std::move(viewed));
     }
     // The results after a search for the words.
     QStringList Search(QPushButton* button, const char* yes) {
@@ -58,7 +58,6 @@ class SearchWindowsTest : public FormMainTest {
         return texts;
     }
     QString Panel(int index) const { return formFind->StatusPanel(index)->text(); }
-    OpcodeListView* MainList() const { return Named<OpcodeListView>(formMain.get(), "OpListView"); }
 
     std::deque<std::string> bytes_; // the bytes the main list's rows point at
     std::unique_ptr<TFormMain> formMain;
@@ -72,21 +71,21 @@ class SearchWindowsTest : public FormMainTest {
 // when the main list no longer holds it.
 TEST_F(SearchWindowsTest, ButtonsAndShowInListActOnTheMainList) {
     formFind->resize(400, formFind->minimumHeight());
-    SelectRows(MainList(), {0});
+    SelectRows(formMain->OpList(), {0});
     EXPECT_EQ(Search(formFind->ButtonFind, "actor"), QStringList());
-    EXPECT_EQ(SelectedRows(MainList()), std::vector<int>{2});
+    EXPECT_EQ(SelectedRows(formMain->OpList()), std::vector<int>{2});
     EXPECT_EQ(Panel(0) + QString::number(formFind->height()), QStringLiteral(u"Поиск...268"));
     formFind->resize(400, 200);
     Search(formFind->ButtonFind, "actor");
     Search(formFind->ButtonFind, "actor");
-    EXPECT_EQ(SelectedRows(MainList()), std::vector<int>{2});
+    EXPECT_EQ(SelectedRows(formMain->OpList()), std::vector<int>{2});
     EXPECT_EQ(Panel(0) + QString::number(formFind->height()), QStringLiteral(u"Готово.200"));
 
     OpcodeListView* results = formFind->ListViewFind;
     Search(formFind->BtnAll, "actor");
     results->setCurrentIndex(results->Rows()->index(1, 0));
     Q_EMIT results->doubleClicked(results->currentIndex());
-    EXPECT_EQ(SelectedRows(MainList()), std::vector<int>{3});
+    EXPECT_EQ(SelectedRows(formMain->OpList()), std::vector<int>{3});
     FillMainList({kSampleRows[0]}); // another category
     formFind->NShow->trigger();
     EXPECT_EQ(fake.sounds.played, std::vector<SystemSound>{SystemSound::Information});
@@ -140,10 +139,7 @@ TEST_F(SearchWindowsTest, ShowingKeysFadingAndHints) {
     auto* memo = Named<QAbstractScrollArea>(formMain.get(), "OpMemoFind");
     auto* box = Named<QWidget>(formMain.get(), "GroupBox1");
     EXPECT_EQ(hintOver(memo->viewport(), QPoint(5, 5)), memo->statusTip());
-    EXPECT_EQ(hintOver(MainList()->viewport(), QPoint(5, 5)), QString());
-    formMain->StatusPanel(0)->setText(
-        u"Готов."_s); // stands until the hint changes: the type list has none either
-    EXPECT_EQ(hintOver(Named<QWidget>(formMain.get(), "CheckListBoxType"), {5, 5}), u"Готов."_s);
+    EXPECT_EQ(hintOver(formMain->OpList()->viewport(), QPoint(5, 5)), QString());
     auto* copy = Named<QPushButton>(box, "Button1");
     EXPECT_EQ(hintOver(copy, QPoint(5, 5)), QStringLiteral(u"Скопировать в буфер обмена"));
     // Its width fits its caption in the font it shows it in: the window's.
@@ -183,7 +179,7 @@ TEST_F(SearchWindowsTest, CopyItemsCopyTheirOwnListsRows) {
         {formFind->NCopyAddOp, "old\r\n" + actor},
         {formFind->NCopyAddAll, "old\r\n\r\n" + actor},
     };
-    SelectRows(MainList(), {1, 0});
+    SelectRows(formMain->OpList(), {1, 0});
     SelectRows(formFind->ListViewFind, {0});
     for (const auto& [item, expected] : cases) {
         fake.clipboard.text = "old";
@@ -191,7 +187,7 @@ TEST_F(SearchWindowsTest, CopyItemsCopyTheirOwnListsRows) {
         EXPECT_EQ(fake.clipboard.text, expected) << item->objectName().toStdString();
     }
 
-    SelectRows(MainList(), {});
+    SelectRows(formMain->OpList(), {});
     SelectRows(formFind->ListViewFind, {});
     for (QAction* item : {Named(formMain.get(), "NCopyOp"), formFind->NCopyOp, cases[0].first})
         item->trigger();
@@ -204,8 +200,7 @@ TEST_F(SearchWindowsTest, CopyItemsCopyTheirOwnListsRows) {
 // driven end to end by the black-box test.
 // No category: the user is told. A category without an opcode line: nothing happens. A
 // "temp.txt" that cannot be written leaves "opc.ini" alone; an "opc.ini" that cannot be
-// written leaves the tool unstarted; both go to the error handler. A missing "opc.ini" is
-// made anew.
+// written leaves the tool unstarted; both go to the error handler.
 TEST_F(SearchWindowsTest, HandOverStopsAtItsFirstFailure) {
     auto* tree = Named<QTreeWidget>(formMain.get(), "OpTreeView");
     tree->setCurrentItem(nullptr);
@@ -228,9 +223,6 @@ TEST_F(SearchWindowsTest, HandOverStopsAtItsFirstFailure) {
               BoxText(QString::fromStdString(message), QStringLiteral("EIniFileException")));
     EXPECT_TRUE(fs::is_regular_file(dir.path() / "temp.txt"));
     EXPECT_TRUE(fake.processes.calls.empty());
-    fs::remove(dir.path() / "opc.ini");
-    Trigger(formMain.get(), "NFindInOST");
-    EXPECT_EQ(dir.Read("opc.ini"), "[setup]\r\ntxt=temp.txt\r\n"); // made anew
     EXPECT_EQ(fake.boxes.errors.size(), 3);
 }
 

@@ -1,4 +1,4 @@
-# Choosing a category from the keyboard, copying its rows, the quick search, and choosing
+# Choosing a category from the keyboard, copying its rows, and choosing
 # categories with the mouse while the tree expands them itself.
 db=$(make_database browse)
 open_klv "$db"
@@ -20,22 +20,6 @@ keys "$win" Menu Down Down Down Down Return
     >"$WORK/expected"
 check "add all from the context menu: the old text as it was, CR LF, the list" \
     clipboard_is "$WORK/expected" UTF-8
-
-keys "$win" Home shift+Down shift+Down Tab Tab shift+Tab shift+Tab ctrl+c shift+Tab ctrl+c shift+Tab ctrl+c Tab Tab
-head -n 3 "$WORK/player" | add_translations "$db" | selection_text >"$WORK/expected"
-check "copy selection: three rows with translations; Tab passed the quick search, Ctrl+C in the tree and types no copy" \
-    clipboard_is "$WORK/expected"
-
-# Quick search: from the first row, Enter finds the next caption holding the word in any
-# letter case, and Enter again the one after it.
-keys "$win" Home Tab
-type_text "$win" WanTeD
-keys "$win" Return Return shift+Tab ctrl+c
-tail -n +2 "$WORK/player" | LC_ALL=C grep -i wanted | sed -n 2p | add_translations "$db" |
-    selection_text >"$WORK/expected"
-check "the category has two captions with the word after its first row" test -s "$WORK/expected"
-check "two confirmations of the quick search select the second match" \
-    clipboard_is "$WORK/expected"
 
 # Auto-expand ("Вид", "Дерево", "Авторазвёртывание") and mouse clicks on the tree: the
 # clicked node is the one listed, although the branch that closes moves the rows below it.

@@ -16,8 +16,7 @@ captions_of_line "$db" 2 | all_text >"$WORK/expected"
 # The menu bar from the keyboard: Alt, then "Поиск"; its item after the separator.
 keys "$win" alt Right Down Down Return
 wait_until 10 test -s "$db/seen-1.txt" || true
-check "the tool started" test -f "$db/started.log"
-check "the tool saw CR LF before each listed caption in temp.txt" \
+check "the tool started and saw CR LF before each listed caption in temp.txt" \
     same_bytes "$WORK/expected" "$db/seen-1.txt"
 printf '[main]\r\nlang=ru\r\n[setup]\r\ntxt=temp.txt\r\nfont=8\r\n' >"$WORK/expected"
 check "opc.ini points at temp.txt and keeps the rest" same_bytes "$WORK/expected" "$db/opc.ini"
