@@ -63,9 +63,9 @@ TEST_F(StartUpFiles, RecordsTakeTheirTextsFromBothFiles) {
     EXPECT_EQ(
         shown,
         "0001: abc|xyz| 99\n0002: start %1d%|без запятой|до 255-1\n0003: twelve|пусто|1010\n0005: minus| ???| -2-2\n0006: lead| ???| 011\n0AF0:   last| ???| 00\n00A4: quoted| ???| 33\n0100:  ???| ???| 00\n");
-    for (const auto& [number, shown] : {std::pair{kOpcodeCount, "0AF1"}, {-1, "FFFFFFFF"}})
+    for (const auto& [number, printed] : {std::pair{kOpcodeCount, "0AF1"}, {-1, "FFFFFFFF"}})
         EXPECT_EQ(ErrorOf([&] { table.GetItem(number); }),
-                  std::string("ERangeError: Opcode number ") + shown + " is out of range");
+                  std::string("ERangeError: Opcode number ") + printed + " is out of range");
     for (const auto& [value, count] :
          {std::pair{"x1,bad", "'x1'"}, {"no comma", "''"}, {"1 ,b", "'1 '"}}) {
         dir.Write("INI/SASCM.ini", std::string("[OPCODES]\r\n0001=1,ok\r\n0002=") + value + "\r\n");

@@ -56,6 +56,10 @@ class BrowseTest : public FormMainTest {
                    Qt::MouseButton button = Qt::LeftButton) {
         const QRect row = tree->visualItemRect(Node(caption));
         QTest::mouseClick(tree->viewport(), button, modifiers, {row.left() + 5, row.center().y()});
+        WaitForRebuild();
+    }
+    // The tree's change delay runs from a change of its selection to the list's rebuild.
+    void WaitForRebuild() const {
         const QTimer* delay = Named<QTimer>(form.get(), "OpTreeViewChangeDelay");
         ASSERT_TRUE(QTest::qWaitFor([delay] { return !delay->isActive(); }, 2000));
     }
@@ -103,7 +107,7 @@ TEST_F(BrowseTest, TreeAndTypeFilterRebuildTheListAndBothWindowsCounts) {
     const QPoint to = tree->visualItemRect(Node("Игрок")).center();
     QTest::mouseMove(tree->viewport(), to);
     QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, to);
-    QTest::qWait(10); // the tree's change delay
+    WaitForRebuild();
     EXPECT_EQ(Numbers() + Panel(1), u"00A1Опкодов: 4"_s);
     // A node without a line empties the list and leaves the texts.
     SelectRows(list, {0});
@@ -181,9 +185,10 @@ TEST_F(BrowseTest, ViewAndTreeItemsChangeHowTheListAndTheTreeShow) {
     Trigger(form.get(), "NTreeExpandAll");
     EXPECT_TRUE(Node("Актёры")->isExpanded());
     // A name too long for the panel: whole, with a scroll bar to reach its end.
-    QTest::qWait(10);
-    EXPECT_GT(tree->visualItemRect(Node("щ")).width(),
-              tree->fontMetrics().horizontalAdvance(QString(60, u'щ')) + 16);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return tree->visualItemRect(Node("щ")).width() >
+               tree->fontMetrics().horizontalAdvance(QString(60, u'щ')) + 16;
+    }));
     Trigger(form.get(), "NTreeExpandChild"); // no current node
     EXPECT_EQ(fake.boxes.errors, QStringList{u"Ни одна категория не выделена!"_s});
     const QImage branches = tree->viewport()->grab().toImage();
